@@ -1,0 +1,9 @@
+# Window sources, one line per file.
+set(TW_GUI_SOURCES
+  framework/CQtServices.cpp
+  app/CMainFrame.cpp
+  app/CAboutDlg.cpp
+  app/CHelpSystem.cpp
+  view/CTallywiseView.cpp
+  view/CRegisterModel.cpp
+)
