@@ -1,0 +1,34 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <initializer_list>
+#include <utility>
+
+class QDialog;
+class QWidget;
+
+// Context help and the help window. A help folder that cannot be loaded is remembered:
+// every later request then does nothing, without a message.
+class CHelpSystem {
+public:
+    explicit CHelpSystem(QString strHelpDir);
+    ~CHelpSystem();
+    bool ShowContents(QWidget* pOwner);
+    bool ShowIndex(QWidget* pOwner);
+    // Shows the popup text of a help id of a topic such as "::/DlgStartBal.txt".
+    bool ShowPopup(const QString& strTopic, int nHelpId, const QPoint& ptGlobal);
+
+private:
+    struct CImpl;
+    CImpl* m_pImpl;
+};
+
+// The program's help system; none in tests unless one is set.
+CHelpSystem* HelpSystem();
+void SetHelpSystem(CHelpSystem* pHelp);
+
+// Makes a dialog answer F1 and "What's This?" on its controls with the popup of each
+// control's help id from the topic; a request that is not for a listed control is
+// answered as handled.
+void InstallDialogHelp(QDialog* pDlg, const QString& strTopic,
+                       std::initializer_list<std::pair<QWidget*, int>> helpIds);

@@ -1,0 +1,9 @@
+set(TW_CORE_TEST_SOURCES
+  core/FrameworkTests.cpp
+  core/DocumentTests.cpp
+  core/FileFormatTests.cpp
+  core/TextRegisterTests.cpp
+  core/AppTests.cpp
+  core/CliTests.cpp
+  core/ViewLogicTests.cpp
+)

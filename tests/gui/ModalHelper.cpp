@@ -1,0 +1,59 @@
+#include "ModalHelper.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+
+struct CModalHelper::CQueue {
+    std::deque<Handler> m_handlers;
+    QWidget* m_pLast = nullptr;
+    QTimer m_timer;
+};
+
+void CModalHelper::Then(Handler h) {
+    if (!m_pQueue) {
+        m_pQueue = new CQueue;
+        m_pQueue->m_timer.setInterval(10);
+        QObject::connect(&m_pQueue->m_timer, &QTimer::timeout, [q = m_pQueue] {
+            QWidget* pModal = QApplication::activeModalWidget();
+            if (!pModal || pModal == q->m_pLast || q->m_handlers.empty() || !pModal->isVisible())
+                return;
+            q->m_pLast = pModal;
+            Handler h = std::move(q->m_handlers.front());
+            q->m_handlers.pop_front();
+            h(pModal);
+            if (q->m_handlers.empty())
+                q->m_timer.stop();
+        });
+    }
+    m_pQueue->m_handlers.push_back(std::move(h));
+    Arm();
+}
+
+void CModalHelper::ThenMessageBox(int nButton, QString* pText) {
+    Then([nButton, pText](QWidget* w) {
+        auto* pBox = qobject_cast<QMessageBox*>(w);
+        if (!pBox) {
+            qWarning("expected a message box, got %s", w->metaObject()->className());
+            w->close();
+            return;
+        }
+        if (pText)
+            *pText = pBox->text();
+        QAbstractButton* pButton = pBox->button(QMessageBox::StandardButton(nButton));
+        if (pButton)
+            pButton->click();
+        else
+            pBox->close();
+    });
+}
+
+int CModalHelper::Pending() const { return m_pQueue ? int(m_pQueue->m_handlers.size()) : 0; }
+
+void CModalHelper::Arm() {
+    if (!m_pQueue->m_timer.isActive())
+        m_pQueue->m_timer.start();
+}
+
+CModalHelper::~CModalHelper() { delete m_pQueue; }

@@ -1,0 +1,30 @@
+#include "GuiTest.h"
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <clocale>
+#include <memory>
+
+std::vector<GuiTestFactory>& GuiTestRegistry() {
+    static std::vector<GuiTestFactory> s_tests;
+    return s_tests;
+}
+
+int main(int argc, char** argv) {
+    // Settings go to a folder of their own, never the user's.
+    QTemporaryDir configDir;
+    qputenv("XDG_CONFIG_HOME", configDir.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    std::setlocale(LC_TIME, "C");
+    int nFailed = 0;
+    for (const GuiTestFactory& make : GuiTestRegistry()) {
+        std::unique_ptr<QObject> pTest(make());
+        nFailed += QTest::qExec(pTest.get(), argc, argv) != 0 ? 1 : 0;
+    }
+    return nFailed == 0 ? 0 : 1;
+}

@@ -1,0 +1,2 @@
+set(TW_GUI_TEST_SOURCES
+)
