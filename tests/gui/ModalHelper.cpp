@@ -1,13 +1,14 @@
 #include "ModalHelper.h"
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <deque>
 
 struct CModalHelper::CQueue {
     std::deque<Handler> m_handlers;
-    QWidget* m_pLast = nullptr;
+    QPointer<QWidget> m_pLast;
     QTimer m_timer;
 };
 
@@ -17,6 +18,8 @@ void CModalHelper::Then(Handler h) {
         m_pQueue->m_timer.setInterval(10);
         QObject::connect(&m_pQueue->m_timer, &QTimer::timeout, [q = m_pQueue] {
             QWidget* pModal = QApplication::activeModalWidget();
+            if (!pModal)
+                q->m_pLast = nullptr; // the same dialog shown again counts as new
             if (!pModal || pModal == q->m_pLast || q->m_handlers.empty() || !pModal->isVisible())
                 return;
             q->m_pLast = pModal;
