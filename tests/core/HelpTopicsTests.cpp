@@ -114,3 +114,111 @@ TEST(HelpTopicName, AcceptsOnlyPlainNamesInsideTheHelpFolder) {
 }
 
 } // namespace
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path ShippedHelpDir() {
+    return fs::path(TW_TEST_DATA).parent_path().parent_path() / "resources" / "help";
+}
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::set<int> IdRange(int nFirst, int nLast) {
+    std::set<int> ids;
+    for (int n = nFirst; n <= nLast; ++n)
+        ids.insert(n);
+    return ids;
+}
+
+// Every help id a dialog asks for has a text, and no file holds stray ids.
+TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
+    const struct {
+        const char* pszTopic;
+        std::set<int> ids;
+    } topics[] = {
+        {"::/DlgTWEntry.txt", IdRange(1500, 1511)},
+        {"::/DlgDescList.txt",
+         [] {
+             std::set<int> ids = IdRange(1600, 1604);
+             ids.merge(IdRange(1700, 1702));
+             return ids;
+         }()},
+        {"::/DlgStartBal.txt", IdRange(2600, 2602)},
+        {"::/DlgPassword.txt",
+         [] {
+             std::set<int> ids = IdRange(2000, 2002);
+             ids.merge(IdRange(2100, 2104));
+             ids.merge(IdRange(2200, 2203));
+             return ids;
+         }()},
+        {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
+    };
+    for (const auto& topic : topics) {
+        std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
+        ASSERT_TRUE(name.has_value()) << topic.pszTopic;
+        fs::path path = ShippedHelpDir() / "popups" / *name;
+        ASSERT_TRUE(fs::is_regular_file(path)) << path;
+        Texts texts;
+        int nBad = 0;
+        ASSERT_TRUE(ParseHelpPopups(ReadText(path), texts, &nBad)) << path << " line " << nBad;
+        std::set<int> found;
+        for (const auto& [nId, strText] : texts) {
+            found.insert(nId);
+            EXPECT_GE(strText.size(), 10u) << topic.pszTopic << " " << nId;
+        }
+        EXPECT_EQ(found, topic.ids) << topic.pszTopic;
+    }
+}
+
+// Every link between the help pages leads to a page, and to an anchor on it.
+TEST(ShippedHelp, LinksLeadToExistingPagesAndAnchors) {
+    const std::regex href(R"re(href="([^"]*)")re");
+    const std::regex anchor(R"re(<a name="([^"]+)")re");
+    std::map<std::string, std::set<std::string>> anchors;
+    std::map<std::string, std::string> pages;
+    for (const fs::directory_entry& entry : fs::directory_iterator(ShippedHelpDir())) {
+        if (entry.path().extension() != ".html")
+            continue;
+        std::string strName = entry.path().filename().string();
+        pages[strName] = ReadText(entry.path());
+        auto& names = anchors[strName];
+        for (std::sregex_iterator it(pages[strName].begin(), pages[strName].end(), anchor), end;
+             it != end; ++it)
+            names.insert((*it)[1]);
+    }
+    ASSERT_TRUE(pages.count("contents.html"));
+    ASSERT_TRUE(pages.count("index.html"));
+    std::set<std::string> reached{"contents.html"};
+    for (const auto& [strPage, strHtml] : pages) {
+        for (std::sregex_iterator it(strHtml.begin(), strHtml.end(), href), end; it != end; ++it) {
+            std::string strLink = (*it)[1];
+            std::string strFile = strLink.substr(0, strLink.find('#'));
+            std::string strAnchor =
+                strLink.find('#') == std::string::npos ? "" : strLink.substr(strLink.find('#') + 1);
+            if (strFile.empty())
+                strFile = strPage;
+            if (strFile == "help.css") {
+                EXPECT_TRUE(fs::is_regular_file(ShippedHelpDir() / strFile));
+                continue;
+            }
+            ASSERT_TRUE(pages.count(strFile)) << strPage << " links to " << strLink;
+            if (!strAnchor.empty()) {
+                EXPECT_TRUE(anchors[strFile].count(strAnchor))
+                    << strPage << " links to " << strLink;
+            }
+            if (strPage == "contents.html" || strPage == "index.html")
+                reached.insert(strFile);
+        }
+    }
+    for (const auto& [strPage, strHtml] : pages)
+        EXPECT_TRUE(reached.count(strPage)) << strPage << " is reached from no contents or index";
+}
+
+} // namespace
