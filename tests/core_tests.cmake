@@ -7,4 +7,5 @@ set(TW_CORE_TEST_SOURCES
   core/AppTests.cpp
   core/CliTests.cpp
   core/ViewLogicTests.cpp
+  core/HelpTopicsTests.cpp
 )

@@ -1,2 +1,3 @@
 set(TW_GUI_TEST_SOURCES
+  gui/HelpTests.cpp
 )

@@ -1,0 +1,273 @@
+#include "app/CHelpSystem.h"
+
+#include "app/HelpTopics.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+#include <QWidget>
+
+#include <map>
+#include <string>
+
+namespace {
+
+const char* const HELP_CAPTION = "Tallywise v3.5 Help";
+const char* const CONTENTS_PAGE = "contents.html";
+const char* const INDEX_PAGE = "index.html";
+const char* const POPUP_FOLDER = "popups";
+constexpr qint64 MAX_POPUP_FILE = 1 << 20;
+
+// The help window: a browser over the help pages with back, forward, contents and index.
+class CHelpWindow : public QWidget {
+public:
+    CHelpWindow(QWidget* pParent, const QString& strDir)
+        : QWidget(pParent, Qt::Window), m_strDir(strDir) {
+        setWindowTitle(QString::fromLatin1(HELP_CAPTION));
+        m_pBrowser = new QTextBrowser(this);
+        m_pBrowser->setOpenExternalLinks(true);
+        m_pBrowser->setSearchPaths({strDir});
+        auto* pBar = new QHBoxLayout;
+        pBar->setContentsMargins(0, 0, 0, 0);
+        QToolButton* pBack = AddButton(pBar, tr("Back"), QStyle::SP_ArrowBack);
+        QToolButton* pForward = AddButton(pBar, tr("Forward"), QStyle::SP_ArrowForward);
+        QToolButton* pContents = AddButton(pBar, tr("Contents"), QStyle::SP_FileDialogListView);
+        QToolButton* pIndex = AddButton(pBar, tr("Index"), QStyle::SP_FileDialogDetailedView);
+        pBar->addStretch();
+        pBack->setEnabled(false);
+        pForward->setEnabled(false);
+        connect(pBack, &QToolButton::clicked, m_pBrowser, &QTextBrowser::backward);
+        connect(pForward, &QToolButton::clicked, m_pBrowser, &QTextBrowser::forward);
+        connect(m_pBrowser, &QTextBrowser::backwardAvailable, pBack, &QWidget::setEnabled);
+        connect(m_pBrowser, &QTextBrowser::forwardAvailable, pForward, &QWidget::setEnabled);
+        connect(pContents, &QToolButton::clicked, this,
+                [this] { ShowPage(QString::fromLatin1(CONTENTS_PAGE)); });
+        connect(pIndex, &QToolButton::clicked, this,
+                [this] { ShowPage(QString::fromLatin1(INDEX_PAGE)); });
+        auto* pLayout = new QVBoxLayout(this);
+        pLayout->setContentsMargins(6, 6, 6, 6);
+        pLayout->setSpacing(4);
+        pLayout->addLayout(pBar);
+        pLayout->addWidget(m_pBrowser);
+        resize(680, 520);
+    }
+
+    void ShowPage(const QString& strPage) {
+        m_pBrowser->setSource(QUrl::fromLocalFile(QDir(m_strDir).filePath(strPage)));
+    }
+
+private:
+    QToolButton* AddButton(QHBoxLayout* pBar, const QString& strText, QStyle::StandardPixmap icon) {
+        auto* pButton = new QToolButton(this);
+        pButton->setText(strText);
+        pButton->setIcon(style()->standardIcon(icon));
+        pButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        pButton->setAutoRaise(true);
+        pBar->addWidget(pButton);
+        return pButton;
+    }
+
+    QString m_strDir;
+    QTextBrowser* m_pBrowser = nullptr;
+};
+
+bool IsReadableFile(const QString& strPath) {
+    QFileInfo info(strPath);
+    return info.isFile() && info.isReadable();
+}
+
+// Answers help requests inside one dialog: the listed controls get their popups, every
+// other request is taken as handled so that nothing else reacts to it.
+class CDialogHelpFilter : public QObject {
+public:
+    CDialogHelpFilter(QDialog* pDlg, QString strTopic)
+        : QObject(pDlg), m_strTopic(std::move(strTopic)) {}
+
+    void Add(QWidget* pWidget, int nHelpId) {
+        if (pWidget == nullptr)
+            return;
+        m_ids[pWidget] = nHelpId;
+        pWidget->installEventFilter(this);
+        connect(pWidget, &QObject::destroyed, this, [this](QObject* pGone) { m_ids.erase(pGone); });
+    }
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        switch (pEvent->type()) {
+        case QEvent::KeyPress:
+            return OnKey(pWatched, static_cast<QKeyEvent*>(pEvent));
+        case QEvent::WhatsThis:
+            return OnWhatsThis(pWatched, static_cast<QHelpEvent*>(pEvent));
+        case QEvent::QueryWhatsThis:
+            if (m_ids.count(pWatched) == 0)
+                return false;
+            pEvent->accept();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool OnKey(QObject* pWatched, QKeyEvent* pKey) {
+        bool bHelpKey = pKey->key() == Qt::Key_F1 || pKey->key() == Qt::Key_Help;
+        if (!bHelpKey || pKey->modifiers() != Qt::NoModifier)
+            return false;
+        auto it = m_ids.find(pWatched);
+        if (it != m_ids.end()) {
+            auto* pWidget = static_cast<QWidget*>(pWatched);
+            QPoint ptBelow(pWidget->width() / 2, pWidget->height());
+            Show(it->second, pWidget->mapToGlobal(ptBelow));
+        }
+        pKey->accept();
+        return true;
+    }
+
+    bool OnWhatsThis(QObject* pWatched, QHelpEvent* pHelp) {
+        auto it = m_ids.find(pWatched);
+        if (it != m_ids.end())
+            Show(it->second, pHelp->globalPos());
+        pHelp->accept();
+        return true;
+    }
+
+    void Show(int nHelpId, const QPoint& ptGlobal) {
+        if (CHelpSystem* pHelp = HelpSystem())
+            pHelp->ShowPopup(m_strTopic, nHelpId, ptGlobal);
+    }
+
+    QString m_strTopic;
+    std::map<const QObject*, int> m_ids;
+};
+
+CHelpSystem* s_pHelpSystem = nullptr;
+
+} // namespace
+
+struct CHelpSystem::CImpl {
+    QString strDir;
+    bool bFailed = false;
+    bool bFolderChecked = false;
+    std::map<std::string, std::map<int, std::string>> topics; // by popup file name
+    QPointer<CHelpWindow> pWindow;
+    bool bOwnsWindow = false;
+
+    // The first request checks the folder; any failure stays for the rest of the run.
+    bool Usable() {
+        if (!bFailed && !bFolderChecked) {
+            QFileInfo info(strDir);
+            bFailed = !(info.isDir() && info.isReadable());
+            bFolderChecked = true;
+        }
+        return !bFailed;
+    }
+
+    const std::map<int, std::string>* Topic(const std::string& strFile) {
+        auto it = topics.find(strFile);
+        if (it != topics.end())
+            return &it->second;
+        std::map<int, std::string> texts;
+        if (!ReadPopupFile(strFile, texts)) {
+            bFailed = true;
+            return nullptr;
+        }
+        return &(topics[strFile] = std::move(texts));
+    }
+
+    bool ReadPopupFile(const std::string& strFile, std::map<int, std::string>& texts) const {
+        QFile file(QDir(strDir).filePath(QString::fromLatin1(POPUP_FOLDER) + QLatin1Char('/') +
+                                         QString::fromStdString(strFile)));
+        if (!file.open(QIODevice::ReadOnly) || file.size() > MAX_POPUP_FILE)
+            return false;
+        QByteArray bytes = file.readAll();
+        return ParseHelpPopups(bytes.toStdString(), texts);
+    }
+
+    bool OpenPage(QWidget* pOwner, const char* pszPage) {
+        if (!Usable())
+            return false;
+        if (!IsReadableFile(QDir(strDir).filePath(QString::fromLatin1(pszPage)))) {
+            bFailed = true;
+            return false;
+        }
+        if (pWindow.isNull()) {
+            QWidget* pParent = pOwner != nullptr ? pOwner->window() : nullptr;
+            pWindow = new CHelpWindow(pParent, strDir);
+            bOwnsWindow = pParent == nullptr;
+        }
+        pWindow->ShowPage(QString::fromLatin1(pszPage));
+        pWindow->show();
+        pWindow->raise();
+        pWindow->activateWindow();
+        return true;
+    }
+};
+
+CHelpSystem::CHelpSystem(QString strHelpDir) : m_pImpl(new CImpl) {
+    m_pImpl->strDir = std::move(strHelpDir);
+}
+
+CHelpSystem::~CHelpSystem() {
+    if (m_pImpl->bOwnsWindow)
+        delete m_pImpl->pWindow.data();
+    delete m_pImpl;
+}
+
+bool CHelpSystem::ShowContents(QWidget* pOwner) {
+    return m_pImpl->OpenPage(pOwner, CONTENTS_PAGE);
+}
+
+bool CHelpSystem::ShowIndex(QWidget* pOwner) {
+    return m_pImpl->OpenPage(pOwner, INDEX_PAGE);
+}
+
+bool CHelpSystem::ShowPopup(const QString& strTopic, int nHelpId, const QPoint& ptGlobal) {
+    if (!m_pImpl->Usable())
+        return false;
+    std::optional<std::string> file = HelpTopicFileName(strTopic.toStdString());
+    if (!file)
+        return false;
+    const std::map<int, std::string>* pTexts = m_pImpl->Topic(*file);
+    if (pTexts == nullptr)
+        return false;
+    auto it = pTexts->find(nHelpId);
+    if (it == pTexts->end())
+        return false;
+    QString strText = QString::fromStdString(it->second);
+    QWhatsThis::showText(ptGlobal, Qt::convertFromPlainText(strText, Qt::WhiteSpaceNormal));
+    return true;
+}
+
+CHelpSystem* HelpSystem() {
+    return s_pHelpSystem;
+}
+
+void SetHelpSystem(CHelpSystem* pHelp) {
+    s_pHelpSystem = pHelp;
+}
+
+void InstallDialogHelp(QDialog* pDlg, const QString& strTopic,
+                       std::initializer_list<std::pair<QWidget*, int>> helpIds) {
+    if (pDlg == nullptr)
+        return;
+    pDlg->setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    auto* pFilter = new CDialogHelpFilter(pDlg, strTopic);
+    pDlg->installEventFilter(pFilter);
+    for (const auto& [pWidget, nHelpId] : helpIds)
+        pFilter->Add(pWidget, nHelpId);
+    // Shift+F1 enters "What's This?" mode where the title bar has no help button.
+    pDlg->addAction(QWhatsThis::createAction(pDlg));
+}

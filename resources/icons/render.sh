@@ -1,0 +1,17 @@
+#!/bin/sh
+# Renders the hand-drawn sources in src/ to the PNGs beside this script.
+# Needs rsvg-convert (Debian: librsvg2-bin); the build itself only uses the PNGs.
+#   NAME_18.svg -> NAME.png, NAME_36.svg -> NAME@2x.png, tallywise_N.svg -> tallywise-N.png
+set -eu
+cd "$(dirname "$0")"
+for svg in src/*.svg; do
+    base=$(basename "$svg" .svg)
+    case "$base" in
+    tallywise_*) out="tallywise-${base#tallywise_}.png" ;;
+    *_18) out="${base%_18}.png" ;;
+    *_36) out="${base%_36}@2x.png" ;;
+    *) echo "unknown picture size: $svg" >&2; exit 1 ;;
+    esac
+    size=$(sed -n 's/.*<svg[^>]* width="\([0-9]*\)".*/\1/p' "$svg" | head -n 1)
+    rsvg-convert -w "$size" -h "$size" -o "$out" "$svg"
+done
