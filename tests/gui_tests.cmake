@@ -1,2 +1,7 @@
 set(TW_GUI_TEST_SOURCES
+  gui/DataExchangeTests.cpp
+  gui/CalendarTests.cpp
+  gui/DescListTests.cpp
+  gui/StartBalTests.cpp
+  gui/EntryDialogTests.cpp
 )
