@@ -21,8 +21,15 @@ inline constexpr const char* SETTINGS_SECTION = "Settings";
 inline constexpr const char* DOC_TEMPLATE =
     "Tallywise v3.5\nTWDoc\nTWDoc\nTallywise Files (*.twd)\n.twd\nTallywise.Document\n"
     "Tallywise Document";
-enum EDocString { DS_WINDOW_TITLE, DS_DOC_NAME, DS_FILE_NEW_NAME, DS_FILTER, DS_EXT,
-                  DS_REG_TYPE_ID, DS_REG_TYPE_NAME };
+enum EDocString {
+    DS_WINDOW_TITLE,
+    DS_DOC_NAME,
+    DS_FILE_NEW_NAME,
+    DS_FILTER,
+    DS_EXT,
+    DS_REG_TYPE_ID,
+    DS_REG_TYPE_NAME
+};
 std::string GetDocString(EDocString n);
 
 // The application object: every user setting, the user-defined type table, the print
@@ -81,8 +88,8 @@ public:
     bool OnFileSave();
     bool OnFileSaveAs();
     bool DoSave(const std::string& strPath); // empty: ask for a name
-    bool SaveModified();                      // before New, Open and exit
-    std::string GetFrameTitle() const;        // "<title> - Tallywise v3.5"
+    bool SaveModified();                     // before New, Open and exit
+    std::string GetFrameTitle() const;       // "<title> - Tallywise v3.5"
 
     CTallywiseDoc& GetDocument() { return m_doc; }
     const CTallywiseDoc& GetDocument() const { return m_doc; }
@@ -98,6 +105,9 @@ public:
     IFileDialogs* m_pFileDialogs = nullptr;
 
 private:
+    bool OpenDocument(const std::string& strPath, bool bKeepOnFailure);
+    void DocumentReplaced();
+
     IUserMessages& m_messages;
     IPasswordPrompt& m_password;
     IClock& m_clock;

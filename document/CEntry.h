@@ -10,7 +10,7 @@ enum : std::int8_t {
     TYPE_CHECKCARD = 2,
     TYPE_TELLER = 3,
     TYPE_OTHER = 4,
-    TYPE_USER1 = 5, // 5..8: user-defined types 1..4
+    TYPE_USER1 = 5,        // 5..8: user-defined types 1..4
     TYPE_STARTBAL_20 = 100 // only inside version 2.0 files
 };
 

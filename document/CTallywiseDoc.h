@@ -88,6 +88,10 @@ public:
     // Empties the document, loads the bytes; on failure the document is empty again.
     CLoadResult LoadFromBuffer(const std::uint8_t* pData, std::size_t nSize,
                                const std::string& strFileName);
+    // Exchanges everything the document holds with another (not the user-type table).
+    void SwapContents(CTallywiseDoc& other);
+    // Tells the main window the current balance and the entry count.
+    void PublishStatus();
 
     // Reads the file; on success sets the path, "LastFile" and clears the modified flag.
     // Reports nothing: the caller shows the failed-open report.
@@ -111,7 +115,6 @@ public:
     CTallywiseApp& App() const { return m_app; }
 
 private:
-    void PublishStatus();
     void LoadEntries(CArchive& ar, std::uint16_t nCount);
     void LoadDeleted(CArchive& ar, std::uint16_t nCount);
     void LoadAutos(CArchive& ar, std::uint16_t nCount);

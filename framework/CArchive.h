@@ -14,7 +14,7 @@ public:
 // Strings are written as Windows-1252 bytes with the 1, 3 or 7 byte length prefix.
 class CArchive {
 public:
-    CArchive();                                       // storing
+    CArchive();                                             // storing
     CArchive(const std::uint8_t* pData, std::size_t nSize); // loading
     bool IsStoring() const { return m_bStoring; }
     bool IsLoading() const { return !m_bStoring; }

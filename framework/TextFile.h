@@ -10,9 +10,9 @@ bool ReadWholeFile(const std::string& strPath, std::vector<std::uint8_t>& bytes,
 // an interrupted or failed write never destroys the previous file.
 bool WriteFileAtomic(const std::string& strPath, const std::vector<std::uint8_t>& bytes,
                      std::string& strError);
-// Text mode: each "\n" becomes CR LF. Creates or truncates the file, holding an exclusive
-// lock while writing.
-bool WriteTextFile(const std::string& strPath, const std::string& strText);
+// Text mode: each "\n" becomes CR LF (unless the text is already converted). Creates or
+// truncates the file, holding an exclusive lock while writing.
+bool WriteTextFile(const std::string& strPath, const std::string& strText, bool bTextMode = true);
 std::string ToTextMode(const std::string& strText);
 std::string FileNameOf(const std::string& strPath);
 std::string AbsolutePath(const std::string& strPath);

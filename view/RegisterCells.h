@@ -4,12 +4,21 @@
 #include <array>
 #include <string>
 
-enum ERegisterColumn { COL_NUM, COL_DATE, COL_DESC, COL_TYPE, COL_DEBIT, COL_CREDIT,
-                       COL_BALANCE, COL_CLEARED, COL_COUNT };
+enum ERegisterColumn {
+    COL_NUM,
+    COL_DATE,
+    COL_DESC,
+    COL_TYPE,
+    COL_DEBIT,
+    COL_CREDIT,
+    COL_BALANCE,
+    COL_CLEARED,
+    COL_COUNT
+};
 
 struct CColumnInfo {
     const char* m_pszTitle;
-    int m_nAlign; // -1 left, 0 centre, 1 right
+    int m_nAlign;  // -1 left, 0 centre, 1 right
     int m_nWeight; // of 145
 };
 extern const std::array<CColumnInfo, COL_COUNT> g_columns;

@@ -1,0 +1,132 @@
+#include "CliCommands.h"
+#include "../app/CTallywiseApp.h"
+#include "../framework/Format.h"
+#include "../framework/IClock.h"
+#include "../framework/IPasswordPrompt.h"
+#include "../framework/IUserMessages.h"
+#include <cctype>
+#include <optional>
+
+const char* const CLI_USAGE =
+    "Usage: tallywise-cli COMMAND ARGS [--password PW]\n"
+    "  info FILE              print what the register holds\n"
+    "  text FILE              write the register's text copy to standard output\n"
+    "  convert IN OUT         write IN as a current register file OUT\n"
+    "  --help                 print this text\n";
+
+namespace {
+// No one to ask: version 2.0 files are imported, messages are kept for the error line.
+class CCliMessages : public IUserMessages {
+public:
+    void ShowMessage(const std::string& strText, EMsgIcon) override { m_strLast = strText; }
+    bool AskYesNo(const std::string&) override { return true; }
+    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
+    std::string m_strLast;
+};
+
+class CCliPassword : public IPasswordPrompt {
+public:
+    explicit CCliPassword(std::optional<std::string> password) : m_password(std::move(password)) {}
+    std::string AskPassword(const std::string&) override {
+        m_bAsked = true;
+        return m_password.value_or("");
+    }
+    std::optional<std::string> m_password;
+    bool m_bAsked = false;
+};
+
+struct CCliArgs {
+    std::string m_strCommand;
+    std::vector<std::string> m_files;
+    std::optional<std::string> m_password;
+    bool m_bHelp = false;
+};
+
+std::optional<CCliArgs> ParseArgs(const std::vector<std::string>& args) {
+    CCliArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            parsed.m_bHelp = true;
+        } else if (a == "--password") {
+            if (i + 1 >= args.size() || parsed.m_password)
+                return std::nullopt;
+            parsed.m_password = args[++i];
+        } else if (a.rfind("--", 0) == 0) {
+            return std::nullopt;
+        } else if (parsed.m_strCommand.empty()) {
+            parsed.m_strCommand = a;
+        } else {
+            parsed.m_files.push_back(a);
+        }
+    }
+    return parsed;
+}
+
+std::string OpenFailure(const CLoadResult& result, const CCliPassword& password) {
+    if (result.m_nError == ELoadError::WrongPassword)
+        return password.m_password ? "the password is not correct"
+                                   : "the register is password protected (use --password)";
+    std::string s = LoadErrorText(result);
+    if (!s.empty()) {
+        s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
+        if (s.back() == '.')
+            s.pop_back();
+    }
+    return s;
+}
+
+void PrintInfo(const CTallywiseDoc& doc, std::ostream& out) {
+    out << "version: " << doc.m_strVersionRead << "\n"
+        << "entries: " << doc.m_nEntries << "\n"
+        << "descriptions: " << doc.m_nDescs << "\n"
+        << "deleted entries: " << doc.m_nDeleted << "\n"
+        << "automatic entries: " << doc.m_nAutos << "\n"
+        << "starting balance: " << Format("%.2f", doc.m_dStartBal) << "\n"
+        << "starting balance set: " << (doc.m_bStartBalSet ? "yes" : "no") << "\n"
+        << "current balance: " << Format("%.2f", doc.CurrentBalance()) << "\n"
+        << "next check number: " << doc.m_nNextCheck << "\n"
+        << "archives: " << doc.m_nArchives << "\n"
+        << "password protection: " << (doc.m_bPassword == 1 ? "on" : "off") << "\n";
+}
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::optional<CCliArgs> parsed = ParseArgs(args);
+    if (parsed && parsed->m_bHelp) {
+        out << CLI_USAGE;
+        return 0;
+    }
+    const std::size_t nFiles = parsed && parsed->m_strCommand == "convert" ? 2 : 1;
+    if (!parsed ||
+        (parsed->m_strCommand != "info" && parsed->m_strCommand != "text" &&
+         parsed->m_strCommand != "convert") ||
+        parsed->m_files.size() != nFiles) {
+        err << CLI_USAGE;
+        return 2;
+    }
+    CCliMessages messages;
+    CCliPassword password(parsed->m_password);
+    CSystemClock clock;
+    CTallywiseApp app(messages, password, clock);
+    CTallywiseDoc& doc = app.GetDocument();
+    const std::string& strIn = parsed->m_files[0];
+    CLoadResult result = doc.OnOpenDocument(strIn);
+    if (!result.Ok()) {
+        err << "tallywise-cli: " << strIn << ": " << OpenFailure(result, password) << "\n";
+        return 1;
+    }
+    if (parsed->m_strCommand == "info") {
+        PrintInfo(doc, out);
+    } else if (parsed->m_strCommand == "text") {
+        out << doc.BuildTextRegister(doc.m_nEntries, 0, 0, false);
+    } else {
+        std::string strError;
+        if (!doc.SaveDocumentFile(parsed->m_files[1], &strError)) {
+            err << "tallywise-cli: " << parsed->m_files[1] << ": " << strError << "\n";
+            return 1;
+        }
+    }
+    out.flush();
+    return out ? 0 : 1;
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+// tallywise-cli: reads and converts register files without a display. Returns the exit
+// status: 0 done, 1 a file could not be opened or written, 2 wrong usage.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+extern const char* const CLI_USAGE;

@@ -1,0 +1,86 @@
+#include "Cp1252.h"
+#include <array>
+
+namespace {
+// Code points of bytes 0x80..0x9F; the unassigned ones keep their own value.
+constexpr std::array<char32_t, 32> HIGH = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t ByteToCodePoint(unsigned char b) {
+    if (b >= 0x80 && b <= 0x9F)
+        return HIGH[b - 0x80];
+    return b;
+}
+
+int CodePointToByte(char32_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return static_cast<int>(ch);
+    for (std::size_t i = 0; i < HIGH.size(); ++i)
+        if (HIGH[i] == ch)
+            return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+void AppendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+// Decodes one code point at i, advancing i; malformed input gives U+FFFD.
+char32_t NextCodePoint(std::string_view s, std::size_t& i) {
+    auto b = static_cast<unsigned char>(s[i++]);
+    if (b < 0x80)
+        return b;
+    int nMore = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
+    if (nMore < 0 || b > 0xF4)
+        return 0xFFFD;
+    char32_t ch = b & (0x3F >> nMore);
+    for (int k = 0; k < nMore; ++k) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
+            return 0xFFFD;
+        ch = (ch << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    return ch;
+}
+} // namespace
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes)
+        AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        int b = CodePointToByte(NextCodePoint(utf8, i));
+        out += static_cast<char>(b < 0 ? '?' : b);
+    }
+    return out;
+}
+
+bool IsCp1252Char(char32_t ch) {
+    return CodePointToByte(ch) >= 0;
+}
+
+std::size_t Utf8Length(std::string_view utf8) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        NextCodePoint(utf8, i);
+        ++n;
+    }
+    return n;
+}

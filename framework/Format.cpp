@@ -1,0 +1,28 @@
+#include "Format.h"
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+std::string Format(const char* pszFormat, ...) {
+    char buf[256];
+    va_list args;
+    va_start(args, pszFormat);
+    va_list copy;
+    va_copy(copy, args);
+    int n = std::vsnprintf(buf, sizeof buf, pszFormat, args);
+    va_end(args);
+    std::string result;
+    if (n < 0) {
+        va_end(copy);
+        return result;
+    }
+    if (static_cast<std::size_t>(n) < sizeof buf) {
+        result.assign(buf, static_cast<std::size_t>(n));
+    } else {
+        std::vector<char> big(static_cast<std::size_t>(n) + 1);
+        std::vsnprintf(big.data(), big.size(), pszFormat, copy);
+        result.assign(big.data(), static_cast<std::size_t>(n));
+    }
+    va_end(copy);
+    return result;
+}
