@@ -62,19 +62,6 @@ private Q_SLOTS:
         QCOMPARE(spy.at(0).at(2).toInt(), 2010);
     }
 
-    void popupShowsDateOfMembers() {
-        CDmy shown{};
-        RunCalendar({31, 12, 1999}, [&](QWidget* w) {
-            auto* pView = Child<CMonthView>(w, "monthView");
-            shown = {pView->GetDay(), pView->GetMonth(), pView->GetYear()};
-            QCOMPARE(w->windowType(), Qt::Popup);
-            QTest::keyClick(w, Qt::Key_Escape);
-        });
-        QCOMPARE(shown.m_nDay, 31);
-        QCOMPARE(shown.m_nMonth, 12);
-        QCOMPARE(shown.m_nYear, 1999);
-    }
-
     void clickTakesDateAndCloses() {
         int nResult = -1;
         const CDmy out = RunCalendar(

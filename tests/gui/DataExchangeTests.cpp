@@ -14,12 +14,9 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::newRow("plain") << "12.5" << true << 12.5;
         QTest::newRow("blanks") << " -3 " << true << -3.0;
-        QTest::newRow("plus sign") << "+7.25" << true << 7.25;
         QTest::newRow("exponent") << "1e3" << true << 1000.0;
         QTest::newRow("group separator") << "1,000" << false << 0.0;
-        QTest::newRow("decimal comma") << "12,5" << false << 0.0;
         QTest::newRow("trailing text") << "12abc" << false << 0.0;
-        QTest::newRow("currency sign") << "$12" << false << 0.0;
         QTest::newRow("not a number") << "nan" << false << 0.0;
         QTest::newRow("infinite") << "inf" << false << 0.0;
         QTest::newRow("empty") << "   " << false << 0.0;
@@ -38,10 +35,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<qlonglong>("value");
         QTest::newRow("plain") << "101" << true << 101LL;
-        QTest::newRow("blanks and sign") << " -5 " << true << -5LL;
         QTest::newRow("fraction") << "12.0" << false << 0LL;
         QTest::newRow("exponent") << "1e3" << false << 0LL;
-        QTest::newRow("hex") << "0x10" << false << 0LL;
         QTest::newRow("empty") << "" << false << 0LL;
     }
     void parseWholeNumber() {

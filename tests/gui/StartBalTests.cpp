@@ -70,30 +70,6 @@ private Q_SLOTS:
         QCOMPARE(dlg.focusWidget(), pField); // gets the keys once the dialog is active again
         QCOMPARE(pField->selectedText(), typed);
     }
-
-    void cancelKeepsValue() {
-        CDlgStartBal dlg;
-        dlg.m_dStartBal = 100.0;
-        CModalHelper modal;
-        modal.Then([](QWidget* w) {
-            Child<QLineEdit>(w, "startBal")->setText(QStringLiteral("150.00"));
-            QTest::keyClick(w, Qt::Key_Escape);
-        });
-        QCOMPARE(dlg.exec(), int(QDialog::Rejected));
-        QCOMPARE(dlg.m_dStartBal, 100.0);
-    }
-
-    void enterConfirms() {
-        CDlgStartBal dlg;
-        CModalHelper modal;
-        modal.Then([](QWidget* w) {
-            auto* pField = Child<QLineEdit>(w, "startBal");
-            pField->setText(QStringLiteral("150"));
-            QTest::keyClick(pField, Qt::Key_Return);
-        });
-        QCOMPARE(dlg.exec(), int(QDialog::Accepted));
-        QCOMPARE(dlg.m_dStartBal, 150.0);
-    }
 };
 
 TW_GUI_TEST(CStartBalTests);
