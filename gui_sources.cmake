@@ -6,4 +6,11 @@ set(TW_GUI_SOURCES
   app/CHelpSystem.cpp
   view/CTallywiseView.cpp
   view/CRegisterModel.cpp
+  framework/CDataExchange.cpp
+  controls/CMonthView.cpp
+  view/CDlgCalendar.cpp
+  view/CDlgDescItem.cpp
+  view/CDlgDescList.cpp
+  view/CDlgStartBal.cpp
+  view/CDlgEntry.cpp
 )

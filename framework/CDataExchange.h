@@ -1,0 +1,41 @@
+#pragma once
+#include <QMessageBox>
+#include <QString>
+#include <QValidator>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+// Field exchange of the dialogs. Each reader takes one field's text when the dialog is
+// confirmed; a bad value shows one standard message, puts the focus back in the field with
+// its text selected and returns false, so the dialog stays open on that field.
+
+// A message box with the program's caption.
+void ShowAppMessage(QWidget* pParent, const QString& strText, QMessageBox::Icon icon);
+
+// Parsing alone, in the "C" locale; surrounding blanks are allowed, nothing else.
+bool ParseNumber(const QString& strText, double& dValue);
+bool ParseWholeNumber(const QString& strText, long long& nValue);
+
+QString NumberRangeMessage(double dMin, double dMax);
+QString WholeNumberRangeMessage(long long nMin, long long nMax);
+QString TextLengthMessage(int nMaxChars);
+
+bool ReadNumber(QLineEdit* pEdit, double dMin, double dMax, double& dValue);
+bool ReadWholeNumber(QLineEdit* pEdit, long long nMin, long long nMax, long long& nValue);
+bool CheckTextLength(QLineEdit* pEdit, int nMaxChars);
+bool CheckTextLength(QComboBox* pCombo, int nMaxChars);
+
+// Admits only characters that Windows-1252 can hold; others are dropped from typed or
+// pasted text, so the files can store every description.
+class CCp1252Validator : public QValidator {
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString& strInput, int& nPos) const override;
+};
+
+// A free text field: at most nMaxChars characters, Windows-1252 only.
+void SetupTextField(QLineEdit* pEdit, int nMaxChars);
+void SetupTextField(QComboBox* pCombo, int nMaxChars);

@@ -1,0 +1,92 @@
+#include "../../framework/CDataExchange.h"
+#include "DialogTestUtil.h"
+#include "GuiTest.h"
+#include "ModalHelper.h"
+#include <QLineEdit>
+#include <QTest>
+
+class CDataExchangeTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void parseNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "12.5" << true << 12.5;
+        QTest::newRow("blanks") << " -3 " << true << -3.0;
+        QTest::newRow("exponent") << "1e3" << true << 1000.0;
+        QTest::newRow("group separator") << "1,000" << false << 0.0;
+        QTest::newRow("trailing text") << "12abc" << false << 0.0;
+        QTest::newRow("not a number") << "nan" << false << 0.0;
+        QTest::newRow("infinite") << "inf" << false << 0.0;
+        QTest::newRow("empty") << "   " << false << 0.0;
+    }
+    void parseNumber() {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(double, value);
+        double d = -1.0;
+        QCOMPARE(ParseNumber(text, d), ok);
+        QCOMPARE(d, ok ? value : -1.0);
+    }
+
+    void parseWholeNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<qlonglong>("value");
+        QTest::newRow("plain") << "101" << true << 101LL;
+        QTest::newRow("fraction") << "12.0" << false << 0LL;
+        QTest::newRow("exponent") << "1e3" << false << 0LL;
+        QTest::newRow("empty") << "" << false << 0LL;
+    }
+    void parseWholeNumber() {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(qlonglong, value);
+        long long n = -1;
+        QCOMPARE(ParseWholeNumber(text, n), ok);
+        QCOMPARE(qlonglong(n), ok ? value : -1LL);
+    }
+
+    // Too many digits to hold is still a whole number out of range, not a bad number.
+    void hugeWholeNumberGetsRangeMessage() {
+        QLineEdit edit;
+        QVERIFY(ShowActive(edit));
+        edit.setText(QStringLiteral("99999999999999999999999"));
+        CModalHelper modal;
+        QString strSeen;
+        modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        long long n = 0;
+        QVERIFY(!ReadWholeNumber(&edit, 0, 999999, n));
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strSeen, QStringLiteral("Please enter a whole number between 0 and 999999."));
+        QCOMPARE(edit.selectedText(), edit.text());
+    }
+
+    void validatorDropsWhatWindows1252Lacks_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("keptPos");
+        QTest::newRow("all fit") << QString::fromUtf8("Caf\u00e9 \u20ac5 \u2014 \u0160") << 3
+                                 << QString::fromUtf8("Caf\u00e9 \u20ac5 \u2014 \u0160") << 3;
+        QTest::newRow("snowman before cursor") << QString::fromUtf8("a\u2603b") << 3 << "ab" << 2;
+        QTest::newRow("after cursor") << QString::fromUtf8("ab\u2603") << 1 << "ab" << 1;
+        QTest::newRow("pair") << QString::fromUtf8("x\U0001F600y") << 3 << "xy" << 1;
+        QTest::newRow("lone surrogate") << (QStringLiteral("a") + QChar(0xD800)) << 2 << "a" << 1;
+        QTest::newRow("Greek") << QString::fromUtf8("\u03b1\u03b2") << 2 << "" << 0;
+    }
+    void validatorDropsWhatWindows1252Lacks() {
+        QFETCH(QString, input);
+        QFETCH(int, pos);
+        QFETCH(QString, kept);
+        QFETCH(int, keptPos);
+        CCp1252Validator validator;
+        QCOMPARE(validator.validate(input, pos), QValidator::Acceptable);
+        QCOMPARE(input, kept);
+        QCOMPARE(pos, keptPos);
+    }
+};
+
+TW_GUI_TEST(CDataExchangeTests);
+#include "DataExchangeTests.moc"

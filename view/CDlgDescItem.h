@@ -1,0 +1,28 @@
+#pragma once
+#include <QDialog>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+// "Description Item": edits one string of the description list. m_strText (UTF-8) in, and
+// out on OK.
+//
+// Object names: "text", "ok", "cancel".
+class CDlgDescItem : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDlgDescItem(QWidget* pParent = nullptr);
+
+    std::string m_strText;
+
+    void setVisible(bool bVisible) override;
+    void accept() override;
+
+private:
+    void OnInitDialog();
+
+    QLineEdit* m_pText;
+    QPushButton* m_pOk;
+    QPushButton* m_pCancel;
+};

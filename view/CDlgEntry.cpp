@@ -1,0 +1,333 @@
+#include "CDlgEntry.h"
+#include "../app/CHelpSystem.h"
+#include "../framework/CDataExchange.h"
+#include "../framework/DateTime.h"
+#include "../framework/Format.h"
+#include "CDlgCalendar.h"
+#include "CDlgDescList.h"
+#include "EntryTypes.h"
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int MAX_DESC_CHARS = 255;
+constexpr double MIN_AMOUNT = -99999.99;
+constexpr double MAX_AMOUNT = 99999.99;
+// Entries hold 16-bit check numbers.
+constexpr long long MAX_CHECK_NUM = 65535;
+
+const CUserTypeTable& NoUserTypes() {
+    static const CUserTypeTable s_none{};
+    return s_none;
+}
+
+// The box lists descriptions alphabetically, whatever the list's own order.
+bool DescBefore(const QString& a, const QString& b) {
+    const int n = QString::compare(a, b, Qt::CaseInsensitive);
+    return n != 0 ? n < 0 : a < b;
+}
+
+QLabel* MakeLabel(const char* pszText, QWidget* pParent) {
+    return new QLabel(QString::fromLatin1(pszText), pParent);
+}
+
+} // namespace
+
+CDlgEntry::CDlgEntry(const CUserTypeTable* pUserTypes, QWidget* pParent)
+    : QDialog(pParent), m_pUserTypes(pUserTypes) {
+    CreateControls();
+    LayOutControls();
+    InstallDialogHelp(this, QStringLiteral("::/DlgTWEntry.txt"),
+                      {{m_pDate, 1500},
+                       {m_pDesc, 1501},
+                       {m_pDescList, 1502},
+                       {m_pType, 1503},
+                       {m_pAmount, 1504},
+                       {m_pDebit, 1505},
+                       {m_pCredit, 1506},
+                       {m_pCheckNum, 1507},
+                       {m_pCleared, 1508},
+                       {m_pPin, 1509},
+                       {m_pOk, 1510},
+                       {m_pCancel, 1511}});
+}
+
+void CDlgEntry::CreateControls() {
+    const QFontMetrics fm = fontMetrics();
+    const int nNumberWidth = fm.horizontalAdvance(QStringLiteral("-99999.99")) * 3 / 2;
+
+    // Shows the date only; a click opens the calendar, the keyboard never stops here.
+    m_pDate = new QLineEdit(this);
+    m_pDate->setObjectName(QStringLiteral("date"));
+    m_pDate->setReadOnly(true);
+    m_pDate->setAlignment(Qt::AlignCenter);
+    m_pDate->setFocusPolicy(Qt::ClickFocus);
+    m_pDate->setContextMenuPolicy(Qt::NoContextMenu);
+    m_pDate->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
+    m_pDate->installEventFilter(this);
+
+    m_pDesc = new QComboBox(this);
+    m_pDesc->setObjectName(QStringLiteral("desc"));
+    m_pDesc->setEditable(true);
+    m_pDesc->setInsertPolicy(QComboBox::NoInsert);
+    // A completer would fill in a longer description under the user's typing.
+    m_pDesc->setCompleter(nullptr);
+    m_pDesc->setMaxVisibleItems(15);
+    m_pDesc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pDesc->setMinimumContentsLength(36);
+    SetupTextField(m_pDesc, MAX_DESC_CHARS);
+    m_pDesc->installEventFilter(this);
+
+    m_pDescList = new QPushButton(QStringLiteral("..."), this);
+    m_pDescList->setObjectName(QStringLiteral("descList"));
+    m_pDescList->setFixedWidth(fm.horizontalAdvance(QStringLiteral("....")) + 16);
+
+    m_pAmount = new QLineEdit(this);
+    m_pAmount->setObjectName(QStringLiteral("amount"));
+    m_pAmount->setAlignment(Qt::AlignRight);
+    m_pAmount->setFixedWidth(nNumberWidth);
+
+    m_pDebit = new QRadioButton(QStringLiteral("Debit"), this);
+    m_pDebit->setObjectName(QStringLiteral("debit"));
+    m_pCredit = new QRadioButton(QStringLiteral("Credit"), this);
+    m_pCredit->setObjectName(QStringLiteral("credit"));
+    m_pDebitCredit = new QButtonGroup(this);
+    m_pDebitCredit->addButton(m_pDebit, 0);
+    m_pDebitCredit->addButton(m_pCredit, 1);
+
+    m_pType = new QComboBox(this);
+    m_pType->setObjectName(QStringLiteral("type"));
+    m_pType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    m_pCheckNum = new QLineEdit(this);
+    m_pCheckNum->setObjectName(QStringLiteral("checkNum"));
+    m_pCheckNum->setAlignment(Qt::AlignRight);
+    m_pCheckNum->setFixedWidth(nNumberWidth);
+
+    m_pCleared = new QCheckBox(QStringLiteral("Cleared"), this);
+    m_pCleared->setObjectName(QStringLiteral("cleared"));
+
+    m_pPin = new QToolButton(this);
+    m_pPin->setObjectName(QStringLiteral("pin"));
+    m_pPin->setCheckable(true);
+    m_pPin->setAutoRaise(false);
+    m_pPin->setIconSize(QSize(16, 16));
+
+    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk->setObjectName(QStringLiteral("ok"));
+    m_pOk->setDefault(true);
+    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel->setObjectName(QStringLiteral("cancel"));
+
+    connect(m_pDescList, &QPushButton::clicked, this, &CDlgEntry::OnDescList);
+    connect(m_pType, &QComboBox::currentIndexChanged, this, &CDlgEntry::OnTypeChanged);
+    connect(m_pPin, &QToolButton::clicked, this, &CDlgEntry::OnPinClicked);
+    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    setTabOrder(m_pDesc, m_pDescList);
+    setTabOrder(m_pDescList, m_pAmount);
+    setTabOrder(m_pAmount, m_pDebit);
+    setTabOrder(m_pDebit, m_pCredit);
+    setTabOrder(m_pCredit, m_pType);
+    setTabOrder(m_pType, m_pCheckNum);
+    setTabOrder(m_pCheckNum, m_pCleared);
+    setTabOrder(m_pCleared, m_pPin);
+    setTabOrder(m_pPin, m_pOk);
+    setTabOrder(m_pOk, m_pCancel);
+}
+
+void CDlgEntry::LayOutControls() {
+    auto* pGrid = new QGridLayout;
+    pGrid->setHorizontalSpacing(8);
+    pGrid->setVerticalSpacing(8);
+    pGrid->addWidget(MakeLabel("Date:", this), 0, 0);
+    pGrid->addWidget(m_pDate, 0, 1, 1, 2, Qt::AlignLeft);
+    pGrid->addWidget(m_pPin, 0, 4, Qt::AlignCenter);
+
+    pGrid->addWidget(MakeLabel("Description:", this), 1, 0);
+    pGrid->addWidget(m_pDesc, 1, 1, 1, 3);
+    pGrid->addWidget(m_pDescList, 1, 4);
+
+    auto* pRadios = new QHBoxLayout;
+    pRadios->setSpacing(16);
+    pRadios->addWidget(m_pDebit);
+    pRadios->addWidget(m_pCredit);
+    pRadios->addStretch();
+    pGrid->addWidget(MakeLabel("Amount:", this), 2, 0);
+    pGrid->addWidget(m_pAmount, 2, 1);
+    pGrid->addLayout(pRadios, 2, 2, 1, 2);
+
+    auto* pCheckLabel = MakeLabel("Check #:", this);
+    pGrid->addWidget(MakeLabel("Type:", this), 3, 0);
+    pGrid->addWidget(m_pType, 3, 1);
+    pGrid->addWidget(pCheckLabel, 3, 2, Qt::AlignRight);
+    pGrid->addWidget(m_pCheckNum, 3, 3, Qt::AlignLeft);
+
+    pGrid->addWidget(m_pCleared, 4, 1, 1, 2);
+    pGrid->setColumnStretch(3, 1);
+
+    auto* pButtons = new QHBoxLayout;
+    pButtons->addStretch();
+    pButtons->addWidget(m_pOk);
+    pButtons->addWidget(m_pCancel);
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pGrid);
+    pLayout->addSpacing(6);
+    pLayout->addLayout(pButtons);
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CDlgEntry::setVisible(bool bVisible) {
+    if (bVisible && !isVisible())
+        OnInitDialog();
+    QDialog::setVisible(bVisible);
+}
+
+void CDlgEntry::OnInitDialog() {
+    if (m_bAddMode) {
+        setWindowTitle(QStringLiteral("Add Entry"));
+        m_bmpPinIn = QIcon(QStringLiteral(":/icons/pin_in.png"));
+        m_bmpPinOut = QIcon(QStringLiteral(":/icons/pin_out.png"));
+        m_pPin->show();
+    } else {
+        setWindowTitle(QStringLiteral("Edit Entry"));
+        m_pPin->hide();
+    }
+    m_pPin->setChecked(m_bPinned);
+    if (m_bAddMode)
+        ShowPin();
+    ShowDate();
+    m_pAmount->setText(QString::fromStdString(Format("%.2f", m_dAmount)));
+    m_pCheckNum->setText(QString::number(m_nCheckNum));
+    m_pCleared->setChecked(m_bCleared);
+    m_pDebit->setChecked(m_nDebitCredit == 0);
+    m_pCredit->setChecked(m_nDebitCredit == 1);
+    FillDescBox();
+    m_pDesc->setEditText(QString::fromStdString(m_strDesc));
+    FillTypeList();
+    m_pDesc->setFocus(Qt::OtherFocusReason);
+}
+
+void CDlgEntry::FillDescBox() {
+    QStringList descs;
+    for (const CDescItem* p = m_pDescs; p; p = p->m_pNext)
+        descs.append(QString::fromStdString(p->m_strText));
+    std::stable_sort(descs.begin(), descs.end(), DescBefore);
+    m_pDesc->clear();
+    m_pDesc->addItems(descs);
+    m_pDesc->setCurrentIndex(-1);
+    m_pDesc->clearEditText();
+}
+
+void CDlgEntry::FillTypeList() {
+    const CUserTypeTable& types = m_pUserTypes ? *m_pUserTypes : NoUserTypes();
+    m_pType->clear();
+    for (const std::string& strName : TypeListNames(types))
+        m_pType->addItem(QString::fromStdString(strName));
+    const int nIndex = m_nTypeIndex >= 0 && m_nTypeIndex < m_pType->count() ? m_nTypeIndex : 1;
+    m_pType->setCurrentIndex(nIndex);
+    OnTypeChanged(m_pType->currentIndex());
+}
+
+void CDlgEntry::ShowDate() {
+    const std::string strDate = FormatDate(MakeLocalDate(m_nYear, m_nMonth, m_nDay), "%B %d, %Y");
+    m_pDate->setText(QString::fromStdString(strDate));
+}
+
+void CDlgEntry::ShowPin() {
+    m_pPin->setIcon(m_pPin->isChecked() ? m_bmpPinIn : m_bmpPinOut);
+}
+
+bool CDlgEntry::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pWatched == m_pDate && pEvent->type() == QEvent::FocusIn) {
+        // Run the calendar after the focus change has finished.
+        QMetaObject::invokeMethod(this, &CDlgEntry::OnDateFocus, Qt::QueuedConnection);
+    } else if (pWatched == m_pDesc && pEvent->type() == QEvent::KeyPress) {
+        // The down arrow opens the list instead of stepping through it.
+        const auto* pKey = static_cast<QKeyEvent*>(pEvent);
+        if (pKey->key() == Qt::Key_Down && pKey->modifiers() == Qt::NoModifier) {
+            m_pDesc->showPopup();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(pWatched, pEvent);
+}
+
+void CDlgEntry::OnDateFocus() {
+    if (m_bDateBusy || !isVisible())
+        return;
+    m_bDateBusy = true;
+    m_pDesc->setFocus(Qt::OtherFocusReason);
+    CDlgCalendar dlg(this);
+    dlg.SetAnchor(m_pDate);
+    dlg.m_nDay = m_nDay;
+    dlg.m_nMonth = m_nMonth;
+    dlg.m_nYear = m_nYear;
+    dlg.exec();
+    m_nDay = dlg.m_nDay;
+    m_nMonth = dlg.m_nMonth;
+    m_nYear = dlg.m_nYear;
+    ShowDate();
+    m_bDateBusy = false;
+}
+
+void CDlgEntry::OnDescList() {
+    CDlgDescList dlg(this);
+    dlg.m_pDescs = m_pDescs;
+    dlg.m_nDescs = m_nDescs;
+    dlg.exec();
+    m_pDescs = dlg.m_pDescs;
+    m_nDescs = dlg.m_nDescs;
+    FillDescBox();
+}
+
+void CDlgEntry::OnTypeChanged(int nIndex) {
+    m_pCheckNum->setEnabled(nIndex == 0);
+}
+
+void CDlgEntry::OnPinClicked() {
+    m_pDesc->setFocus(Qt::OtherFocusReason);
+    ShowPin();
+}
+
+void CDlgEntry::accept() {
+    // Read in this order; the first bad field keeps the dialog open.
+    const bool bCleared = m_pCleared->isChecked();
+    if (!CheckTextLength(m_pDesc, MAX_DESC_CHARS))
+        return;
+    const std::string strDesc = m_pDesc->currentText().toStdString();
+    const int nTypeIndex = m_pType->currentIndex();
+    double dAmount = 0.0;
+    if (!ReadNumber(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))
+        return;
+    // Checked even while the field is disabled.
+    long long nCheckNum = 0;
+    if (!ReadWholeNumber(m_pCheckNum, 0, MAX_CHECK_NUM, nCheckNum))
+        return;
+    const int nDebitCredit = m_pDebitCredit->checkedId();
+    const bool bPinned = m_pPin->isChecked();
+
+    m_bCleared = bCleared;
+    m_strDesc = strDesc;
+    m_nTypeIndex = nTypeIndex;
+    m_dAmount = dAmount;
+    m_nCheckNum = static_cast<unsigned int>(nCheckNum);
+    m_nDebitCredit = nDebitCredit;
+    m_bPinned = bPinned;
+    QDialog::accept();
+}
