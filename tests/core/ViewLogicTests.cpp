@@ -1,1 +1,69 @@
+#include "document/CEntry.h"
+#include "framework/DateTime.h"
+#include "view/EntryTypes.h"
+#include "view/RegisterCells.h"
 #include <gtest/gtest.h>
+
+TEST(RegisterCellsTest, CellTexts) {
+    CUserTypeTable types;
+    types[1] = {"Transfer", "X", 0, 0}; // disabled since, still shown
+    struct Case {
+        int nType, nCheck;
+        double dAmount;
+        std::uint32_t bDebit, bCleared;
+        double dBalance;
+        std::vector<std::string> cells;
+    };
+    const Case cases[] = {
+        {0, 1001, 500, 1, 1, 1234.5, {"1001", "05/03", "d", "C", "500.00", "", "1234.50", "Y"}},
+        {0, 0, 5, 0, 0, 0.0, {"0", "05/03", "d", "C", "", "5.00", "0.00", ""}},
+        {1, 77, 12.5, 1, 0, -12.5, {"", "05/03", "d", "A", "12.50", "", "(-12.50)", ""}},
+        {6, 0, 1, 2, 2, 1, {"", "05/03", "d", "X", "", "1.00", "1.00", ""}},
+        {8, 0, 1, 1, 0, 1, {"", "05/03", "d", "", "1.00", "", "1.00", ""}},
+    };
+    for (const Case& c : cases) {
+        CEntryFields e;
+        e.m_nType = static_cast<std::int8_t>(c.nType);
+        e.m_nCheckNum = static_cast<std::uint16_t>(c.nCheck);
+        e.m_date = MakeLocalDate(2000, 5, 3);
+        e.m_strDesc = "d";
+        e.m_dAmount = c.dAmount;
+        e.m_bDebit = c.bDebit;
+        e.m_bCleared = c.bCleared;
+        e.m_dBalance = c.dBalance;
+        std::vector<std::string> cells;
+        for (int k = 0; k < COL_COUNT; ++k)
+            cells.push_back(CellText(e, k, types));
+        EXPECT_EQ(cells, c.cells) << c.nType;
+    }
+}
+
+TEST(RegisterCellsTest, ColumnWidths) {
+    EXPECT_EQ(ColumnWidths(290), (std::array<int, COL_COUNT>{26, 30, 104, 20, 34, 34, 34, 8}));
+    EXPECT_EQ(ColumnWidths(0), (std::array<int, COL_COUNT>{}));
+    for (int w : {145, 300, 777, 1920}) {
+        int nSum = 0;
+        for (int x : ColumnWidths(w))
+            nSum += x;
+        EXPECT_LE(nSum, w);
+        EXPECT_GT(nSum, w - COL_COUNT);
+    }
+}
+
+TEST(EntryTypesTest, MappingSkipsDisabledSlots) {
+    CUserTypeTable types;
+    types[1] = {"Two", "2", 1, 1};
+    types[3] = {"Four", "4", 1, 1};
+    EXPECT_EQ(TypeListNames(types), (std::vector<std::string>{"Check", "ATM", "Check Card",
+                                                              "Teller", "Other", "Two", "Four"}));
+    const int codes[] = {0, 1, 2, 3, 4, 6, 8};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(TypeFromComboIndex(i, types), codes[i]) << i;
+        EXPECT_EQ(TypeComboIndex(codes[i], types), i) << i;
+    }
+    CUserTypeTable all;
+    for (CUserType& t : all)
+        t.m_bEnabled = 1;
+    for (int code = 0; code <= 8; ++code)
+        EXPECT_EQ(TypeComboIndex(code, all), code);
+}

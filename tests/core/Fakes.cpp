@@ -1,0 +1,46 @@
+#include "Fakes.h"
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+CTestApp::CTestApp() {
+    m_app.m_pStatus = &m_status;
+    m_app.m_pFileDialogs = &m_files;
+    char tmpl[] = "/tmp/twtestXXXXXX";
+    m_strDir = ::mkdtemp(tmpl);
+}
+
+CTestApp::~CTestApp() {
+    std::filesystem::remove_all(m_strDir);
+}
+
+std::unique_ptr<CEntry> MakeEntry(std::time_t date, double dAmount, bool bDebit,
+                                  const std::string& strDesc, int nType, int nCheck) {
+    auto e = std::make_unique<CEntry>();
+    e->m_date = date;
+    e->m_dAmount = dAmount;
+    e->m_bDebit = bDebit ? 1 : 0;
+    e->m_strDesc = strDesc;
+    e->m_nType = static_cast<std::int8_t>(nType);
+    e->m_nCheckNum = static_cast<std::uint16_t>(nCheck);
+    return e;
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& strPath) {
+    std::ifstream in(strPath, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::string& strPath, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(strPath, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::string> EntryDescs(const CTallywiseDoc& doc) {
+    std::vector<std::string> v;
+    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
+        v.push_back(e->m_strDesc);
+    return v;
+}

@@ -1,0 +1,134 @@
+#pragma once
+#include "app/CTallywiseApp.h"
+#include "app/IFileDialogs.h"
+#include "framework/DateTime.h"
+#include "framework/IClock.h"
+#include "framework/IPasswordPrompt.h"
+#include "framework/ISettingsStore.h"
+#include "framework/IStatusPanes.h"
+#include "framework/IUserMessages.h"
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Records every message; questions are answered from a script (Yes when it runs out).
+class CFakeMessages : public IUserMessages {
+public:
+    struct CShown {
+        std::string m_strText;
+        EMsgIcon m_icon;
+    };
+    std::vector<CShown> m_shown;
+    std::deque<EAnswer> m_answers;
+    void ShowMessage(const std::string& strText, EMsgIcon icon) override {
+        m_shown.push_back({strText, icon});
+    }
+    bool AskYesNo(const std::string& strText) override {
+        m_shown.push_back({strText, EMsgIcon::Question});
+        return Next() == EAnswer::Yes;
+    }
+    EAnswer AskYesNoCancel(const std::string& strText) override {
+        m_shown.push_back({strText, EMsgIcon::Question});
+        return Next();
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> v;
+        for (const CShown& s : m_shown)
+            v.push_back(s.m_strText);
+        return v;
+    }
+
+private:
+    EAnswer Next() {
+        if (m_answers.empty())
+            return EAnswer::Yes;
+        EAnswer a = m_answers.front();
+        m_answers.pop_front();
+        return a;
+    }
+};
+
+class CFakePassword : public IPasswordPrompt {
+public:
+    std::deque<std::string> m_answers;
+    std::vector<std::string> m_asked; // file names shown
+    std::string AskPassword(const std::string& strFileName) override {
+        m_asked.push_back(strFileName);
+        if (m_answers.empty())
+            return "";
+        std::string s = m_answers.front();
+        m_answers.pop_front();
+        return s;
+    }
+};
+
+class CFixedClock : public IClock {
+public:
+    std::time_t m_now = MakeLocalDate(2000, 5, 3) + 12 * 3600;
+    std::time_t Now() override { return m_now; }
+};
+
+class CMemorySettings : public ISettingsStore {
+public:
+    std::map<std::string, int> m_ints;
+    std::map<std::string, std::string> m_strings;
+    int GetInt(const std::string& s, const std::string& k, int nDefault) override {
+        auto it = m_ints.find(s + "/" + k);
+        return it == m_ints.end() ? nDefault : it->second;
+    }
+    std::string GetString(const std::string& s, const std::string& k,
+                          const std::string& strDefault) override {
+        auto it = m_strings.find(s + "/" + k);
+        return it == m_strings.end() ? strDefault : it->second;
+    }
+    void WriteInt(const std::string& s, const std::string& k, int n) override {
+        m_ints[s + "/" + k] = n;
+    }
+    void WriteString(const std::string& s, const std::string& k, const std::string& v) override {
+        m_strings[s + "/" + k] = v;
+    }
+};
+
+class CFakeStatus : public IStatusPanes {
+public:
+    double m_dBalance = -1;
+    int m_nEntries = -1;
+    void SetStatusBalance(double d) override { m_dBalance = d; }
+    void SetStatusEntries(int n) override { m_nEntries = n; }
+};
+
+class CFakeFileDialogs : public IFileDialogs {
+public:
+    std::optional<std::string> m_open, m_save;
+    std::string m_strSuggested;
+    std::optional<std::string> AskOpenPath() override { return m_open; }
+    std::optional<std::string> AskSavePath(const std::string& s) override {
+        m_strSuggested = s;
+        return m_save;
+    }
+};
+
+// An application with fakes for every service, and a temporary folder.
+struct CTestApp {
+    CFakeMessages m_messages;
+    CFakePassword m_password;
+    CFixedClock m_clock;
+    CFakeStatus m_status;
+    CFakeFileDialogs m_files;
+    CTallywiseApp m_app{m_messages, m_password, m_clock};
+    std::string m_strDir;
+
+    CTestApp();
+    ~CTestApp();
+    CTallywiseDoc& Doc() { return m_app.GetDocument(); }
+    std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
+};
+
+// Builders for tests.
+std::unique_ptr<CEntry> MakeEntry(std::time_t date, double dAmount, bool bDebit,
+                                  const std::string& strDesc = "", int nType = 1, int nCheck = 0);
+std::vector<std::uint8_t> ReadBytes(const std::string& strPath);
+void WriteBytes(const std::string& strPath, const std::vector<std::uint8_t>& bytes);
+std::vector<std::string> EntryDescs(const CTallywiseDoc& doc);
