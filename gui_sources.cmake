@@ -4,6 +4,8 @@ set(TW_GUI_SOURCES
   app/CMainFrame.cpp
   app/CAboutDlg.cpp
   app/CHelpSystem.cpp
+  app/Commands.cpp
+  document/CDlgEnterPassword.cpp
   view/CTallywiseView.cpp
   view/CRegisterModel.cpp
   framework/CDataExchange.cpp

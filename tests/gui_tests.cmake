@@ -5,4 +5,6 @@ set(TW_GUI_TEST_SOURCES
   gui/DescListTests.cpp
   gui/StartBalTests.cpp
   gui/EntryDialogTests.cpp
+  gui/MainFrameTests.cpp
+  gui/ViewTests.cpp
 )

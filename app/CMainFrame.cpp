@@ -1,0 +1,435 @@
+#include "CMainFrame.h"
+#include "../framework/CQtServices.h"
+#include "../framework/Format.h"
+#include "../view/CTallywiseView.h"
+#include "CAboutDlg.h"
+#include "CHelpSystem.h"
+#include "CTallywiseApp.h"
+#include "Commands.h"
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <algorithm>
+
+namespace {
+
+// Commands whose features are not built yet stay visible and disabled until a handler is
+// set for them.
+constexpr int s_needsStartBal[] = {ID_TOOLS_AUTO, ID_TOOLS_UNDO_DELETE, ID_TOOLS_BALANCE,
+                                   ID_TOOLS_SEARCH, ID_TOOLS_STATISTICS};
+
+// Toolbar buttons in order; 0 is a separator.
+constexpr std::pair<int, const char*> s_toolbar[] = {
+    {ID_FILE_NEW, "tb_new"},
+    {ID_FILE_OPEN, "tb_open"},
+    {ID_FILE_SAVE, "tb_save"},
+    {0, nullptr},
+    {ID_FILE_PRINT, "tb_print"},
+    {0, nullptr},
+    {ID_ENTRY_ADD, "tb_add"},
+    {ID_ENTRY_EDIT, "tb_edit"},
+    {ID_ENTRY_DELETE, "tb_delete"},
+    {0, nullptr},
+    {ID_TOOLS_AUTO, "tb_auto"},
+    {ID_TOOLS_UNDO_DELETE, "tb_undo"},
+    {ID_TOOLS_BALANCE, "tb_balance"},
+    {0, nullptr},
+    {ID_TOOLS_VIEW_ARCHIVE, "tb_archive"},
+    {0, nullptr},
+    {ID_TOOLS_SEARCH, "tb_search"},
+    {ID_TOOLS_STATISTICS, "tb_stats"},
+};
+
+constexpr int s_nRecentNameLength = 30;
+
+// "/home/ann/.../May.twd": the root and as many trailing folders as fit.
+QString AbbreviatedPath(const QString& strPath) {
+    const QString strNative = QDir::toNativeSeparators(strPath);
+    if (strNative.size() <= s_nRecentNameLength)
+        return strNative;
+    const QChar sep = QDir::separator();
+    const QStringList parts = strNative.split(sep);
+    const QString strRoot = parts.constFirst() + sep;
+    QString strTail = parts.constLast();
+    if (strRoot.size() + 4 + strTail.size() > s_nRecentNameLength)
+        return strTail;
+    for (qsizetype i = parts.size() - 2; i > 0; --i) {
+        const QString strLonger = parts[i] + sep + strTail;
+        if (strRoot.size() + 4 + strLonger.size() > s_nRecentNameLength)
+            break;
+        strTail = strLonger;
+    }
+    return strRoot + QStringLiteral("...") + sep + strTail;
+}
+
+QString RecentFileText(int nIndex, const std::string& strPath) {
+    QString strName = AbbreviatedPath(FromLocalPath(strPath));
+    strName.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(nIndex + 1).arg(strName);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CTallywiseApp& app, QWidget* pParent)
+    : QMainWindow(pParent), m_app(app), m_pView(new CTallywiseView(app, this)) {
+    setObjectName(QStringLiteral("mainFrame"));
+    move(m_app.m_nX, m_app.m_nY);
+    resize(m_app.m_nCX, m_app.m_nCY);
+    setCentralWidget(m_pView);
+    setAcceptDrops(true);
+
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    SetAccelerators();
+    ConnectCommands();
+    m_pView->SetPopupActions(Action(ID_ENTRY_ADD), Action(ID_ENTRY_EDIT), Action(ID_ENTRY_DELETE));
+    connect(m_pView, &CTallywiseView::CommandStateChanged, this,
+            &CMainFrame::ScheduleCommandUpdate);
+    connect(m_pView, &CTallywiseView::CommandUpdateNeeded, this, &CMainFrame::UpdateCommands);
+    connect(m_pView, &CTallywiseView::TitleChanged, this, &CMainFrame::UpdateTitle);
+    UpdateTitle();
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::SetStatusBalance(double dBalance) {
+    m_dStatusBalance = dBalance;
+    m_pBalancePane->setText(QString::fromStdString(Format("Balance: $%.2f", m_dStatusBalance)));
+    ScheduleCommandUpdate();
+}
+
+void CMainFrame::SetStatusEntries(int nEntries) {
+    m_nStatusEntries = nEntries;
+    m_pEntriesPane->setText(QString::fromStdString(Format("Entries: %d", m_nStatusEntries)));
+    ScheduleCommandUpdate();
+}
+
+QAction* CMainFrame::Action(int nId) const {
+    auto it = m_commands.find(nId);
+    return it == m_commands.end() ? nullptr : it->second.m_pAction;
+}
+
+void CMainFrame::SetCommandHandler(int nId, std::function<void()> fnHandler) {
+    auto it = m_commands.find(nId);
+    if (it == m_commands.end())
+        return;
+    it->second.m_bHandled = true;
+    disconnect(it->second.m_pAction, &QAction::triggered, this, nullptr);
+    connect(it->second.m_pAction, &QAction::triggered, this, [this, fn = std::move(fnHandler)] {
+        fn();
+        ScheduleCommandUpdate();
+    });
+    ScheduleCommandUpdate();
+}
+
+void CMainFrame::SetUpdateHandler(int nId, std::function<bool()> fnUpdate) {
+    auto it = m_commands.find(nId);
+    if (it != m_commands.end())
+        it->second.m_fnUpdate = std::move(fnUpdate);
+}
+
+void CMainFrame::UpdateCommands() {
+    m_bUpdatePending = false;
+    for (auto& [nId, cmd] : m_commands)
+        cmd.m_pAction->setEnabled(cmd.m_bHandled && (!cmd.m_fnUpdate || cmd.m_fnUpdate()));
+    Action(ID_VIEW_TOOLBAR)->setChecked(!m_pToolBar->isHidden());
+    Action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+    UpdateRecentFileMenu();
+}
+
+void CMainFrame::ScheduleCommandUpdate() {
+    if (m_bUpdatePending)
+        return;
+    m_bUpdatePending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_bUpdatePending)
+            UpdateCommands();
+    });
+}
+
+void CMainFrame::OpenFile(const std::string& strPath) {
+    m_app.OpenDocumentFile(strPath);
+    ScheduleCommandUpdate();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent) {
+    StoreNormalRect();
+    if (!m_app.SaveModified()) {
+        pEvent->ignore();
+        return;
+    }
+    pEvent->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* pEvent) {
+    for (const QUrl& url : pEvent->mimeData()->urls())
+        if (url.isLocalFile()) {
+            pEvent->acceptProposedAction();
+            return;
+        }
+}
+
+void CMainFrame::dropEvent(QDropEvent* pEvent) {
+    for (const QUrl& url : pEvent->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        pEvent->acceptProposedAction();
+        activateWindow();
+        // Let the drag source finish before the save prompt opens.
+        const std::string strPath = ToLocalPath(url.toLocalFile());
+        QTimer::singleShot(0, this, [this, strPath] { OpenFile(strPath); });
+        return;
+    }
+}
+
+QAction* CMainFrame::AddCommand(QMenu* pMenu, int nId, const char* pszText) {
+    auto* pAction = new QAction(QString::fromUtf8(pszText), this);
+    pAction->setObjectName(QString::number(nId));
+    pAction->setStatusTip(QString::fromStdString(CommandPrompt(nId)));
+    pAction->setToolTip(QString::fromStdString(CommandTooltip(nId)));
+    pAction->setIconVisibleInMenu(false);
+    pMenu->addAction(pAction);
+    m_commands[nId].m_pAction = pAction;
+    return pAction;
+}
+
+void CMainFrame::CreateMenus() {
+    CreateFileMenu();
+    CreateEntryMenu();
+    CreateToolsMenu();
+    CreateViewMenu();
+    CreateHelpMenu();
+    for (QAction* pMenuAction : menuBar()->actions())
+        connect(pMenuAction->menu(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+}
+
+void CMainFrame::CreateFileMenu() {
+    m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* pMenu = m_pFileMenu;
+    AddCommand(pMenu, ID_FILE_NEW, "&New\tCtrl+N");
+    AddCommand(pMenu, ID_FILE_OPEN, "&Open...\tCtrl+O");
+    AddCommand(pMenu, ID_FILE_SAVE, "&Save\tCtrl+S");
+    AddCommand(pMenu, ID_FILE_SAVE_AS, "Save &As...");
+    pMenu->addSeparator();
+    AddCommand(pMenu, ID_FILE_SET_PASSWORD, "Set Pass&word");
+    AddCommand(pMenu, ID_FILE_BANK_INFO, "&Bank Info");
+    AddCommand(pMenu, ID_FILE_ARCHIVE, "&Archive");
+    pMenu->addSeparator();
+    AddCommand(pMenu, ID_FILE_PAGE_SETUP, "Pa&ge Setup");
+    AddCommand(pMenu, ID_FILE_PRINT_SETUP, "P&rint Setup...");
+    AddCommand(pMenu, ID_FILE_PRINT, "&Print...\tCtrl+P");
+    AddCommand(pMenu, ID_FILE_PRINT_PREVIEW, "Print Pre&view");
+    pMenu->addSeparator();
+    for (int i = 0; i < CRecentFileList::MAX_FILES; ++i) {
+        QAction* pRecent = AddCommand(pMenu, ID_FILE_MRU_FIRST + i, "Recent File");
+        m_recentActions.push_back(pRecent);
+        SetCommandHandler(ID_FILE_MRU_FIRST + i, [this, i] { OnOpenRecentFile(i); });
+    }
+    m_pRecentSeparator = pMenu->addSeparator();
+    AddCommand(pMenu, ID_APP_EXIT, "E&xit");
+}
+
+void CMainFrame::CreateEntryMenu() {
+    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&Entry"));
+    AddCommand(pMenu, ID_ENTRY_ADD, "&Add Entry\tIns");
+    AddCommand(pMenu, ID_ENTRY_EDIT, "&Edit Entry\tEnter");
+    AddCommand(pMenu, ID_ENTRY_DELETE, "&Delete Entry\tDel");
+    pMenu->addSeparator();
+    AddCommand(pMenu, ID_ENTRY_START_BAL, "&Starting Balance");
+}
+
+void CMainFrame::CreateToolsMenu() {
+    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
+    AddCommand(pMenu, ID_TOOLS_AUTO, "&Automatic Entries\tCtrl+A");
+    AddCommand(pMenu, ID_TOOLS_UNDO_DELETE, "&Undo Delete\tCtrl+U");
+    AddCommand(pMenu, ID_TOOLS_BALANCE, "&Balance\tCtrl+B");
+    pMenu->addSeparator();
+    AddCommand(pMenu, ID_TOOLS_VIEW_ARCHIVE, "&View Archive\tCtrl+V");
+    pMenu->addSeparator();
+    AddCommand(pMenu, ID_TOOLS_SEARCH, "Sea&rch\tCtrl+R");
+    AddCommand(pMenu, ID_TOOLS_STATISTICS, "S&tatistics\tCtrl+T");
+}
+
+void CMainFrame::CreateViewMenu() {
+    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    AddCommand(pMenu, ID_VIEW_TOOLBAR, "&Toolbar")->setCheckable(true);
+    AddCommand(pMenu, ID_VIEW_STATUS_BAR, "&Status Bar")->setCheckable(true);
+    pMenu->addSeparator();
+    AddCommand(pMenu, ID_VIEW_OPTIONS, "&Options");
+}
+
+void CMainFrame::CreateHelpMenu() {
+    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(pMenu, ID_HELP_CONTENTS, "&Contents");
+    AddCommand(pMenu, ID_HELP_INDEX, "&Index");
+    AddCommand(pMenu, ID_APP_ABOUT, "&About Tallywise...");
+}
+
+void CMainFrame::CreateToolBar() {
+    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar->setObjectName(QStringLiteral("toolBar"));
+    m_pToolBar->setIconSize(QSize(16, 16));
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const auto& [nId, pszIcon] : s_toolbar) {
+        if (nId == 0) {
+            m_pToolBar->addSeparator();
+            continue;
+        }
+        QAction* pAction = Action(nId);
+        pAction->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(pszIcon))));
+        m_pToolBar->addAction(pAction);
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    connect(m_pToolBar, &QToolBar::visibilityChanged, this, &CMainFrame::ScheduleCommandUpdate);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* pBar = statusBar();
+    pBar->setObjectName(QStringLiteral("statusBar"));
+    m_pMessagePane = new QLabel(QStringLiteral("Ready"), pBar);
+    m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
+    pBar->addWidget(m_pMessagePane, 1);
+    // The pixel widths suit an 8 pt system font; a larger one widens the pane so that a
+    // typical figure still fits.
+    auto makePane = [pBar](const char* pszName, const char* pszText, int nWidth,
+                           const char* pszWidest) {
+        auto* pPane = new QLabel(QString::fromUtf8(pszText), pBar);
+        pPane->setObjectName(QString::fromUtf8(pszName));
+        pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        const int nNeeded = pPane->fontMetrics().horizontalAdvance(QString::fromUtf8(pszWidest)) +
+                            2 * pPane->frameWidth() + 2 * pPane->margin() + 6;
+        pPane->setFixedWidth(std::max(nWidth, nNeeded));
+        pBar->addPermanentWidget(pPane);
+        return pPane;
+    };
+    m_pBalancePane = makePane("balancePane", "Balance: $0.00", 125, "Balance: $-99999.99");
+    m_pEntriesPane = makePane("entriesPane", "Entries: 0", 75, "Entries: 65535");
+}
+
+void CMainFrame::SetAccelerators() {
+    const std::pair<int, QList<QKeySequence>> accelerators[] = {
+        {ID_TOOLS_AUTO, {QKeySequence(Qt::CTRL | Qt::Key_A)}},
+        {ID_TOOLS_BALANCE, {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+        {ID_FILE_NEW, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {ID_FILE_OPEN, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {ID_FILE_PRINT, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {ID_TOOLS_SEARCH, {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+        {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {ID_TOOLS_STATISTICS, {QKeySequence(Qt::CTRL | Qt::Key_T)}},
+        {ID_TOOLS_UNDO_DELETE, {QKeySequence(Qt::CTRL | Qt::Key_U)}},
+        {ID_TOOLS_VIEW_ARCHIVE, {QKeySequence(Qt::CTRL | Qt::Key_V)}},
+        {ID_ENTRY_DELETE, {QKeySequence(Qt::Key_Delete)}},
+        {ID_ENTRY_ADD, {QKeySequence(Qt::Key_Insert)}},
+        {ID_ENTRY_EDIT, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}},
+    };
+    for (const auto& [nId, keys] : accelerators) {
+        QAction* pAction = Action(nId);
+        pAction->setShortcuts(keys);
+        // Menu items are not in the window's widget tree while hidden; the window is.
+        addAction(pAction);
+    }
+}
+
+void CMainFrame::ConnectCommands() {
+    SetCommandHandler(ID_FILE_NEW, [this] { OnFileNew(); });
+    SetCommandHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    SetCommandHandler(ID_FILE_SAVE, [this] { OnFileSave(); });
+    SetCommandHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    SetCommandHandler(ID_APP_EXIT, [this] { close(); });
+    SetCommandHandler(ID_ENTRY_ADD, [this] { m_pView->OnAddEntry(); });
+    SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
+    SetCommandHandler(ID_ENTRY_DELETE, [this] { m_pView->OnDeleteEntry(); });
+    SetCommandHandler(ID_ENTRY_START_BAL, [this] { m_pView->OnStartingBalance(); });
+    SetCommandHandler(ID_VIEW_TOOLBAR,
+                      [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
+    SetCommandHandler(ID_VIEW_STATUS_BAR,
+                      [this] { statusBar()->setVisible(Action(ID_VIEW_STATUS_BAR)->isChecked()); });
+    SetCommandHandler(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
+    SetCommandHandler(ID_HELP_INDEX, [this] { OnHelpIndex(); });
+    SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
+
+    auto entrySelected = [this] { return m_pView->OnUpdateEntrySelected(); };
+    SetUpdateHandler(ID_ENTRY_EDIT, entrySelected);
+    SetUpdateHandler(ID_ENTRY_DELETE, entrySelected);
+    for (int nId : s_needsStartBal)
+        SetUpdateHandler(nId, [this] { return m_pView->OnUpdateNeedsStartBal(); });
+    for (int i = 0; i < CRecentFileList::MAX_FILES; ++i)
+        SetUpdateHandler(ID_FILE_MRU_FIRST + i,
+                         [this, i] { return i < int(m_app.m_recentFiles.Files().size()); });
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+    const std::vector<std::string>& files = m_app.m_recentFiles.Files();
+    for (int i = 0; i < int(m_recentActions.size()); ++i) {
+        QAction* pAction = m_recentActions[i];
+        const bool bUsed = i < int(files.size());
+        // While the list is empty, the first item stands greyed in its place.
+        pAction->setVisible(bUsed || i == 0);
+        pAction->setText(bUsed ? RecentFileText(i, files[i]) : QStringLiteral("Recent File"));
+    }
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(QString::fromStdString(m_app.GetFrameTitle()));
+}
+
+void CMainFrame::StoreNormalRect() {
+    QRect rc = normalGeometry();
+    if (rc.isEmpty())
+        rc = geometry();
+    // The stored position is the frame's, the stored size the client area's, as move()
+    // and resize() take them when the window is created.
+    const QPoint frameOffset = geometry().topLeft() - pos();
+    m_app.m_nX = rc.x() - frameOffset.x();
+    m_app.m_nY = rc.y() - frameOffset.y();
+    m_app.m_nCX = rc.width();
+    m_app.m_nCY = rc.height();
+}
+
+void CMainFrame::OnFileNew() {
+    m_app.OnFileNew();
+}
+
+void CMainFrame::OnFileOpen() {
+    m_app.OnFileOpen();
+}
+
+void CMainFrame::OnFileSave() {
+    m_app.OnFileSave();
+}
+
+void CMainFrame::OnFileSaveAs() {
+    m_app.OnFileSaveAs();
+}
+
+void CMainFrame::OnOpenRecentFile(int nIndex) {
+    const std::vector<std::string>& files = m_app.m_recentFiles.Files();
+    if (nIndex >= int(files.size()))
+        return;
+    // A file that cannot be read is reported and leaves the list on the way.
+    const std::string strPath = files[nIndex];
+    m_app.OpenDocumentFile(strPath);
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+void CMainFrame::OnHelpContents() {
+    if (CHelpSystem* pHelp = HelpSystem())
+        pHelp->ShowContents(this);
+}
+
+void CMainFrame::OnHelpIndex() {
+    if (CHelpSystem* pHelp = HelpSystem())
+        pHelp->ShowIndex(this);
+}

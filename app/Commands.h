@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+
+// Command ids of the menus, accelerators and toolbar.
+enum ECommandId {
+    ID_FILE_ARCHIVE = 32771,
+    ID_FILE_SET_PASSWORD = 32772,
+    ID_FILE_BANK_INFO = 32773,
+    ID_HELP_CONTENTS = 32774,
+    ID_VIEW_OPTIONS = 32777,
+    ID_ENTRY_ADD = 32778,
+    ID_ENTRY_EDIT = 32779,
+    ID_ENTRY_DELETE = 32780,
+    ID_TOOLS_AUTO = 32781,
+    ID_TOOLS_UNDO_DELETE = 32782,
+    ID_TOOLS_BALANCE = 32783,
+    ID_TOOLS_STATISTICS = 32784,
+    ID_TOOLS_SEARCH = 32785,
+    ID_ENTRY_START_BAL = 32794,
+    ID_TOOLS_VIEW_ARCHIVE = 32802,
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_PAGE_SETUP = 57605,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_FILE_MRU_FIRST = 57616,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_HELP_INDEX = 57666,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+};
+
+// The command's string: the status-line prompt, a line break, the tooltip. Empty when the
+// command has none.
+const char* CommandString(int nId);
+std::string CommandPrompt(int nId);
+std::string CommandTooltip(int nId);

@@ -1,0 +1,73 @@
+#include "../framework/CQtServices.h"
+#include "../framework/IClock.h"
+#include "../view/CTallywiseView.h"
+#include "CHelpSystem.h"
+#include "CMainFrame.h"
+#include "CTallywiseApp.h"
+#include <QApplication>
+#include <QIcon>
+#include <clocale>
+#include <string>
+#include <vector>
+
+namespace {
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const char* pszSize : {"16", "32", "48", "256"})
+        icon.addFile(QStringLiteral(":/icons/tallywise-%1.png").arg(QLatin1String(pszSize)));
+    return icon;
+}
+
+std::vector<std::string> CommandLineArguments() {
+    std::vector<std::string> args;
+    const QStringList list = QApplication::arguments();
+    for (qsizetype i = 1; i < list.size(); ++i)
+        args.push_back(ToLocalPath(list[i]));
+    return args;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    // Numbers and dates are formatted the same everywhere: '.' and English month names.
+    std::setlocale(LC_NUMERIC, "C");
+    std::setlocale(LC_TIME, "C");
+    QApplication::setApplicationName(QStringLiteral("Tallywise v3.5"));
+    QApplication::setOrganizationName(QStringLiteral("Kestrane"));
+    QApplication::setWindowIcon(ProgramIcon());
+
+    CQtUserMessages messages;
+    CQtPasswordPrompt password;
+    CSystemClock clock;
+    CTallywiseApp app(messages, password, clock);
+    CQtSettingsStore store;
+    app.ReadSettings(store);
+
+    CHelpSystem help(QApplication::applicationDirPath() + QStringLiteral("/help"));
+    SetHelpSystem(&help);
+
+    CMainFrame frame(app);
+    CQtFileDialogs fileDialogs(&frame);
+    app.m_pStatus = &frame;
+    app.m_pView = frame.View();
+    app.m_pFileDialogs = &fileDialogs;
+
+    if (!app.ProcessCommandLine(CommandLineArguments())) {
+        SetHelpSystem(nullptr);
+        return 1;
+    }
+    app.ResetPrintRange();
+    frame.show();
+    frame.repaint();
+    app.OpenLastFileIfWanted();
+
+    const int nResult = QApplication::exec();
+    app.ExitInstance(store);
+    app.m_pStatus = nullptr;
+    app.m_pView = nullptr;
+    app.m_pFileDialogs = nullptr;
+    SetHelpSystem(nullptr);
+    return nResult;
+}

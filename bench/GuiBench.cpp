@@ -1,0 +1,121 @@
+// Open-to-shown time of the register window: the initial update, the show and the first
+// paint of the rows, for registers of 5,000 and 65,535 entries built in memory.
+#include "../app/CMainFrame.h"
+#include "../app/CTallywiseApp.h"
+#include "../framework/DateTime.h"
+#include "../framework/IClock.h"
+#include "../framework/IPasswordPrompt.h"
+#include "../framework/IUserMessages.h"
+#include "../view/CTallywiseView.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+#include <clocale>
+#include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+class CSilentMessages : public IUserMessages {
+public:
+    void ShowMessage(const std::string&, EMsgIcon) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
+};
+
+class CNoPassword : public IPasswordPrompt {
+public:
+    std::string AskPassword(const std::string&) override { return std::string(); }
+};
+
+class CFixedClock : public IClock {
+public:
+    std::time_t Now() override { return MakeLocalDate(2004, 2, 10); }
+};
+
+// Links the entries directly: inserting them one by one would measure the document.
+void FillRegister(CTallywiseDoc& doc, int nEntries) {
+    doc.OnNewDocument();
+    doc.m_bStartBalSet = 1;
+    doc.m_dStartBal = 1000.0;
+    CEntry** ppLink = &doc.m_pEntries;
+    const std::time_t first = MakeLocalDate(2000, 1, 1);
+    for (int i = 0; i < nEntries; ++i) {
+        auto* pEntry = new CEntry;
+        pEntry->m_nType = std::int8_t(i % 5);
+        pEntry->m_nCheckNum = std::uint16_t(100 + i);
+        pEntry->m_date = ToLocalMidnight(first + std::time_t(i / 8) * 86400);
+        pEntry->m_strDesc = "Grocery store purchase " + std::to_string(i);
+        pEntry->m_dAmount = 10.0 + (i % 97);
+        pEntry->m_bDebit = i % 3 == 0 ? 0 : 1;
+        pEntry->m_bCleared = i % 2;
+        *ppLink = pEntry;
+        ppLink = &pEntry->m_pNext;
+    }
+    doc.m_nEntries = std::uint16_t(nEntries);
+    doc.UpdateBalances();
+}
+
+class CPaintWatch : public QObject {
+public:
+    bool m_bPainted = false;
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::Paint)
+            m_bPainted = true;
+        return QObject::eventFilter(pObject, pEvent);
+    }
+};
+
+void OpenToShown(benchmark::State& state) {
+    CSilentMessages messages;
+    CNoPassword password;
+    CFixedClock clock;
+    CTallywiseApp app(messages, password, clock);
+    auto pFrame = std::make_unique<CMainFrame>(app);
+    app.m_pStatus = pFrame.get();
+    app.m_pView = pFrame->View();
+    FillRegister(app.GetDocument(), int(state.range(0)));
+    CPaintWatch watch;
+    pFrame->View()->viewport()->installEventFilter(&watch);
+    for (auto _ : state) {
+        state.PauseTiming();
+        pFrame->hide();
+        QApplication::processEvents();
+        watch.m_bPainted = false;
+        state.ResumeTiming();
+        pFrame->View()->OnInitialUpdate();
+        pFrame->show();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_mb"] = double(usage.ru_maxrss) / 1024.0;
+    app.m_pStatus = nullptr;
+    app.m_pView = nullptr;
+}
+
+// The offscreen platform warns about every window feature it lacks.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
+    if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(strText));
+}
+
+} // namespace
+
+BENCHMARK(OpenToShown)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    QApplication qtApp(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    std::setlocale(LC_TIME, "C");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,94 @@
+#pragma once
+// A main window over an application object whose services are scripted fakes.
+#include "../../app/CMainFrame.h"
+#include "../../app/CTallywiseApp.h"
+#include "../../app/IFileDialogs.h"
+#include "../../framework/DateTime.h"
+#include "../../framework/IClock.h"
+#include "../../framework/IPasswordPrompt.h"
+#include "../../framework/IUserMessages.h"
+#include "../../view/CTallywiseView.h"
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CFakeMessages : public IUserMessages {
+public:
+    std::vector<std::string> m_shown; // every text, in order
+    std::deque<EAnswer> m_answers;    // answers to questions; No when none is left
+    void ShowMessage(const std::string& strText, EMsgIcon) override { m_shown.push_back(strText); }
+    bool AskYesNo(const std::string& strText) override {
+        return AskYesNoCancel(strText) == EAnswer::Yes;
+    }
+    EAnswer AskYesNoCancel(const std::string& strText) override {
+        m_shown.push_back(strText);
+        if (m_answers.empty())
+            return EAnswer::No;
+        EAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+};
+
+class CFakePassword : public IPasswordPrompt {
+public:
+    std::string AskPassword(const std::string&) override { return std::string(); }
+};
+
+class CFixedClock : public IClock {
+public:
+    std::time_t m_now = MakeLocalDate(2004, 2, 10) + 9 * 3600;
+    std::time_t Now() override { return m_now; }
+};
+
+class CFakeFileDialogs : public IFileDialogs {
+public:
+    std::optional<std::string> m_openPath;
+    std::optional<std::string> m_savePath;
+    std::optional<std::string> AskOpenPath() override { return m_openPath; }
+    std::optional<std::string> AskSavePath(const std::string&) override { return m_savePath; }
+};
+
+struct CFrameFixture {
+    CFakeMessages m_messages;
+    CFakePassword m_password;
+    CFixedClock m_clock;
+    CFakeFileDialogs m_fileDialogs;
+    CTallywiseApp m_app{m_messages, m_password, m_clock};
+    std::unique_ptr<CMainFrame> m_pFrame;
+
+    CFrameFixture() {
+        m_app.m_pFileDialogs = &m_fileDialogs;
+        CreateFrame();
+    }
+    ~CFrameFixture() { DestroyFrame(); }
+
+    void CreateFrame() {
+        m_pFrame = std::make_unique<CMainFrame>(m_app);
+        m_app.m_pStatus = m_pFrame.get();
+        m_app.m_pView = m_pFrame->View();
+        m_app.ProcessCommandLine({});
+    }
+    void DestroyFrame() {
+        m_app.m_pStatus = nullptr;
+        m_app.m_pView = nullptr;
+        m_pFrame.reset();
+    }
+
+    CTallywiseDoc& Doc() { return m_app.GetDocument(); }
+    CTallywiseView* View() { return m_pFrame->View(); }
+
+    std::uint16_t AddEntry(int nType, int nCheck, int nMonth, int nDay, const char* pszDesc,
+                           double dAmount, bool bDebit, bool bCleared = false) {
+        auto pEntry = std::make_unique<CEntry>();
+        pEntry->m_nType = std::int8_t(nType);
+        pEntry->m_nCheckNum = std::uint16_t(nCheck);
+        pEntry->m_date = MakeLocalDate(2004, nMonth, nDay);
+        pEntry->m_strDesc = pszDesc;
+        pEntry->m_dAmount = dAmount;
+        pEntry->m_bDebit = bDebit ? 1 : 0;
+        pEntry->m_bCleared = bCleared ? 1 : 0;
+        return *Doc().InsertEntry(std::move(pEntry));
+    }
+};

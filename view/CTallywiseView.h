@@ -1,0 +1,89 @@
+#pragma once
+#include "../app/IDocumentView.h"
+#include <QPointer>
+#include <QTableView>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class CRegisterModel;
+class CTallywiseApp;
+class CTallywiseDoc;
+struct CEntry;
+class QAction;
+
+// 0x00BBGGRR values of the settings.
+QColor ColorFromRef(int nColor);
+int ColorToRef(const QColor& color);
+// The list font of a face and a size in tenths of a point; Qt substitutes a face that is
+// not installed, the face name itself is kept.
+QFont MakeListFont(const std::string& strFace, int nTenths);
+
+// The register list: one row per entry, in the document's order.
+class CTallywiseView : public QTableView, public IDocumentView {
+    Q_OBJECT
+public:
+    explicit CTallywiseView(CTallywiseApp& app, QWidget* pParent = nullptr);
+    ~CTallywiseView() override;
+
+    void OnInitialUpdate() override;
+    void OnTitleChanged() override;
+
+    // Row operations that mirror a change made in the document first.
+    void InsertRow(CEntry& entry, std::uint16_t nPos, bool bSelect);
+    void DeleteRow(std::uint16_t nPos);
+    void RefreshBalances(std::uint16_t nFrom);
+    void RefreshRow(std::uint16_t nPos);
+    std::optional<std::uint16_t> GetSelectedRow() const;
+
+    // Update handlers.
+    bool OnUpdateEntrySelected() const;
+    bool OnUpdateNeedsStartBal() const;
+
+    void ApplyListFont(const std::string& strFace, int nTenths);
+    void ApplyListColours(int nBkColor, int nTxColor);
+
+    // The popup offers these commands under its own texts.
+    void SetPopupActions(QAction* pAdd, QAction* pEdit, QAction* pDelete);
+
+    CRegisterModel* Model() const { return m_pModel; }
+    CTallywiseApp& App() const { return m_app; }
+    CTallywiseDoc& GetDocument() const;
+
+    // The date the next Add Entry proposes.
+    int m_nNewDay = 1;
+    int m_nNewMonth = 1;
+    int m_nNewYear = 1970;
+
+public Q_SLOTS:
+    void OnAddEntry();
+    void OnEditEntry();
+    void OnDeleteEntry();
+    void OnStartingBalance();
+
+Q_SIGNALS:
+    // Selection, rows or document state changed: the commands' enabled states may differ.
+    void CommandStateChanged();
+    // Asked right before the popup opens, so its items are enabled as the commands are.
+    void CommandUpdateNeeded();
+    void TitleChanged();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    bool viewportEvent(QEvent* pEvent) override;
+
+private:
+    void OnListDblClk();
+    void ToggleCleared(std::uint16_t nRow);
+    void UpdateColumnWidths();
+    void SelectRow(int nRow);
+    void PostDueAutoEntries();
+
+    CTallywiseApp& m_app;
+    CRegisterModel* m_pModel;
+    bool m_bFontMade = false;
+    QPointer<QAction> m_pPopupAdd;
+    QPointer<QAction> m_pPopupEdit;
+    QPointer<QAction> m_pPopupDelete;
+};
