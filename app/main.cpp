@@ -30,6 +30,8 @@ std::vector<std::string> CommandLineArguments() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The pictures live in the window library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(resources);
     QApplication qtApp(argc, argv);
     // Numbers and dates are formatted the same everywhere: '.' and English month names.
     std::setlocale(LC_NUMERIC, "C");

@@ -109,6 +109,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& str
 BENCHMARK(OpenToShown)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
+    // The pictures live in the window library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(resources);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessages);
     QApplication qtApp(argc, argv);

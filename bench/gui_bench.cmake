@@ -1,6 +1,6 @@
-# Window benchmark: open-to-shown of large registers, offscreen. Included by
-# bench/CMakeLists.txt, which finds Google Benchmark.
+# Window benchmarks: open-to-shown and entry editing of large registers, offscreen.
 if(TARGET tallywise_gui)
   add_executable(tw_gui_bench ${CMAKE_CURRENT_LIST_DIR}/GuiBench.cpp)
   target_link_libraries(tw_gui_bench PRIVATE tallywise_gui benchmark::benchmark)
+  set_target_properties(tw_gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()

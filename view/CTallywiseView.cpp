@@ -1,6 +1,11 @@
 #include "CTallywiseView.h"
 #include "../app/CTallywiseApp.h"
 #include "../framework/DateTime.h"
+#include "../framework/Format.h"
+#include "../framework/IUserMessages.h"
+#include "CDlgEntry.h"
+#include "CDlgStartBal.h"
+#include "EntryTypes.h"
 #include "CRegisterModel.h"
 #include "RegisterCells.h"
 #include <QAction>
@@ -9,6 +14,8 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -181,11 +188,183 @@ void CTallywiseView::SetPopupActions(QAction* pAdd, QAction* pEdit, QAction* pDe
     m_pPopupDelete = pDelete;
 }
 
-// The entry commands are wired by their own dialogs.
-void CTallywiseView::OnAddEntry() {}
-void CTallywiseView::OnEditEntry() {}
-void CTallywiseView::OnDeleteEntry() {}
-void CTallywiseView::OnStartingBalance() {}
+// ---- Entry commands ------------------------------------------------------------------
+
+namespace {
+const char* const START_BAL_QUESTION =
+    "You have not yet set the starting\nbalance for this checkbook.  Would \nyou like to do "
+    "it now?";
+const char* const START_BAL_REQUIRED = "You must set the starting balance \nbefore you can add "
+                                       "entries.";
+
+// The entry the dialog describes; only checks carry a number.
+std::unique_ptr<CEntry> EntryFromDialog(const CDlgEntry& dlg, const CUserTypeTable& types) {
+    auto e = std::make_unique<CEntry>();
+    e->m_nCheckNum = dlg.m_nTypeIndex == 0 ? static_cast<std::uint16_t>(dlg.m_nCheckNum) : 0;
+    e->m_date = MakeLocalDate(dlg.m_nYear, dlg.m_nMonth, dlg.m_nDay);
+    e->m_strDesc = dlg.m_strDesc;
+    e->m_nType = static_cast<std::int8_t>(TypeFromComboIndex(dlg.m_nTypeIndex, types));
+    e->m_dAmount = dlg.m_dAmount;
+    e->m_bDebit = dlg.m_nDebitCredit == 0 ? 1 : 0;
+    e->m_dBalance = 0.0;
+    e->m_bCleared = dlg.m_bCleared ? 1 : 0;
+    return e;
+}
+} // namespace
+
+// Runs the Entry dialog over the document's description list, which "..." may change:
+// the list is taken back and the document marked modified whatever the answer.
+bool CTallywiseView::RunEntryDialog(CDlgEntry& dlg) {
+    CTallywiseDoc& doc = GetDocument();
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    const bool bOk = dlg.exec() == QDialog::Accepted;
+    doc.m_pDescs = dlg.m_pDescs;
+    doc.m_nDescs = dlg.m_nDescs;
+    doc.SetModifiedFlag();
+    Q_EMIT CommandStateChanged();
+    return bOk;
+}
+
+bool CTallywiseView::EnsureStartingBalance() {
+    CTallywiseDoc& doc = GetDocument();
+    if (doc.m_bStartBalSet)
+        return true;
+    IUserMessages& messages = m_app.Messages();
+    if (!messages.AskYesNo(START_BAL_QUESTION)) {
+        messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
+        return false;
+    }
+    CDlgStartBal dlg(this);
+    dlg.m_dStartBal = 0.0;
+    if (dlg.exec() != QDialog::Accepted) {
+        messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
+        return false;
+    }
+    SetStartingBalance(dlg.m_dStartBal);
+    return true;
+}
+
+void CTallywiseView::SetStartingBalance(double dStartBal) {
+    CTallywiseDoc& doc = GetDocument();
+    doc.SetModifiedFlag();
+    doc.m_dStartBal = dStartBal;
+    doc.m_bStartBalSet = 1;
+    doc.UpdateBalances();
+    RefreshBalances(0);
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnAddEntry() {
+    CTallywiseDoc& doc = GetDocument();
+    bool bPinned = false;
+    for (;;) {
+        if (doc.m_nEntries >= MAX_ENTRIES) {
+            m_app.Messages().ShowMessage(
+                Format("You have reached the maximum \nentry limit of %d entries. \nArchive old "
+                       "transactions to \nadd new entries.",
+                       MAX_ENTRIES),
+                EMsgIcon::Information);
+            return;
+        }
+        if (!EnsureStartingBalance())
+            return;
+        CDlgEntry dlg(&m_app.m_userTypes, this);
+        dlg.m_bAddMode = true;
+        dlg.m_nDay = m_nNewDay;
+        dlg.m_nMonth = m_nNewMonth;
+        dlg.m_nYear = m_nNewYear;
+        dlg.m_dAmount = 0.0;
+        dlg.m_nDebitCredit = 0;
+        dlg.m_nTypeIndex = m_app.m_nAType;
+        dlg.m_bCleared = m_app.m_nACleared != 0;
+        dlg.m_nCheckNum = doc.m_nNextCheck;
+        dlg.m_bPinned = bPinned;
+        if (!RunEntryDialog(dlg))
+            return;
+        if (dlg.m_nTypeIndex == 0)
+            doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
+        doc.AddDescription(dlg.m_strDesc);
+        std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
+        CEntry& entry = *pEntry;
+        m_nNewDay = dlg.m_nDay;
+        m_nNewMonth = dlg.m_nMonth;
+        m_nNewYear = dlg.m_nYear;
+        std::optional<std::uint16_t> nPos = doc.InsertEntry(std::move(pEntry));
+        if (!nPos)
+            return;
+        InsertRow(entry, *nPos, true);
+        RefreshBalances(*nPos);
+        doc.RefreshTypeUsage();
+        Q_EMIT CommandStateChanged();
+        if (!dlg.m_bPinned)
+            return;
+        bPinned = true;
+    }
+}
+
+void CTallywiseView::OnEditEntry() {
+    std::optional<std::uint16_t> nRow = GetSelectedRow();
+    if (!nRow)
+        return;
+    CTallywiseDoc& doc = GetDocument();
+    const std::uint16_t i = *nRow;
+    const CEntry* e = doc.GetEntryAt(i);
+    if (!e)
+        return;
+    CDlgEntry dlg(&m_app.m_userTypes, this);
+    dlg.m_bAddMode = false;
+    const CDayMonthYear date = SplitLocalDate(e->m_date);
+    dlg.m_nDay = date.m_nDay;
+    dlg.m_nMonth = date.m_nMonth;
+    dlg.m_nYear = date.m_nYear;
+    dlg.m_strDesc = e->m_strDesc;
+    dlg.m_dAmount = e->m_dAmount;
+    dlg.m_nDebitCredit = e->m_bDebit ? 0 : 1;
+    dlg.m_bCleared = e->m_bCleared == 1;
+    dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, m_app.m_userTypes);
+    dlg.m_bNextCheckOffered = e->m_nType != TYPE_CHECK;
+    dlg.m_nCheckNum = dlg.m_bNextCheckOffered ? doc.m_nNextCheck : e->m_nCheckNum;
+    if (!RunEntryDialog(dlg))
+        return;
+    if (dlg.m_nTypeIndex == 0 && dlg.m_bNextCheckOffered)
+        doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
+    doc.AddDescription(dlg.m_strDesc);
+    std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
+    CEntry& entry = *pEntry;
+    doc.RemoveEntry(i, false, false);
+    DeleteRow(i);
+    // The register just lost an entry, so there is always room for this one.
+    const std::uint16_t j = doc.InsertEntry(std::move(pEntry)).value_or(0);
+    InsertRow(entry, j, true);
+    RefreshBalances(std::min(i, j));
+    doc.RefreshTypeUsage();
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnDeleteEntry() {
+    CTallywiseDoc& doc = GetDocument();
+    std::optional<std::uint16_t> nRow = GetSelectedRow();
+    if (doc.m_nEntries == 0 || !nRow)
+        return;
+    const std::uint16_t i = *nRow;
+    doc.RemoveEntry(i, true, true);
+    DeleteRow(i);
+    RefreshBalances(i);
+    if (doc.m_nEntries > i)
+        SelectRow(i, false);
+    else if (i > 0)
+        SelectRow(i - 1, false);
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnStartingBalance() {
+    CDlgStartBal dlg(this);
+    dlg.m_dStartBal = GetDocument().m_dStartBal;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    SetStartingBalance(dlg.m_dStartBal);
+}
 
 void CTallywiseView::contextMenuEvent(QContextMenuEvent* pEvent) {
     window()->activateWindow();
@@ -248,7 +427,7 @@ void CTallywiseView::UpdateColumnWidths() {
             pHeader->resizeSection(nColumn, widths[nColumn]);
 }
 
-void CTallywiseView::SelectRow(int nRow) {
+void CTallywiseView::SelectRow(int nRow, bool bScroll) {
     if (nRow < 0 || nRow >= m_pModel->rowCount()) {
         clearSelection();
         return;
@@ -256,7 +435,8 @@ void CTallywiseView::SelectRow(int nRow) {
     const QModelIndex index = m_pModel->index(nRow, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                  QItemSelectionModel::Rows);
-    scrollTo(index, QAbstractItemView::EnsureVisible);
+    if (bScroll)
+        scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
 // Offering the automatic entries that fell due comes with the automatic entries tool.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+class CDlgEntry;
 class CRegisterModel;
 class CTallywiseApp;
 class CTallywiseDoc;
@@ -77,7 +78,10 @@ private:
     void OnListDblClk();
     void ToggleCleared(std::uint16_t nRow);
     void UpdateColumnWidths();
-    void SelectRow(int nRow);
+    void SelectRow(int nRow, bool bScroll = true);
+    bool RunEntryDialog(CDlgEntry& dlg);
+    bool EnsureStartingBalance();
+    void SetStartingBalance(double dStartBal);
     void PostDueAutoEntries();
 
     CTallywiseApp& m_app;

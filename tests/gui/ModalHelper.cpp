@@ -23,9 +23,9 @@ void CModalHelper::Then(Handler h) {
             if (!pModal || pModal == q->m_pLast || q->m_handlers.empty() || !pModal->isVisible())
                 return;
             q->m_pLast = pModal;
-            Handler h = std::move(q->m_handlers.front());
+            Handler next = std::move(q->m_handlers.front());
             q->m_handlers.pop_front();
-            h(pModal);
+            next(pModal);
             if (q->m_handlers.empty())
                 q->m_timer.stop();
         });

@@ -14,6 +14,8 @@ std::vector<GuiTestFactory>& GuiTestRegistry() {
 }
 
 int main(int argc, char** argv) {
+    // The pictures live in the window library, which the linker would otherwise drop.
+    Q_INIT_RESOURCE(resources);
     // Settings go to a folder of their own, never the user's.
     QTemporaryDir configDir;
     qputenv("XDG_CONFIG_HOME", configDir.path().toUtf8());
