@@ -2,7 +2,6 @@
 #include "../../view/RegisterCells.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
-#include "ModalHelper.h"
 #include <QHeaderView>
 #include <QMenu>
 #include <QSignalSpy>
@@ -191,17 +190,6 @@ private Q_SLOTS:
         QTest::mouseDClick(pView->viewport(), Qt::LeftButton, {}, ptRow0);
         QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 0u);
 
-        // With the default setting a double click edits: nothing is toggled.
-        m_pFix->m_app.m_nDblClick = 1;
-        QString strTitle;
-        CModalHelper modal;
-        modal.Then([&strTitle](QWidget* pDlg) {
-            strTitle = pDlg->windowTitle();
-            QTest::keyClick(pDlg, Qt::Key_Escape);
-        });
-        QTest::mouseDClick(pView->viewport(), Qt::LeftButton, {}, ptRow0);
-        QCOMPARE(strTitle, QStringLiteral("Edit Entry"));
-        QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 0u);
     }
 
     void doubleClickOnAnEmptyRegisterDoesNothing() {
