@@ -7,4 +7,5 @@ set(TW_GUI_TEST_SOURCES
   gui/EntryDialogTests.cpp
   gui/MainFrameTests.cpp
   gui/ViewTests.cpp
+  gui/EntryCommandTests.cpp
 )

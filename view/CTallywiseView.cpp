@@ -5,8 +5,8 @@
 #include "../framework/IUserMessages.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
-#include "EntryTypes.h"
 #include "CRegisterModel.h"
+#include "EntryTypes.h"
 #include "RegisterCells.h"
 #include <QAction>
 #include <QApplication>
