@@ -9,6 +9,7 @@
 #include "../view/CTallywiseView.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <clocale>
 #include <cstdio>
@@ -98,6 +99,84 @@ void OpenToShown(benchmark::State& state) {
     app.m_pView = nullptr;
 }
 
+// What Add, Edit and Delete do to the window without their dialogs: the document change,
+// the row change, the balances rewritten below it, and the repaint.
+enum EEditStep { STEP_ADD, STEP_EDIT, STEP_DELETE };
+
+void EntryCommand(benchmark::State& state) {
+    CSilentMessages messages;
+    CNoPassword password;
+    CFixedClock clock;
+    CTallywiseApp app(messages, password, clock);
+    auto pFrame = std::make_unique<CMainFrame>(app);
+    app.m_pStatus = pFrame.get();
+    app.m_pView = pFrame->View();
+    CTallywiseDoc& doc = app.GetDocument();
+    FillRegister(doc, int(state.range(0)));
+    CTallywiseView* pView = pFrame->View();
+    pView->OnInitialUpdate();
+    pFrame->show();
+    CPaintWatch watch;
+    pView->viewport()->installEventFilter(&watch);
+    const auto nStep = EEditStep(state.range(1));
+    const std::time_t middle = doc.GetEntryAt(std::uint16_t(doc.m_nEntries / 2))->m_date;
+    auto makeEntry = [middle] {
+        auto pEntry = std::make_unique<CEntry>();
+        pEntry->m_date = middle;
+        pEntry->m_strDesc = "Benchmark";
+        pEntry->m_dAmount = 12.5;
+        return pEntry;
+    };
+    auto add = [&] {
+        auto pEntry = makeEntry();
+        CEntry& entry = *pEntry;
+        std::uint16_t nPos = *doc.InsertEntry(std::move(pEntry));
+        pView->InsertRow(entry, nPos, true);
+        pView->RefreshBalances(nPos);
+        return nPos;
+    };
+    auto remove = [&](std::uint16_t nPos) {
+        doc.RemoveEntry(nPos, false, true);
+        pView->DeleteRow(nPos);
+        pView->RefreshBalances(nPos);
+    };
+    auto paint = [&] {
+        watch.m_bPainted = false;
+        pView->viewport()->update();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+    };
+    std::uint16_t nPos = add();
+    for (auto _ : state) {
+        if (nStep == STEP_ADD) {
+            std::uint16_t nNew = add();
+            paint();
+            state.PauseTiming();
+            remove(nNew);
+            state.ResumeTiming();
+        } else if (nStep == STEP_EDIT) {
+            doc.RemoveEntry(nPos, false, false);
+            pView->DeleteRow(nPos);
+            auto pEntry = makeEntry();
+            CEntry& entry = *pEntry;
+            std::uint16_t nNew = *doc.InsertEntry(std::move(pEntry));
+            pView->InsertRow(entry, nNew, true);
+            pView->RefreshBalances(std::min(nPos, nNew));
+            nPos = nNew;
+            paint();
+        } else {
+            state.PauseTiming();
+            std::uint16_t nNew = add();
+            paint();
+            state.ResumeTiming();
+            remove(nNew);
+            paint();
+        }
+    }
+    app.m_pStatus = nullptr;
+    app.m_pView = nullptr;
+}
+
 // The offscreen platform warns about every window feature it lacks.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
     if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
@@ -107,6 +186,10 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& str
 } // namespace
 
 BENCHMARK(OpenToShown)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
+// Second argument: 0 add, 1 edit, 2 delete.
+BENCHMARK(EntryCommand)
+    ->ArgsProduct({{5000}, {STEP_ADD, STEP_EDIT, STEP_DELETE}})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // The pictures live in the window library, which the linker would otherwise drop.
