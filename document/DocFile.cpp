@@ -58,6 +58,22 @@ std::time_t LoadDate20(CArchive& ar) {
     return ToLocalMidnight(static_cast<std::time_t>(ar.ReadU32()));
 }
 
+// Records are linked one by one as they are read, so a count the file cannot back up
+// fails at the end of the data instead of allocating for it.
+template <class T, class F>
+void LoadRecords(CArchive& ar, T*& pHead, std::uint16_t& nLinked, std::uint16_t nCount, F loadOne) {
+    T** ppTail = &pHead;
+    while (*ppTail)
+        ppTail = &(*ppTail)->m_pNext;
+    for (std::uint16_t i = 0; i < nCount; ++i) {
+        auto p = std::make_unique<T>();
+        loadOne(ar, *p);
+        *ppTail = p.release();
+        ppTail = &(*ppTail)->m_pNext;
+        ++nLinked;
+    }
+}
+
 template <class T> T** TailOf(T*& pHead) {
     T** pp = &pHead;
     while (*pp)
@@ -183,45 +199,24 @@ void CTallywiseDoc::Load3x(CArchive& ar, bool b35) {
     PublishStatus();
 }
 
-// Records are linked one by one as they are read, so a count the file cannot back up
-// fails at the end of the data instead of allocating for it.
 void CTallywiseDoc::LoadEntries(CArchive& ar, std::uint16_t nCount) {
-    CEntry** ppTail = TailOf(m_pEntries);
-    for (std::uint16_t i = 0; i < nCount; ++i) {
-        auto e = std::make_unique<CEntry>();
-        LoadEntry(ar, *e);
-        *ppTail = e.release();
-        ppTail = &(*ppTail)->m_pNext;
-        ++m_nEntries;
-    }
+    LoadRecords(ar, m_pEntries, m_nEntries, nCount, LoadEntry);
 }
 
 void CTallywiseDoc::LoadDeleted(CArchive& ar, std::uint16_t nCount) {
-    CDeletedEntry** ppTail = TailOf(m_pDeleted);
-    for (std::uint16_t i = 0; i < nCount; ++i) {
-        auto e = std::make_unique<CDeletedEntry>();
-        LoadEntry(ar, *e);
-        *ppTail = e.release();
-        ppTail = &(*ppTail)->m_pNext;
-        ++m_nDeleted;
-    }
+    LoadRecords(ar, m_pDeleted, m_nDeleted, nCount, LoadEntry);
 }
 
 void CTallywiseDoc::LoadAutos(CArchive& ar, std::uint16_t nCount) {
-    CAutoEntry** ppTail = TailOf(m_pAutos);
-    for (std::uint16_t i = 0; i < nCount; ++i) {
-        auto a = std::make_unique<CAutoEntry>();
-        a->m_strDesc = ar.ReadString();
-        a->m_nType = static_cast<std::int8_t>(ar.ReadU8());
-        a->m_dAmount = ar.ReadDouble();
-        a->m_bDebit = ar.ReadU32();
-        a->m_nFrequency = ar.ReadU32();
-        a->m_nDay = static_cast<std::int8_t>(ar.ReadU8());
-        a->m_nextDate = static_cast<std::time_t>(ar.ReadU32());
-        *ppTail = a.release();
-        ppTail = &(*ppTail)->m_pNext;
-        ++m_nAutos;
-    }
+    LoadRecords(ar, m_pAutos, m_nAutos, nCount, [](CArchive& in, CAutoEntry& a) {
+        a.m_strDesc = in.ReadString();
+        a.m_nType = static_cast<std::int8_t>(in.ReadU8());
+        a.m_dAmount = in.ReadDouble();
+        a.m_bDebit = in.ReadU32();
+        a.m_nFrequency = in.ReadU32();
+        a.m_nDay = static_cast<std::int8_t>(in.ReadU8());
+        a.m_nextDate = static_cast<std::time_t>(in.ReadU32());
+    });
 }
 
 void CTallywiseDoc::Import20(CArchive& ar) {
