@@ -74,6 +74,20 @@ void LoadRecords(CArchive& ar, T*& pHead, std::uint16_t& nLinked, std::uint16_t 
     }
 }
 
+// A 2.0 entry or deleted record; the stored balance of an entry is recomputed later.
+void LoadRecord20(CArchive& ar, CEntryFields& e, bool bWithBalance) {
+    e.m_nType = static_cast<std::int8_t>(ar.ReadU32() & 0xFF);
+    e.m_nCheckNum = static_cast<std::uint16_t>(ar.ReadU32());
+    e.m_date = LoadDate20(ar);
+    e.m_strDesc = ar.ReadString();
+    float fDebit = ar.ReadFloat();
+    float fCredit = ar.ReadFloat();
+    SetAmount20(e, fDebit, fCredit);
+    if (bWithBalance)
+        ar.ReadFloat();
+    e.m_bCleared = ar.ReadU32();
+}
+
 template <class T> T** TailOf(T*& pHead) {
     T** pp = &pHead;
     while (*pp)
@@ -233,21 +247,8 @@ void CTallywiseDoc::Import20(CArchive& ar) {
     auto nDeleted = static_cast<std::uint16_t>(ar.ReadU32());
     auto nAutos = static_cast<std::uint16_t>(ar.ReadU32());
 
-    CDeletedEntry** ppDel = TailOf(m_pDeleted);
-    for (std::uint16_t i = 0; i < nDeleted; ++i) {
-        auto e = std::make_unique<CDeletedEntry>();
-        e->m_nType = static_cast<std::int8_t>(ar.ReadU32() & 0xFF);
-        e->m_nCheckNum = static_cast<std::uint16_t>(ar.ReadU32());
-        e->m_date = LoadDate20(ar);
-        e->m_strDesc = ar.ReadString();
-        float fDebit = ar.ReadFloat();
-        float fCredit = ar.ReadFloat();
-        SetAmount20(*e, fDebit, fCredit);
-        e->m_bCleared = ar.ReadU32();
-        *ppDel = e.release();
-        ppDel = &(*ppDel)->m_pNext;
-        ++m_nDeleted;
-    }
+    LoadRecords(ar, m_pDeleted, m_nDeleted, nDeleted,
+                [](CArchive& in, CDeletedEntry& e) { LoadRecord20(in, e, false); });
     CAutoEntry** ppAuto = TailOf(m_pAutos);
     for (std::uint16_t i = 0; i < nAutos; ++i) {
         auto a = std::make_unique<CAutoEntry>();
@@ -272,15 +273,7 @@ void CTallywiseDoc::Import20(CArchive& ar) {
     CEntry** ppEntry = TailOf(m_pEntries);
     for (std::uint32_t i = 0; i < nRecords; ++i) {
         auto e = std::make_unique<CEntry>();
-        e->m_nType = static_cast<std::int8_t>(ar.ReadU32() & 0xFF);
-        e->m_nCheckNum = static_cast<std::uint16_t>(ar.ReadU32());
-        e->m_date = LoadDate20(ar);
-        e->m_strDesc = ar.ReadString();
-        float fDebit = ar.ReadFloat();
-        float fCredit = ar.ReadFloat();
-        SetAmount20(*e, fDebit, fCredit);
-        ar.ReadFloat(); // the 2.0 balance is recomputed below
-        e->m_bCleared = ar.ReadU32();
+        LoadRecord20(ar, *e, true);
         if (e->m_nType == TYPE_STARTBAL_20) {
             m_dStartBal = e->m_bDebit ? -e->m_dAmount : e->m_dAmount;
             m_bStartBalSet = 1;
