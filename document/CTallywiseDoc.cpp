@@ -17,6 +17,18 @@ template <class T> void FreeList(T*& pHead) {
 
 CTallywiseDoc::CTallywiseDoc(CTallywiseApp& app) : m_app(app) {}
 
+IUserMessages& CTallywiseDoc::Messages() const {
+    return m_app.Messages();
+}
+
+std::time_t CTallywiseDoc::Today() const {
+    return m_app.Today();
+}
+
+CUserTypeTable& CTallywiseDoc::UserTypes() const {
+    return m_app.m_userTypes;
+}
+
 CTallywiseDoc::~CTallywiseDoc() {
     DeleteContents();
 }

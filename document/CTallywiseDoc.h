@@ -2,6 +2,7 @@
 #include "CAutoEntry.h"
 #include "CDescItem.h"
 #include "CEntry.h"
+#include "CUserType.h"
 #include "Limits.h"
 #include <cstdint>
 #include <ctime>
@@ -12,6 +13,7 @@
 
 class CArchive;
 class CTallywiseApp;
+class IUserMessages;
 
 enum class ELoadError {
     None,
@@ -113,6 +115,11 @@ public:
     std::string GetTitle() const; // "TWDoc" until saved or opened, then the file name
 
     CTallywiseApp& App() const { return m_app; }
+
+    // The services and shared tables a document works with.
+    IUserMessages& Messages() const;
+    std::time_t Today() const;
+    CUserTypeTable& UserTypes() const;
 
 private:
     void LoadEntries(CArchive& ar, std::uint16_t nCount);

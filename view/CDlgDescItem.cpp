@@ -1,14 +1,13 @@
 #include "CDlgDescItem.h"
 #include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
+#include "../framework/FieldLimits.h"
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int MAX_DESC_CHARS = 255;
-}
+namespace {}
 
 CDlgDescItem::CDlgDescItem(QWidget* pParent) : QDialog(pParent) {
     setWindowTitle(QStringLiteral("Description Item"));

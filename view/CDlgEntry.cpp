@@ -2,6 +2,7 @@
 #include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
+#include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
 #include "CDlgCalendar.h"
 #include "CDlgDescList.h"
@@ -22,12 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int MAX_DESC_CHARS = 255;
-constexpr double MIN_AMOUNT = -99999.99;
-constexpr double MAX_AMOUNT = 99999.99;
-// Entries hold 16-bit check numbers.
-constexpr long long MAX_CHECK_NUM = 65535;
 
 const CUserTypeTable& NoUserTypes() {
     static const CUserTypeTable s_none{};

@@ -1,17 +1,13 @@
 #include "CDlgStartBal.h"
 #include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
+#include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-constexpr double MIN_BALANCE = -99999.99;
-constexpr double MAX_BALANCE = 99999.99;
-} // namespace
 
 CDlgStartBal::CDlgStartBal(QWidget* pParent) : QDialog(pParent) {
     setWindowTitle(QStringLiteral("Starting Balance"));
@@ -68,7 +64,7 @@ void CDlgStartBal::OnInitDialog() {
 
 void CDlgStartBal::accept() {
     double dValue = 0.0;
-    if (!ReadNumber(m_pStartBal, MIN_BALANCE, MAX_BALANCE, dValue))
+    if (!ReadNumber(m_pStartBal, MIN_AMOUNT, MAX_AMOUNT, dValue))
         return;
     m_dStartBal = dValue;
     QDialog::accept();
