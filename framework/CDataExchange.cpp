@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -122,15 +123,20 @@ QValidator::State CCp1252Validator::validate(QString& strInput, int& nPos) const
     }
     strInput = strKept;
     nPos = nNewPos;
+    // Every Windows-1252 character is one UTF-16 unit.
+    if (m_nMaxChars >= 0 && strInput.size() > m_nMaxChars)
+        return Invalid;
     return Acceptable;
 }
 
+// The line edit's own limit would cut the text the dialog puts in; the validator limits
+// typing instead.
 void SetupTextField(QLineEdit* pEdit, int nMaxChars) {
-    pEdit->setMaxLength(nMaxChars);
-    pEdit->setValidator(new CCp1252Validator(pEdit));
+    pEdit->setMaxLength(std::numeric_limits<int>::max());
+    pEdit->setValidator(new CCp1252Validator(pEdit, nMaxChars));
 }
 
 void SetupTextField(QComboBox* pCombo, int nMaxChars) {
-    pCombo->lineEdit()->setMaxLength(nMaxChars);
-    pCombo->setValidator(new CCp1252Validator(pCombo));
+    pCombo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    pCombo->setValidator(new CCp1252Validator(pCombo, nMaxChars));
 }
