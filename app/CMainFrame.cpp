@@ -102,7 +102,7 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::SetStatusBalance(double dBalance) {
     m_dStatusBalance = dBalance;
-    m_pBalancePane->setText(QString::fromStdString(Format("Balance: $%.2f", m_dStatusBalance)));
+    m_pBalancePane->setText(QString::fromStdString("Balance: $" + MoneyText(m_dStatusBalance)));
     ScheduleCommandUpdate();
 }
 
@@ -298,7 +298,8 @@ void CMainFrame::CreateStatusBar() {
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     pBar->addWidget(m_pMessagePane, 1);
     // The pixel widths suit an 8 pt system font; a larger one widens the pane so that a
-    // typical figure still fits.
+    // typical figure still fits, and a longer text widens it further: the label asks for
+    // the width of its text and the bar gives it, taking it from the message pane.
     auto makePane = [pBar](const char* pszName, const char* pszText, int nWidth,
                            const char* pszWidest) {
         auto* pPane = new QLabel(QString::fromUtf8(pszText), pBar);
@@ -306,7 +307,8 @@ void CMainFrame::CreateStatusBar() {
         pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         const int nNeeded = pPane->fontMetrics().horizontalAdvance(QString::fromUtf8(pszWidest)) +
                             2 * pPane->frameWidth() + 2 * pPane->margin() + 6;
-        pPane->setFixedWidth(std::max(nWidth, nNeeded));
+        pPane->setMinimumWidth(std::max(nWidth, nNeeded));
+        pPane->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         pBar->addPermanentWidget(pPane);
         return pPane;
     };

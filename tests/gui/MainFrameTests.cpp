@@ -67,6 +67,41 @@ private Q_SLOTS:
         QCOMPARE(Frame().EntriesPane()->text(), QStringLiteral("Entries: 2"));
     }
 
+    // Regression: a sum of -2.8e-17 showed as "$-0.00".
+    void statusBalanceHasNoSignWhenItRoundsToZero() {
+        m_pFix->Doc().m_dStartBal = 0.30;
+        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->AddEntry(TYPE_ATM, 0, 2, 1, "Cash", 0.10, true);
+        m_pFix->AddEntry(TYPE_ATM, 0, 2, 2, "Cash", 0.20, true);
+        QVERIFY(Frame().m_dStatusBalance < 0.0); // the figure itself stays as computed
+        QCOMPARE(Frame().BalancePane()->text(), QStringLiteral("Balance: $0.00"));
+        m_pFix->AddEntry(TYPE_ATM, 0, 2, 3, "Cash", 0.01, true);
+        QCOMPARE(Frame().BalancePane()->text(), QStringLiteral("Balance: $-0.01"));
+    }
+
+    // Regression: "Balance: $-892968.93" was clipped to "Balance: $-892968.9".
+    void statusPanesGrowToFitTheirText() {
+        Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
+        QLabel* pPane = Frame().BalancePane();
+        const int nStartWidth = pPane->width();
+        auto fits = [](QLabel* pLabel) {
+            return pLabel->contentsRect().width() >=
+                   pLabel->fontMetrics().horizontalAdvance(pLabel->text());
+        };
+        QVERIFY(fits(pPane));
+        m_pFix->Doc().m_dStartBal = -892968.93;
+        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->AddEntry(TYPE_ATM, 0, 2, 1, "Cash", 1000000000.0, true);
+        QCOMPARE(pPane->text(), QStringLiteral("Balance: $-1000892968.93"));
+        QTRY_VERIFY(fits(pPane));
+        QVERIFY(pPane->width() > nStartWidth);
+        QVERIFY(fits(Frame().EntriesPane()));
+        // A short figure again: the pane keeps at least its first width.
+        m_pFix->m_app.OnFileNew();
+        QTRY_COMPARE(pPane->width(), nStartWidth);
+    }
+
     void captionFollowsTheTitle() {
         QCOMPARE(Frame().windowTitle(), QStringLiteral("TWDoc - Tallywise v3.5"));
         const std::string strPath = WriteRegister("May.twd", 3);
