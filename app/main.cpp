@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
 
     CMainFrame frame(app);
     CQtFileDialogs fileDialogs(&frame);
+    messages.SetParent(&frame);
+    password.SetParent(&frame);
     app.m_pStatus = &frame;
     app.m_pView = frame.View();
     app.m_pFileDialogs = &fileDialogs;

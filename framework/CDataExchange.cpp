@@ -1,5 +1,5 @@
 #include "CDataExchange.h"
-#include "../app/CTallywiseApp.h"
+#include "CQtServices.h"
 #include "Cp1252.h"
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,8 +29,7 @@ bool Refuse(QWidget* pField, QLineEdit* pText, const QString& strMessage) {
 } // namespace
 
 void ShowAppMessage(QWidget* pParent, const QString& strText, QMessageBox::Icon icon) {
-    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), strText, QMessageBox::Ok, pParent);
-    box.exec();
+    RunAppMessageBox(pParent, icon, strText, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool ParseNumber(const QString& strText, double& dValue) {

@@ -5,15 +5,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QGridLayout>
 
 namespace {
 
 const QString s_strFilter = QStringLiteral("Tallywise Files (*.twd)");
-
-QWidget* DialogParent() {
-    return QApplication::activeWindow();
-}
 
 QMessageBox::Icon BoxIcon(EMsgIcon icon) {
     switch (icon) {
@@ -29,13 +25,16 @@ QMessageBox::Icon BoxIcon(EMsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-int RunBox(QMessageBox::Icon icon, const std::string& strText, QMessageBox::StandardButtons buttons,
-           QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), QString::fromStdString(strText), buttons,
-                    DialogParent());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return box.exec();
+// The title bar's font is the window manager's: allow for a larger, bold one, and for the
+// icon and buttons beside the caption.
+constexpr double s_dTitleFontScale = 1.25;
+constexpr int s_nTitleBarExtras = 160;
+
+int CaptionWidth(const QWidget& box) {
+    QFont font = box.font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * s_dTitleFontScale);
+    return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + s_nTitleBarExtras;
 }
 
 QString Key(const std::string& strKey) {
@@ -44,18 +43,44 @@ QString Key(const std::string& strKey) {
 
 } // namespace
 
+QWidget* DialogParent(QWidget* pMainWindow) {
+    if (QWidget* pModal = QApplication::activeModalWidget())
+        return pModal;
+    return pMainWindow ? pMainWindow : QApplication::activeWindow();
+}
+
+int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
+                     QMessageBox::StandardButtons buttons,
+                     QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), strText, buttons, pParent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    // The box sizes itself to its layout, so a spacer row sets the least width.
+    if (auto* pGrid = qobject_cast<QGridLayout*>(box.layout()))
+        pGrid->addItem(new QSpacerItem(CaptionWidth(box), 0, QSizePolicy::Minimum),
+                       pGrid->rowCount(), 0, 1, pGrid->columnCount());
+    return box.exec();
+}
+
+int CQtUserMessages::Run(QMessageBox::Icon icon, const std::string& strText,
+                         QMessageBox::StandardButtons buttons,
+                         QMessageBox::StandardButton defaultButton) {
+    return RunAppMessageBox(DialogParent(m_pMainWindow), icon, QString::fromStdString(strText),
+                            buttons, defaultButton);
+}
+
 void CQtUserMessages::ShowMessage(const std::string& strText, EMsgIcon icon) {
-    RunBox(BoxIcon(icon), strText, QMessageBox::Ok, QMessageBox::Ok);
+    Run(BoxIcon(icon), strText, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool CQtUserMessages::AskYesNo(const std::string& strText) {
-    return RunBox(QMessageBox::Question, strText, QMessageBox::Yes | QMessageBox::No,
-                  QMessageBox::Yes) == QMessageBox::Yes;
+    return Run(QMessageBox::Question, strText, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 EAnswer CQtUserMessages::AskYesNoCancel(const std::string& strText) {
-    switch (RunBox(QMessageBox::Question, strText,
-                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    switch (Run(QMessageBox::Question, strText,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return EAnswer::Yes;
     case QMessageBox::No:
@@ -102,8 +127,7 @@ void CQtSettingsStore::WriteString(const std::string& strSection, const std::str
 }
 
 std::optional<std::string> CQtFileDialogs::AskOpenPath() {
-    QFileDialog dlg(m_pParent ? m_pParent.data() : DialogParent(), QStringLiteral("Open"),
-                    QString(), s_strFilter);
+    QFileDialog dlg(DialogParent(m_pParent), QStringLiteral("Open"), QString(), s_strFilter);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
@@ -112,8 +136,7 @@ std::optional<std::string> CQtFileDialogs::AskOpenPath() {
 }
 
 std::optional<std::string> CQtFileDialogs::AskSavePath(const std::string& strSuggested) {
-    QFileDialog dlg(m_pParent ? m_pParent.data() : DialogParent(), QStringLiteral("Save As"),
-                    QString(), s_strFilter);
+    QFileDialog dlg(DialogParent(m_pParent), QStringLiteral("Save As"), QString(), s_strFilter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setDefaultSuffix(QStringLiteral("twd"));
@@ -125,7 +148,7 @@ std::optional<std::string> CQtFileDialogs::AskSavePath(const std::string& strSug
 }
 
 std::string CQtPasswordPrompt::AskPassword(const std::string& strFileName) {
-    CDlgEnterPassword dlg(DialogParent());
+    CDlgEnterPassword dlg(DialogParent(m_pMainWindow));
     dlg.m_strFileName = strFileName;
     if (dlg.exec() != QDialog::Accepted)
         return std::string();

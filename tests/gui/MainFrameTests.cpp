@@ -4,6 +4,7 @@
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 #include <fstream>
@@ -414,6 +416,71 @@ private Q_SLOTS:
         messages.ShowMessage("Plain", EMsgIcon::None);
         QCOMPARE(icon, QMessageBox::NoIcon);
         QCOMPARE(modal.Pending(), 0);
+    }
+
+    // Regression: boxes of the core had no parent when the main window was not the active
+    // one (still hidden at start, or after a file chooser closed) and so opened in the
+    // middle of the screen.
+    void boxesAndPromptsBelongToTheMainWindowOrTheOpenDialog() {
+        QWidget mainWindow; // hidden, as while the command line's file is read
+        CQtUserMessages messages;
+        messages.SetParent(&mainWindow);
+        CQtPasswordPrompt prompt;
+        prompt.SetParent(&mainWindow);
+        CModalHelper modal;
+        QWidget* pBoxParent = nullptr;
+        QWidget* pPromptParent = nullptr;
+        modal.Then([&](QWidget* w) {
+            pBoxParent = w->parentWidget();
+            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(messages.AskYesNo("Import version 2.0 file?"));
+        modal.Then([&](QWidget* w) {
+            pPromptParent = w->parentWidget();
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        prompt.AskPassword("May.twd");
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(pBoxParent, &mainWindow);
+        QCOMPARE(pPromptParent, &mainWindow);
+
+        // A box asked for while a dialog is open belongs to that dialog.
+        QDialog dlg(&mainWindow);
+        QWidget* pNestedParent = nullptr;
+        modal.Then([&messages](QWidget* w) {
+            QTimer::singleShot(0, w, [&messages, w] {
+                messages.ShowMessage("Invalid File Version", EMsgIcon::None);
+                qobject_cast<QDialog*>(w)->accept();
+            });
+        });
+        modal.Then([&pNestedParent](QWidget* w) {
+            pNestedParent = w->parentWidget();
+            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+        });
+        dlg.exec();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(pNestedParent, &dlg);
+    }
+
+    // Regression: the "Invalid File Version" box was so narrow that the window manager cut
+    // its caption to "Ta...3.5".
+    void messageBoxIsWideEnoughForItsCaption() {
+        CQtUserMessages messages;
+        CModalHelper modal;
+        int nWidth = 0;
+        int nCaption = 0;
+        modal.Then([&](QWidget* w) {
+            QFont bold = w->font();
+            bold.setBold(true);
+            bold.setPointSizeF(bold.pointSizeF() * 1.25);
+            nCaption = QFontMetrics(bold).horizontalAdvance(w->windowTitle());
+            nWidth = w->width();
+            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+        });
+        messages.ShowMessage("Invalid File Version", EMsgIcon::None);
+        QCOMPARE(modal.Pending(), 0);
+        // Room for the caption and for the title bar's icon and buttons.
+        QVERIFY2(nWidth >= nCaption + 150, qPrintable(QString::number(nWidth)));
     }
 
     void passwordPromptNamesTheFile() {
