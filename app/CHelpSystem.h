@@ -1,5 +1,6 @@
 #pragma once
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <initializer_list>
 #include <utility>
@@ -22,6 +23,11 @@ private:
     struct CImpl;
     CImpl* m_pImpl;
 };
+
+// Where the help window opens: its wanted client size, made smaller where the screen is
+// smaller, centred over the owner's window and moved until it lies, title bar and frame
+// included, fully within the screen's available area.
+QRect HelpWindowRect(const QRect& rcOwner, const QRect& rcScreen, const QSize& sizeWanted);
 
 // The program's help system; none in tests unless one is set.
 CHelpSystem* HelpSystem();
