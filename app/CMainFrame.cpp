@@ -6,6 +6,7 @@
 #include "CHelpSystem.h"
 #include "CTallywiseApp.h"
 #include "Commands.h"
+#include "ToolbarIcon.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -284,7 +285,7 @@ void CMainFrame::CreateToolBar() {
             continue;
         }
         QAction* pAction = Action(nId);
-        pAction->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(pszIcon))));
+        pAction->setIcon(ToolbarIcon(pszIcon));
         m_pToolBar->addAction(pAction);
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
