@@ -77,7 +77,6 @@ int main(int argc, char** argv) {
     CQtFileDialogs fileDialogs(&frame);
     messages.SetParent(&frame);
     password.SetParent(&frame);
-    app.m_pStatus = &frame;
     app.m_pView = frame.View();
     app.m_pFileDialogs = &fileDialogs;
 
@@ -94,7 +93,6 @@ int main(int argc, char** argv) {
 
     const int nResult = QApplication::exec();
     app.ExitInstance(store);
-    app.m_pStatus = nullptr;
     app.m_pView = nullptr;
     app.m_pFileDialogs = nullptr;
     SetHelpSystem(nullptr);

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "N must be 0 to 65535\n");
         return 2;
     }
-    CBenchApp bench;
+    CBenchDoc bench;
     CTallywiseDoc& doc = bench.Doc();
     FillRegister(doc, nEntries);
     while (CAutoEntry* p = doc.m_pAutos) {

@@ -1,7 +1,8 @@
 #include "CDataExchange.h"
-#include "CQtServices.h"
+#include "AppTitle.h"
 #include "Cp1252.h"
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
@@ -26,7 +27,32 @@ bool Refuse(QWidget* pField, QLineEdit* pText, const QString& strMessage) {
     return false;
 }
 
+// The title bar's font is the window manager's: allow for a larger, bold one, and for the
+// icon and buttons beside the caption.
+constexpr double s_dTitleFontScale = 1.25;
+constexpr int s_nTitleBarExtras = 160;
+
+int CaptionWidth(const QWidget& box) {
+    QFont font = box.font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * s_dTitleFontScale);
+    return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + s_nTitleBarExtras;
+}
+
 } // namespace
+
+int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
+                     QMessageBox::StandardButtons buttons,
+                     QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), strText, buttons, pParent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    // The box sizes itself to its layout, so a spacer row sets the least width.
+    if (auto* pGrid = qobject_cast<QGridLayout*>(box.layout()))
+        pGrid->addItem(new QSpacerItem(CaptionWidth(box), 0, QSizePolicy::Minimum),
+                       pGrid->rowCount(), 0, 1, pGrid->columnCount());
+    return box.exec();
+}
 
 void ShowAppMessage(QWidget* pParent, const QString& strText, QMessageBox::Icon icon) {
     RunAppMessageBox(pParent, icon, strText, QMessageBox::Ok, QMessageBox::Ok);

@@ -11,7 +11,12 @@ class QWidget;
 // confirmed; a bad value shows one standard message, puts the focus back in the field with
 // its text selected and returns false, so the dialog stays open on that field.
 
-// A message box with the program's caption.
+// A message box with the program's caption, wide enough for the caption to show whole in
+// the title bar; returns the button pressed.
+int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
+                     QMessageBox::StandardButtons buttons,
+                     QMessageBox::StandardButton defaultButton);
+// The same with an OK button alone.
 void ShowAppMessage(QWidget* pParent, const QString& strText, QMessageBox::Icon icon);
 
 // Parsing alone, in the "C" locale; surrounding blanks are allowed, nothing else.

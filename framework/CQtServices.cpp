@@ -1,11 +1,11 @@
 #include "CQtServices.h"
 #include "../app/CTallywiseApp.h"
 #include "../document/CDlgEnterPassword.h"
+#include "CDataExchange.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 
 namespace {
 
@@ -25,18 +25,6 @@ QMessageBox::Icon BoxIcon(EMsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// The title bar's font is the window manager's: allow for a larger, bold one, and for the
-// icon and buttons beside the caption.
-constexpr double s_dTitleFontScale = 1.25;
-constexpr int s_nTitleBarExtras = 160;
-
-int CaptionWidth(const QWidget& box) {
-    QFont font = box.font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * s_dTitleFontScale);
-    return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + s_nTitleBarExtras;
-}
-
 QString Key(const std::string& strKey) {
     return QString::fromStdString(strKey);
 }
@@ -47,19 +35,6 @@ QWidget* DialogParent(QWidget* pMainWindow) {
     if (QWidget* pModal = QApplication::activeModalWidget())
         return pModal;
     return pMainWindow ? pMainWindow : QApplication::activeWindow();
-}
-
-int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
-                     QMessageBox::StandardButtons buttons,
-                     QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), strText, buttons, pParent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    // The box sizes itself to its layout, so a spacer row sets the least width.
-    if (auto* pGrid = qobject_cast<QGridLayout*>(box.layout()))
-        pGrid->addItem(new QSpacerItem(CaptionWidth(box), 0, QSizePolicy::Minimum),
-                       pGrid->rowCount(), 0, 1, pGrid->columnCount());
-    return box.exec();
 }
 
 int CQtUserMessages::Run(QMessageBox::Icon icon, const std::string& strText,

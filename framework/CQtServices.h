@@ -12,12 +12,6 @@
 // main window, which may still be hidden while the command line's file is read.
 QWidget* DialogParent(QWidget* pMainWindow);
 
-// A message box with the program's caption, wide enough for the caption to show whole in
-// the title bar; returns the button pressed.
-int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
-                     QMessageBox::StandardButtons buttons,
-                     QMessageBox::StandardButton defaultButton);
-
 // Message boxes with the program's caption, over the main window.
 class CQtUserMessages : public IUserMessages {
 public:
