@@ -1,5 +1,5 @@
 set(TW_CORE_TEST_SOURCES
-  core/Fakes.cpp
+  core/FakeFailure.cpp
   core/FrameworkTests.cpp
   core/DocumentTests.cpp
   core/FileFormatTests.cpp

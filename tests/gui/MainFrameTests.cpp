@@ -70,12 +70,12 @@ private Q_SLOTS:
     void captionFollowsTheTitle() {
         QCOMPARE(Frame().windowTitle(), QStringLiteral("TWDoc - Tallywise v3.5"));
         const std::string strPath = WriteRegister("May.twd", 3);
-        m_pFix->m_fileDialogs.m_openPath = strPath;
+        m_pFix->m_fileDialogs.m_open = strPath;
         Action(ID_FILE_OPEN)->trigger();
         QCOMPARE(Frame().windowTitle(), QStringLiteral("May.twd - Tallywise v3.5"));
         QCOMPARE(Frame().View()->model()->rowCount(), 3);
         QCOMPARE(Frame().EntriesPane()->text(), QStringLiteral("Entries: 3"));
-        m_pFix->m_fileDialogs.m_savePath = ToLocalPath(m_dir.filePath("June"));
+        m_pFix->m_fileDialogs.m_save = ToLocalPath(m_dir.filePath("June"));
         Action(ID_FILE_SAVE_AS)->trigger();
         QCOMPARE(Frame().windowTitle(), QStringLiteral("June.twd - Tallywise v3.5"));
         Action(ID_FILE_NEW)->trigger();
@@ -231,7 +231,7 @@ private Q_SLOTS:
         QFile::remove(FromLocalPath(strPath));
         m_pFix->m_app.OnFileNew();
         recent[0]->trigger();
-        QCOMPARE(m_pFix->m_messages.m_shown.size(), std::size_t(1)); // the failed open
+        QCOMPARE(m_pFix->m_messages.Texts().size(), std::size_t(1)); // the failed open
         Frame().UpdateCommands();
         QCOMPARE(recent[0]->text(), QStringLiteral("Recent File"));
         QVERIFY(!recent[0]->isEnabled());
@@ -285,7 +285,7 @@ private Q_SLOTS:
         m_pFix->m_messages.m_answers = {EAnswer::Cancel};
         QVERIFY(!Frame().close());
         QVERIFY(Frame().isVisible());
-        QCOMPARE(m_pFix->m_messages.m_shown.back(), std::string("Save changes to TWDoc?"));
+        QCOMPARE(m_pFix->m_messages.Texts().back(), std::string("Save changes to TWDoc?"));
         m_pFix->m_messages.m_answers = {EAnswer::No};
         QVERIFY(Frame().close());
     }
@@ -302,7 +302,7 @@ private Q_SLOTS:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(&Frame(), &drop);
         QTRY_COMPARE(Frame().View()->model()->rowCount(), 4);
-        QCOMPARE(m_pFix->m_messages.m_shown, std::vector<std::string>{"Save changes to TWDoc?"});
+        QCOMPARE(m_pFix->m_messages.Texts(), std::vector<std::string>{"Save changes to TWDoc?"});
         QCOMPARE(Frame().windowTitle(), QStringLiteral("Dropped.twd - Tallywise v3.5"));
     }
 };
