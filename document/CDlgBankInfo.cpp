@@ -1,0 +1,103 @@
+#include "CDlgBankInfo.h"
+#include "../app/CHelpSystem.h"
+#include "../framework/CDataExchange.h"
+#include "../framework/FieldLimits.h"
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+QLineEdit* MakeBankField(QWidget* pParent, const char* pszName) {
+    auto* pEdit = new QLineEdit(pParent);
+    pEdit->setObjectName(QString::fromLatin1(pszName));
+    SetupTextField(pEdit, MAX_BANK_CHARS);
+    pEdit->setMinimumWidth(pEdit->fontMetrics().averageCharWidth() * 36);
+    return pEdit;
+}
+
+// A line read from a file may be longer than the field takes; it is shown whole, and OK
+// asks for it to be shortened rather than cutting it.
+void ShowBankLine(QLineEdit* pEdit, const std::string& strText) {
+    const QString str = QString::fromStdString(strText);
+    pEdit->setMaxLength(std::max(MAX_BANK_CHARS, int(str.size())));
+    pEdit->setText(str);
+    pEdit->setCursorPosition(0);
+}
+} // namespace
+
+CDlgBankInfo::CDlgBankInfo(QWidget* pParent)
+    : QDialog(pParent), m_pBankName(MakeBankField(this, "bankName")),
+      m_pAccountNum(MakeBankField(this, "accountNum")),
+      m_pAccountName(MakeBankField(this, "accountName")) {
+    setWindowTitle(QStringLiteral("Bank Info"));
+    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk->setObjectName(QStringLiteral("ok"));
+    m_pOk->setDefault(true);
+    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel->setObjectName(QStringLiteral("cancel"));
+    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* pFields = new QGridLayout;
+    const QString labels[] = {QStringLiteral("Bank Name:"), QStringLiteral("Bank Account Number:"),
+                              QStringLiteral("Name on Account:")};
+    QLineEdit* const fields[] = {m_pBankName, m_pAccountNum, m_pAccountName};
+    for (int i = 0; i < 3; ++i) {
+        pFields->addWidget(new QLabel(labels[i], this), i, 0, Qt::AlignRight);
+        pFields->addWidget(fields[i], i, 1);
+    }
+    auto* pButtons = new QHBoxLayout;
+    pButtons->addStretch();
+    pButtons->addWidget(m_pOk);
+    pButtons->addWidget(m_pCancel);
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pFields);
+    pLayout->addSpacing(8);
+    pLayout->addWidget(new QLabel(QStringLiteral("This information is for printing"), this), 0,
+                       Qt::AlignHCenter);
+    pLayout->addWidget(new QLabel(QStringLiteral("purposes only."), this), 0, Qt::AlignHCenter);
+    pLayout->addSpacing(8);
+    pLayout->addLayout(pButtons);
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+
+    InstallDialogHelp(this, QStringLiteral("::/DlgBankInfo.txt"),
+                      {{m_pBankName, 1400},
+                       {m_pAccountNum, 1401},
+                       {m_pAccountName, 1402},
+                       {m_pOk, 1403},
+                       {m_pCancel, 1404}});
+}
+
+void CDlgBankInfo::setVisible(bool bVisible) {
+    if (bVisible && !isVisible())
+        OnInitDialog();
+    QDialog::setVisible(bVisible);
+}
+
+void CDlgBankInfo::OnInitDialog() {
+    ShowBankLine(m_pBankName, m_strBankName);
+    ShowBankLine(m_pAccountNum, m_strAccountNum);
+    ShowBankLine(m_pAccountName, m_strAccountName);
+    m_pBankName->setFocus(Qt::OtherFocusReason);
+    m_pBankName->selectAll();
+}
+
+bool CDlgBankInfo::OnOK() {
+    for (QLineEdit* pEdit : {m_pBankName, m_pAccountNum, m_pAccountName})
+        if (!CheckTextLength(pEdit, MAX_BANK_CHARS))
+            return false;
+    m_strBankName = m_pBankName->text().toStdString();
+    m_strAccountNum = m_pAccountNum->text().toStdString();
+    m_strAccountName = m_pAccountName->text().toStdString();
+    return true;
+}
+
+void CDlgBankInfo::accept() {
+    if (OnOK())
+        QDialog::accept();
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include <QDialog>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+// "Set Password" while the register has a password: the old one and the new one twice.
+// m_strCurrent in; m_strNewPassword out on OK (empty: remove the protection).
+//
+// Object names: "oldPassword", "newPassword", "again", "ok", "cancel".
+class CDlgChangePassword : public QDialog {
+    Q_OBJECT
+public:
+    explicit CDlgChangePassword(QWidget* pParent = nullptr);
+
+    std::string m_strCurrent;
+    std::string m_strNewPassword;
+
+    void setVisible(bool bVisible) override;
+    void accept() override;
+
+private:
+    void OnInitDialog();
+    bool OnOK();
+    void ClearFields();
+
+    QLineEdit* m_pOld;
+    QLineEdit* m_pNew;
+    QLineEdit* m_pAgain;
+    QPushButton* m_pOk;
+    QPushButton* m_pCancel;
+};
