@@ -1,5 +1,4 @@
 #include "CDlgBankInfo.h"
-#include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/FieldLimits.h"
 #include <QGridLayout>
@@ -30,17 +29,11 @@ void ShowBankLine(QLineEdit* pEdit, const std::string& strText) {
 } // namespace
 
 CDlgBankInfo::CDlgBankInfo(QWidget* pParent)
-    : QDialog(pParent), m_pBankName(MakeBankField(this, "bankName")),
+    : CDlgBase(pParent, QStringLiteral("Bank Info")), m_pBankName(MakeBankField(this, "bankName")),
       m_pAccountNum(MakeBankField(this, "accountNum")),
       m_pAccountName(MakeBankField(this, "accountName")) {
-    setWindowTitle(QStringLiteral("Bank Info"));
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
 
     auto* pFields = new QGridLayout;
     const QString labels[] = {QStringLiteral("Bank Name:"), QStringLiteral("Bank Account Number:"),
@@ -50,10 +43,7 @@ CDlgBankInfo::CDlgBankInfo(QWidget* pParent)
         pFields->addWidget(new QLabel(labels[i], this), i, 0, Qt::AlignRight);
         pFields->addWidget(fields[i], i, 1);
     }
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pOk);
-    pButtons->addWidget(m_pCancel);
+    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pFields);
@@ -65,18 +55,11 @@ CDlgBankInfo::CDlgBankInfo(QWidget* pParent)
     pLayout->addLayout(pButtons);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(this, QStringLiteral("::/DlgBankInfo.txt"),
-                      {{m_pBankName, 1400},
-                       {m_pAccountNum, 1401},
-                       {m_pAccountName, 1402},
-                       {m_pOk, 1403},
-                       {m_pCancel, 1404}});
-}
-
-void CDlgBankInfo::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    SetHelp(QStringLiteral("::/DlgBankInfo.txt"), {{m_pBankName, 1400},
+                                                   {m_pAccountNum, 1401},
+                                                   {m_pAccountName, 1402},
+                                                   {m_pOk, 1403},
+                                                   {m_pCancel, 1404}});
 }
 
 void CDlgBankInfo::OnInitDialog() {
@@ -95,9 +78,4 @@ bool CDlgBankInfo::OnOK() {
     m_strAccountNum = m_pAccountNum->text().toStdString();
     m_strAccountName = m_pAccountName->text().toStdString();
     return true;
-}
-
-void CDlgBankInfo::accept() {
-    if (OnOK())
-        QDialog::accept();
 }

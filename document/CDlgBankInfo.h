@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <string>
 
 class QLineEdit;
@@ -8,7 +8,7 @@ class QPushButton;
 // "Bank Info": the three bank lines in, and out on OK.
 //
 // Object names: "bankName", "accountNum", "accountName", "ok", "cancel".
-class CDlgBankInfo : public QDialog {
+class CDlgBankInfo : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgBankInfo(QWidget* pParent = nullptr);
@@ -17,13 +17,11 @@ public:
     std::string m_strAccountNum;
     std::string m_strAccountName;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
+protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
 
 private:
-    void OnInitDialog();
-    bool OnOK();
-
     QLineEdit* m_pBankName;
     QLineEdit* m_pAccountNum;
     QLineEdit* m_pAccountName;

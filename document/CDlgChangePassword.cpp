@@ -1,5 +1,4 @@
 #include "CDlgChangePassword.h"
-#include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
 #include "CDlgPassword.h"
 #include "Protection.h"
@@ -11,16 +10,11 @@
 #include <QVBoxLayout>
 
 CDlgChangePassword::CDlgChangePassword(QWidget* pParent)
-    : QDialog(pParent), m_pOld(MakePasswordField(this, "oldPassword")),
+    : CDlgBase(pParent, QStringLiteral("Set Password")),
+      m_pOld(MakePasswordField(this, "oldPassword")),
       m_pNew(MakePasswordField(this, "newPassword")), m_pAgain(MakePasswordField(this, "again")) {
-    setWindowTitle(QStringLiteral("Set Password"));
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
 
     auto* pFields = new QGridLayout;
     const QString labels[] = {QStringLiteral("Enter old password:"),
@@ -31,10 +25,7 @@ CDlgChangePassword::CDlgChangePassword(QWidget* pParent)
         pFields->addWidget(new QLabel(labels[i], this), i, 0, Qt::AlignRight);
         pFields->addWidget(fields[i], i, 1);
     }
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pOk);
-    pButtons->addWidget(m_pCancel);
+    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(new QLabel(QStringLiteral("If you would like to remove password"), this));
@@ -45,15 +36,8 @@ CDlgChangePassword::CDlgChangePassword(QWidget* pParent)
     pLayout->addLayout(pButtons);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(
-        this, QStringLiteral("::/DlgPassword.txt"),
-        {{m_pOld, 2100}, {m_pNew, 2101}, {m_pAgain, 2102}, {m_pOk, 2103}, {m_pCancel, 2104}});
-}
-
-void CDlgChangePassword::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    SetHelp(QStringLiteral("::/DlgPassword.txt"),
+            {{m_pOld, 2100}, {m_pNew, 2101}, {m_pAgain, 2102}, {m_pOk, 2103}, {m_pCancel, 2104}});
 }
 
 void CDlgChangePassword::OnInitDialog() {
@@ -78,9 +62,4 @@ bool CDlgChangePassword::OnOK() {
     }
     m_strNewPassword = strNew;
     return true;
-}
-
-void CDlgChangePassword::accept() {
-    if (OnOK())
-        QDialog::accept();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <string>
 
 class QLineEdit;
@@ -9,7 +9,7 @@ class QPushButton;
 // m_strCurrent in; m_strNewPassword out on OK (empty: remove the protection).
 //
 // Object names: "oldPassword", "newPassword", "again", "ok", "cancel".
-class CDlgChangePassword : public QDialog {
+class CDlgChangePassword : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgChangePassword(QWidget* pParent = nullptr);
@@ -17,12 +17,11 @@ public:
     std::string m_strCurrent;
     std::string m_strNewPassword;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
+protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
 
 private:
-    void OnInitDialog();
-    bool OnOK();
     void ClearFields();
 
     QLineEdit* m_pOld;

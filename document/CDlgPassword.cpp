@@ -1,5 +1,4 @@
 #include "CDlgPassword.h"
-#include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/FieldLimits.h"
 #include "Protection.h"
@@ -21,16 +20,10 @@ QLineEdit* MakePasswordField(QWidget* pParent, const char* pszName) {
 }
 
 CDlgPassword::CDlgPassword(QWidget* pParent)
-    : QDialog(pParent), m_pPassword(MakePasswordField(this, "password")),
-      m_pAgain(MakePasswordField(this, "again")) {
-    setWindowTitle(QStringLiteral("Set Password"));
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+    : CDlgBase(pParent, QStringLiteral("Set Password")),
+      m_pPassword(MakePasswordField(this, "password")), m_pAgain(MakePasswordField(this, "again")) {
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
 
     auto* pFields = new QGridLayout;
     pFields->addWidget(new QLabel(QStringLiteral("Enter password:"), this), 0, 0, Qt::AlignRight);
@@ -38,10 +31,7 @@ CDlgPassword::CDlgPassword(QWidget* pParent)
     pFields->addWidget(new QLabel(QStringLiteral("Re-enter password:"), this), 1, 0,
                        Qt::AlignRight);
     pFields->addWidget(m_pAgain, 1, 1);
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pOk);
-    pButtons->addWidget(m_pCancel);
+    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(new QLabel(QStringLiteral("If you would like password protection"), this));
@@ -52,14 +42,8 @@ CDlgPassword::CDlgPassword(QWidget* pParent)
     pLayout->addLayout(pButtons);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(this, QStringLiteral("::/DlgPassword.txt"),
-                      {{m_pPassword, 2200}, {m_pAgain, 2201}, {m_pOk, 2202}, {m_pCancel, 2203}});
-}
-
-void CDlgPassword::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    SetHelp(QStringLiteral("::/DlgPassword.txt"),
+            {{m_pPassword, 2200}, {m_pAgain, 2201}, {m_pOk, 2202}, {m_pCancel, 2203}});
 }
 
 void CDlgPassword::OnInitDialog() {
@@ -80,9 +64,4 @@ bool CDlgPassword::OnOK() {
     }
     m_strPassword = strPassword;
     return true;
-}
-
-void CDlgPassword::accept() {
-    if (OnOK())
-        QDialog::accept();
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <string>
 
 class QLineEdit;
@@ -9,20 +9,18 @@ class QPushButton;
 // out on OK (empty when both fields were left empty).
 //
 // Object names: "password", "again", "ok", "cancel".
-class CDlgPassword : public QDialog {
+class CDlgPassword : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgPassword(QWidget* pParent = nullptr);
 
     std::string m_strPassword;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
+protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
 
 private:
-    void OnInitDialog();
-    bool OnOK();
-
     QLineEdit* m_pPassword;
     QLineEdit* m_pAgain;
     QPushButton* m_pOk;

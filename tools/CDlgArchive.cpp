@@ -1,5 +1,4 @@
 #include "CDlgArchive.h"
-#include "../app/CHelpSystem.h"
 #include "../framework/CQtServices.h"
 #include "../framework/DateTime.h"
 #include "../view/CDlgCalendar.h"
@@ -31,9 +30,9 @@ QLineEdit* MakeShownField(QWidget* pParent, const char* pszName) {
 } // namespace
 
 CDlgArchive::CDlgArchive(QWidget* pParent)
-    : QDialog(pParent), m_pStartDate(MakeShownField(this, "startDate")),
-      m_pEndDate(MakeShownField(this, "endDate")), m_pFileName(MakeShownField(this, "fileName")) {
-    setWindowTitle(QStringLiteral("Archive Old Entries"));
+    : CDlgBase(pParent, QStringLiteral("Archive Old Entries")),
+      m_pStartDate(MakeShownField(this, "startDate")), m_pEndDate(MakeShownField(this, "endDate")),
+      m_pFileName(MakeShownField(this, "fileName")) {
     const QFontMetrics fm = fontMetrics();
     const int nDateWidth = fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3;
     m_pStartDate->setFixedWidth(nDateWidth);
@@ -45,14 +44,9 @@ CDlgArchive::CDlgArchive(QWidget* pParent)
     m_pFileName->setMinimumWidth(fm.averageCharWidth() * 48);
     m_pChange = new QPushButton(QStringLiteral("Change"), this);
     m_pChange->setObjectName(QStringLiteral("change"));
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
     connect(m_pChange, &QPushButton::clicked, this, &CDlgArchive::OnChange);
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* pFields = new QGridLayout;
     pFields->addWidget(new QLabel(QStringLiteral("Start Date:"), this), 0, 0, Qt::AlignRight);
@@ -83,19 +77,12 @@ CDlgArchive::CDlgArchive(QWidget* pParent)
     pLayout->addLayout(pLower);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(this, QStringLiteral("::/DlgArchive.txt"),
-                      {{m_pStartDate, 3700},
-                       {m_pEndDate, 3701},
-                       {m_pFileName, 3702},
-                       {m_pChange, 3703},
-                       {m_pOk, 3704},
-                       {m_pCancel, 3705}});
-}
-
-void CDlgArchive::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    SetHelp(QStringLiteral("::/DlgArchive.txt"), {{m_pStartDate, 3700},
+                                                  {m_pEndDate, 3701},
+                                                  {m_pFileName, 3702},
+                                                  {m_pChange, 3703},
+                                                  {m_pOk, 3704},
+                                                  {m_pCancel, 3705}});
 }
 
 void CDlgArchive::OnInitDialog() {

@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <ctime>
 #include <string>
 
@@ -11,7 +11,7 @@ class QPushButton;
 // whether the user agreed to replace an existing file of that name.
 //
 // Object names: "startDate", "endDate", "fileName", "change", "ok", "cancel".
-class CDlgArchive : public QDialog {
+class CDlgArchive : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgArchive(QWidget* pParent = nullptr);
@@ -22,13 +22,11 @@ public:
     std::string m_strFileName;
     bool m_bMayReplace = false;
 
-    void setVisible(bool bVisible) override;
-
 protected:
+    void OnInitDialog() override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
-    void OnInitDialog();
     void OnEndDateFocus();
     void OnChange();
     void ShowEndDate();

@@ -1,5 +1,4 @@
 #include "CDlgViewArch.h"
-#include "../app/CHelpSystem.h"
 #include "../controls/CRichText.h"
 #include "../framework/CDataExchange.h"
 #include <QApplication>
@@ -12,16 +11,15 @@
 #include <QVBoxLayout>
 
 CDlgViewArch::CDlgViewArch(QWidget* pParent)
-    : QDialog(pParent), m_pLoadFile(new QPushButton(QStringLiteral("Load File"), this)),
-      m_pDone(new QPushButton(QStringLiteral("Done"), this)),
+    : CDlgBase(pParent, QStringLiteral("View Archive")),
+      m_pLoadFile(new QPushButton(QStringLiteral("Load File"), this)),
+      m_pDone(MakeButton(EDlgButton::Done)),
       m_pFileLabel(new QLabel(QStringLiteral("no file loaded"), this)),
       m_pViewer(new CRichText(this)) {
-    setWindowTitle(QStringLiteral("View Archive"));
     setWindowIcon(QApplication::windowIcon());
     setSizeGripEnabled(true);
     setMinimumSize(400, 200);
     m_pLoadFile->setObjectName(QStringLiteral("loadFile"));
-    m_pDone->setObjectName(QStringLiteral("done"));
     m_pDone->setDefault(true);
     m_pFileLabel->setObjectName(QStringLiteral("fileLabel"));
     m_pFileLabel->setTextFormat(Qt::PlainText);
@@ -30,7 +28,6 @@ CDlgViewArch::CDlgViewArch(QWidget* pParent)
     m_pFileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_pViewer->setObjectName(QStringLiteral("viewer"));
     m_pViewer->setFont(ViewerFont());
-    connect(m_pDone, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pLoadFile, &QPushButton::clicked, this, &CDlgViewArch::OnLoadFile);
 
     // Buttons keep to the right edge; the label and the viewer take the growth.
@@ -44,9 +41,8 @@ CDlgViewArch::CDlgViewArch(QWidget* pParent)
     pLayout->addWidget(m_pViewer, 1);
     resize(560, 360);
 
-    InstallDialogHelp(
-        this, QStringLiteral("::/DlgViewArch.txt"),
-        {{m_pLoadFile, 3800}, {m_pDone, 3801}, {m_pFileLabel, 3802}, {m_pViewer, 3803}});
+    SetHelp(QStringLiteral("::/DlgViewArch.txt"),
+            {{m_pLoadFile, 3800}, {m_pDone, 3801}, {m_pFileLabel, 3802}, {m_pViewer, 3803}});
 }
 
 QFont CDlgViewArch::ViewerFont() {

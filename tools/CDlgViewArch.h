@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 
 class CRichText;
 class QLabel;
@@ -8,7 +8,7 @@ class QPushButton;
 // "View Archive": loads an archive or any text file and shows it in a resizable window.
 //
 // Object names: "loadFile", "done", "fileLabel", "viewer".
-class CDlgViewArch : public QDialog {
+class CDlgViewArch : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgViewArch(QWidget* pParent = nullptr);
