@@ -15,8 +15,10 @@ void BM_Archive(benchmark::State& state) {
     char szDir[] = "/tmp/twbenchXXXXXX";
     const std::string strDir = ::mkdtemp(szDir);
     const std::string strPath = strDir + "/Home.twd";
-    CBenchApp bench;
+    CBenchDoc bench;
     CTallywiseDoc& doc = bench.Doc();
+    const int nTextCopy = 1; // the default: a save writes the text copy too
+    doc.m_saveOptions.m_pTextBackup = &nTextCopy;
     for (auto _ : state) {
         state.PauseTiming();
         FillRegister(doc, REGISTER);
