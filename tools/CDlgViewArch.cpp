@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CDlgViewArch::CDlgViewArch(QWidget* pParent)
     : CDlgBase(pParent, QStringLiteral("View Archive")),
@@ -39,7 +40,9 @@ CDlgViewArch::CDlgViewArch(QWidget* pParent)
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pTop);
     pLayout->addWidget(m_pViewer, 1);
-    resize(560, 360);
+    // Wide enough for a whole line of an archive.
+    const int nLineWidth = QFontMetrics(m_pViewer->font()).horizontalAdvance(QString(84, u'0'));
+    resize(std::max(560, nLineWidth + 60), 360);
 
     SetHelp(QStringLiteral("::/DlgViewArch.txt"),
             {{m_pLoadFile, 3800}, {m_pDone, 3801}, {m_pFileLabel, 3802}, {m_pViewer, 3803}});
@@ -64,6 +67,7 @@ bool CDlgViewArch::LoadFile(const QString& strPath) {
         return false;
     }
     m_pFileLabel->setText(strPath);
+    m_pFileLabel->setToolTip(strPath);
     return true;
 }
 
