@@ -2,6 +2,7 @@
 #include "../document/CTallywiseDoc.h"
 #include "../framework/Format.h"
 #include "../framework/IUserMessages.h"
+#include "../framework/TextFile.h"
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -72,6 +73,17 @@ std::string FreeArchiveFileName(const std::string& strDocPath, std::uint32_t nAr
         strName = ArchiveFileName(strDocPath, nNumber);
     }
     return strName;
+}
+
+bool IsWrittenBySave(const std::string& strDocPath, const std::string& strFile) {
+    std::error_code ec;
+    const fs::path file = fs::weakly_canonical(fs::absolute(strFile, ec), ec);
+    for (const char* pszExt : {"", "bak", "txt"}) {
+        const std::string strWritten = *pszExt ? ReplaceExtension(strDocPath, pszExt) : strDocPath;
+        if (fs::weakly_canonical(fs::absolute(strWritten, ec), ec) == file)
+            return true;
+    }
+    return false;
 }
 
 std::optional<CArchiveSetup> PrepareArchive(CTallywiseDoc& doc) {
@@ -159,6 +171,13 @@ EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request
     if (!AllCleared(doc.m_pEntries, nCount)) {
         messages.ShowMessage(ARCHIVE_NOT_CLEARED, EMsgIcon::Information);
         return EArchiveResult::NotCleared;
+    }
+    if (IsWrittenBySave(doc.GetPathName(), request.m_strFileName)) {
+        messages.ShowMessage(Format("Saving the register writes %s,\nso it cannot hold the "
+                                    "archive. Choose another file name.",
+                                    request.m_strFileName.c_str()),
+                             EMsgIcon::Exclamation);
+        return EArchiveResult::SaveTarget;
     }
     const std::string strBytes =
         doc.BuildTextRegister(nCount, request.m_startDate, request.m_endDate, true);

@@ -42,6 +42,7 @@ enum class EArchiveResult {
     Archived,    // written, removed and saved
     NoEntries,   // refused; the register is empty
     NotCleared,  // refused; nothing written or changed
+    SaveTarget,  // refused: the save right after would overwrite the archive
     WriteFailed, // the archive file could not be written; nothing changed
     SaveFailed   // archived, but the register could not be saved: it stays modified
 };
@@ -59,6 +60,10 @@ struct CArchiveRequest {
 // as the starting balance, counts the archive and saves the register. Every failure is
 // shown to the user.
 EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request);
+
+// True when saving the register writes strFile: the register itself, its backup copy or
+// its text copy.
+bool IsWrittenBySave(const std::string& strDocPath, const std::string& strFile);
 
 // The whole file goes to a temporary file beside strPath, is flushed and then renamed.
 bool WriteArchiveFile(const std::string& strPath, const std::string& strBytes, bool bMayReplace,

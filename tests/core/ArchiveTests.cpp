@@ -221,10 +221,18 @@ TEST(ArchiveTest, FailuresBeforeTheFileIsWrittenChangeNothing) {
          "The archive file "},
         {"an archive of that name", true, "Home01.twa", true, false, EArchiveResult::WriteFailed,
          "The archive file "},
+        {"the register itself", true, "Home.twd", true, true, EArchiveResult::SaveTarget,
+         "Saving the register writes "},
+        {"its text copy", true, "sub/../Home.txt", false, true, EArchiveResult::SaveTarget,
+         "Saving the register writes "},
+        {"its backup copy", true, "Home.bak", false, true, EArchiveResult::SaveTarget,
+         "Saving the register writes "},
     };
     for (const auto& c : cases) {
         CArchiveFixture f(c.bAllCleared);
         CTallywiseDoc& doc = f.t.Doc();
+        fs::create_directory(f.t.Path("sub"));
+        fs::remove(f.t.Path("Home.txt")); // the text copy of the fixture's save
         if (c.bExisting)
             WriteBytes(f.t.Path(c.strFile), {'o', 'l', 'd'});
         if (!c.bAllCleared)
@@ -236,7 +244,7 @@ TEST(ArchiveTest, FailuresBeforeTheFileIsWrittenChangeNothing) {
         ASSERT_EQ(f.t.m_messages.m_shown.size(), 1u) << c.pszName;
         const CFakeMessages::CShown& shown = f.t.m_messages.m_shown[0];
         EXPECT_EQ(shown.m_strText.rfind(c.pszMessageStart, 0), 0u) << shown.m_strText;
-        if (c.result == EArchiveResult::WriteFailed) {
+        if (c.result != EArchiveResult::NotCleared) {
             EXPECT_NE(shown.m_strText.find(f.t.Path(c.strFile)), std::string::npos);
             EXPECT_EQ(shown.m_icon, EMsgIcon::Exclamation);
         }
