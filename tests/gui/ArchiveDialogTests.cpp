@@ -37,7 +37,12 @@ CModalHelper::Handler ChooseFile(const QString& strPath, QString* pTitle, QStrin
         *pFilters = pDlg->nameFilters();
         QCOMPARE(pDlg->defaultSuffix(), QStringLiteral("twa"));
         QCOMPARE(pDlg->selectedNameFilter(), pFilters->constFirst());
-        pDlg->selectFile(strPath);
+        // The folder loads in the background and may reset a selection made too early:
+        // the full path typed into the name field is what the user would do.
+        auto* pName = pDlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(pName);
+        QTest::qWait(50);
+        pName->setText(strPath);
         static_cast<QDialog*>(pDlg)->accept();
     };
 }
