@@ -126,15 +126,6 @@ TEST(ArchiveTest, RefusalsBeforeTheDialog) {
     }
 }
 
-TEST(ArchiveTest, EndDateSnapsIntoTheRegister) {
-    const struct {
-        int nEnd;
-        int nExpected;
-    } cases[] = {{1, 5}, {4, 5}, {5, 5}, {12, 12}, {20, 20}, {21, 20}, {31, 20}};
-    for (const auto& c : cases)
-        EXPECT_EQ(SnapEndDate(Jan(c.nEnd), Jan(5), Jan(20)), Jan(c.nExpected)) << c.nEnd;
-}
-
 TEST(ArchiveTest, CountsTheLeadingEntriesUpToTheEndDate) {
     CArchiveFixture f;
     const struct {

@@ -2,36 +2,6 @@
 #include "document/Protection.h"
 #include <gtest/gtest.h>
 
-TEST(ProtectionTest, DialogChecks) {
-    const struct {
-        const char *pszPassword, *pszAgain, *pszMessage;
-    } newCases[] = {
-        {"", "", ""},
-        {"Secret", "Secret", ""},
-        {"Secret", "secret", PASSWORDS_NOT_SAME},
-        {"Secret", "", PASSWORDS_NOT_SAME},
-        {"", "x", PASSWORDS_NOT_SAME},
-    };
-    for (const auto& c : newCases)
-        EXPECT_EQ(CheckNewPassword(c.pszPassword, c.pszAgain), c.pszMessage)
-            << c.pszPassword << "/" << c.pszAgain;
-
-    const struct {
-        const char *pszOld, *pszNew, *pszAgain, *pszMessage;
-    } changeCases[] = {
-        {"Old", "New", "New", ""},
-        {"Old", "", "", ""}, // removes the protection
-        {"old", "New", "New", OLD_PASSWORD_WRONG},
-        {"", "New", "New", OLD_PASSWORD_WRONG},
-        {"old", "New", "Other", OLD_PASSWORD_WRONG}, // the old password is checked first
-        {"Old", "New", "new", NEW_PASSWORDS_NOT_SAME},
-        {"Old", "New", "", NEW_PASSWORDS_NOT_SAME},
-    };
-    for (const auto& c : changeCases)
-        EXPECT_EQ(CheckChangedPassword("Old", c.pszOld, c.pszNew, c.pszAgain), c.pszMessage)
-            << c.pszOld << "/" << c.pszNew << "/" << c.pszAgain;
-}
-
 TEST(ProtectionTest, SetChangeAndRemove) {
     const struct {
         const char* pszName;
