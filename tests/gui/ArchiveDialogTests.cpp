@@ -154,8 +154,7 @@ private Q_SLOTS:
         QVERIFY(!doc.IsModified());
         QCOMPARE(m_pFix->m_pFrame->m_nStatusEntries, 1);
         QCOMPARE(m_pFix->View()->model()->rowCount(), 1); // the list followed the document
-        QCOMPARE(m_pFix->View()->model()->index(0, 2).data().toString(),
-                 QStringLiteral("Feb 1"));
+        QCOMPARE(m_pFix->View()->model()->index(0, 2).data().toString(), QStringLiteral("Feb 1"));
         QFile old(TempPath("Home01.twa"));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("keep me"));
