@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int REGISTER = 5000;
 constexpr int ARCHIVED = 4000; // 500 whole days of 8 entries
 
 void BM_Archive(benchmark::State& state) {
+    const int nRegister = static_cast<int>(state.range(0));
     char szDir[] = "/tmp/twbenchXXXXXX";
     const std::string strDir = ::mkdtemp(szDir);
     const std::string strPath = strDir + "/Home.twd";
@@ -21,7 +21,7 @@ void BM_Archive(benchmark::State& state) {
     doc.m_saveOptions.m_pTextBackup = &nTextCopy;
     for (auto _ : state) {
         state.PauseTiming();
-        FillRegister(doc, REGISTER);
+        FillRegister(doc, nRegister);
         for (CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
             e->m_bCleared = 1;
         doc.OnSaveDocument(strPath);
@@ -30,7 +30,7 @@ void BM_Archive(benchmark::State& state) {
                                       doc.GetEntryAt(ARCHIVED - 1)->m_date, true};
         state.ResumeTiming();
         if (ArchiveEntries(doc, request) != EArchiveResult::Archived ||
-            doc.m_nEntries != REGISTER - ARCHIVED) {
+            doc.m_nEntries != nRegister - ARCHIVED) {
             state.SkipWithError("the entries were not archived");
             break;
         }
@@ -40,4 +40,4 @@ void BM_Archive(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_Archive)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Archive)->Arg(5000)->Unit(benchmark::kMillisecond);
