@@ -17,4 +17,11 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  document/CDlgPassword.cpp
+  document/CDlgChangePassword.cpp
+  document/CDlgBankInfo.cpp
+  document/CDocCommands.cpp
+  controls/CRichText.cpp
+  tools/CDlgArchive.cpp
+  tools/CDlgViewArch.cpp
 )

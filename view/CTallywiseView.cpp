@@ -3,6 +3,9 @@
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
 #include "../framework/IUserMessages.h"
+#include "../tools/Archive.h"
+#include "../tools/CDlgArchive.h"
+#include "../tools/CDlgViewArch.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -389,6 +392,27 @@ void CTallywiseView::OnStartingBalance() {
     if (dlg.exec() != QDialog::Accepted)
         return;
     SetStartingBalance(dlg.m_dStartBal);
+}
+
+void CTallywiseView::OnArchive() {
+    CTallywiseDoc& doc = GetDocument();
+    std::optional<CArchiveSetup> setup = PrepareArchive(doc);
+    if (!setup)
+        return;
+    CDlgArchive dlg(this);
+    dlg.m_startDate = setup->m_startDate;
+    dlg.m_endDate = setup->m_endDate;
+    dlg.m_latestDate = setup->m_latestDate;
+    dlg.m_strFileName = setup->m_strFileName;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    ArchiveEntries(doc, {dlg.m_strFileName, dlg.m_startDate, dlg.m_endDate, dlg.m_bMayReplace});
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnViewArchive() {
+    CDlgViewArch dlg(this);
+    dlg.exec();
 }
 
 void CTallywiseView::contextMenuEvent(QContextMenuEvent* pEvent) {

@@ -159,6 +159,8 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
+        {"::/DlgArchive.txt", IdRange(3700, 3705)},
+        {"::/DlgViewArch.txt", IdRange(3800, 3803)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
