@@ -15,4 +15,8 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  tools/ReportList.cpp
+  tools/CDlgAEEntry.cpp
+  tools/CDlgAutomaticEntries.cpp
+  tools/CDlgUndoDelete.cpp
 )

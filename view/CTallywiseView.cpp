@@ -2,7 +2,12 @@
 #include "../app/CTallywiseApp.h"
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
+#include "../framework/IClock.h"
 #include "../framework/IUserMessages.h"
+#include "../tools/AutoEntries.h"
+#include "../tools/CDlgAutomaticEntries.h"
+#include "../tools/CDlgUndoDelete.h"
+#include "../tools/UndoDelete.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -439,5 +444,48 @@ void CTallywiseView::SelectRow(int nRow, bool bScroll) {
         scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
-// Offering the automatic entries that fell due comes with the automatic entries tool.
-void CTallywiseView::PostDueAutoEntries() {}
+void CTallywiseView::PostDueAutoEntries() {
+    const CPostResult result = ::PostDueAutoEntries(GetDocument(), m_app.Clock().Now());
+    if (result.m_nLastPos)
+        SelectRow(*result.m_nLastPos);
+    if (result.m_nOffered > 0)
+        Q_EMIT CommandStateChanged();
+}
+
+// ---- Tools ---------------------------------------------------------------------------
+
+void CTallywiseView::OnAutomaticEntries() {
+    CTallywiseDoc& doc = GetDocument();
+    CDlgAutomaticEntries dlg(&m_app.m_userTypes, this);
+    dlg.m_pAutos = doc.m_pAutos;
+    dlg.m_nAutos = doc.m_nAutos;
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    dlg.m_now = m_app.Clock().Now();
+    dlg.exec();
+    doc.SetModifiedFlag();
+    doc.m_pAutos = dlg.m_pAutos;
+    doc.m_nAutos = dlg.m_nAutos;
+    doc.m_pDescs = dlg.m_pDescs;
+    doc.m_nDescs = dlg.m_nDescs;
+    PostDueAutoEntries();
+    doc.RefreshTypeUsage();
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnUndoDelete() {
+    CTallywiseDoc& doc = GetDocument();
+    CDlgUndoDelete dlg(&m_app.m_userTypes, this);
+    dlg.m_pDeleted = doc.m_pDeleted;
+    dlg.m_nDeleted = doc.m_nDeleted;
+    const bool bRestore = dlg.exec() == QDialog::Accepted && dlg.m_nRestore;
+    doc.m_pDeleted = dlg.m_pDeleted;
+    doc.m_nDeleted = dlg.m_nDeleted;
+    doc.SetModifiedFlag();
+    if (bRestore) {
+        if (const std::optional<std::uint16_t> nPos = RestoreDeletedEntry(doc, *dlg.m_nRestore))
+            SelectRow(*nPos);
+    }
+    doc.RefreshTypeUsage();
+    Q_EMIT CommandStateChanged();
+}

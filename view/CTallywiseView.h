@@ -61,6 +61,8 @@ public Q_SLOTS:
     void OnEditEntry();
     void OnDeleteEntry();
     void OnStartingBalance();
+    void OnAutomaticEntries();
+    void OnUndoDelete();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.
