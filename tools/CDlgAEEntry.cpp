@@ -1,5 +1,4 @@
 #include "CDlgAEEntry.h"
-#include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
@@ -58,24 +57,22 @@ QLabel* MakeLabel(const char* pszText, QWidget* pBuddy, QWidget* pParent) {
 } // namespace
 
 CDlgAEEntry::CDlgAEEntry(const CUserTypeTable* pUserTypes, QWidget* pParent)
-    : QDialog(pParent), m_pUserTypes(pUserTypes) {
-    setWindowTitle(QStringLiteral("Automatic Entry"));
+    : CDlgBase(pParent, QStringLiteral("Automatic Entry")), m_pUserTypes(pUserTypes) {
     CreateControls();
     LayOutControls();
-    InstallDialogHelp(this, QStringLiteral("::/DlgAEEntry.txt"),
-                      {{m_pMonthly, 2800},
-                       {m_pEveryDays, 2801},
-                       {m_pDayOfMonth, 2802},
-                       {m_pNumDays, 2803},
-                       {m_pStarting, 2804},
-                       {m_pAmount, 2805},
-                       {m_pDebit, 2806},
-                       {m_pCredit, 2807},
-                       {m_pType, 2808},
-                       {m_pDesc, 2809},
-                       {m_pDescList, 2810},
-                       {m_pOk, 2811},
-                       {m_pCancel, 2812}});
+    SetHelp(QStringLiteral("::/DlgAEEntry.txt"), {{m_pMonthly, 2800},
+                                                  {m_pEveryDays, 2801},
+                                                  {m_pDayOfMonth, 2802},
+                                                  {m_pNumDays, 2803},
+                                                  {m_pStarting, 2804},
+                                                  {m_pAmount, 2805},
+                                                  {m_pDebit, 2806},
+                                                  {m_pCredit, 2807},
+                                                  {m_pType, 2808},
+                                                  {m_pDesc, 2809},
+                                                  {m_pDescList, 2810},
+                                                  {m_pOk, 2811},
+                                                  {m_pCancel, 2812}});
 }
 
 void CDlgAEEntry::CreateControls() {
@@ -128,16 +125,11 @@ void CDlgAEEntry::CreateControls() {
     m_pDescList->setObjectName(QStringLiteral("descList"));
     m_pDescList->setFixedWidth(fm.horizontalAdvance(QStringLiteral("....")) + 16);
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
 
     connect(m_pPeriod, &QButtonGroup::idClicked, this, &CDlgAEEntry::OnPeriodChanged);
     connect(m_pDescList, &QPushButton::clicked, this, &CDlgAEEntry::OnDescList);
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(m_pMonthly, m_pEveryDays);
     setTabOrder(m_pEveryDays, m_pDayOfMonth);
@@ -187,22 +179,11 @@ void CDlgAEEntry::LayOutControls() {
     pGrid->addLayout(pDescRow, 6, 1, 1, 4);
     pGrid->setColumnStretch(4, 1);
 
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pOk);
-    pButtons->addWidget(m_pCancel);
-
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addLayout(pGrid);
     pLayout->addSpacing(6);
-    pLayout->addLayout(pButtons);
+    pLayout->addLayout(MakeButtonRow({m_pOk, m_pCancel}));
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void CDlgAEEntry::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
 }
 
 void CDlgAEEntry::OnInitDialog() {
@@ -293,22 +274,22 @@ void CDlgAEEntry::OnDescList() {
     FillDescBox();
 }
 
-void CDlgAEEntry::accept() {
+bool CDlgAEEntry::OnOK() {
     // Every field in this order, the disabled ones too; the first bad one keeps the dialog.
     const int nPeriod = m_pPeriod->checkedId();
     long long nDayOfMonth = 0;
     if (!ReadWholeNumber(m_pDayOfMonth, 1, MAX_PERIOD_DAY, nDayOfMonth))
-        return;
+        return false;
     long long nNumDays = 0;
     if (!ReadWholeNumber(m_pNumDays, 1, MAX_PERIOD_DAY, nNumDays))
-        return;
+        return false;
     double dAmount = 0.0;
     if (!ReadNumber(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))
-        return;
+        return false;
     const int nDebitCredit = m_pDebitCredit->checkedId();
     const int nTypeIndex = m_pType->currentIndex();
     if (!CheckTextLength(m_pDesc, MAX_DESC_CHARS))
-        return;
+        return false;
 
     m_nPeriod = nPeriod == 1 ? 1 : 0;
     m_nDayOfMonth = static_cast<int>(nDayOfMonth);
@@ -317,5 +298,5 @@ void CDlgAEEntry::accept() {
     m_nDebitCredit = nDebitCredit == 1 ? 1 : 0;
     m_nTypeIndex = nTypeIndex;
     m_strDesc = m_pDesc->currentText().toStdString();
-    QDialog::accept();
+    return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "../document/CDescItem.h"
 #include "../document/CUserType.h"
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <cstdint>
 #include <string>
 
@@ -17,7 +17,7 @@ class QRadioButton;
 //
 // Object names: "monthly", "everyDays", "dayOfMonth", "numDays", "starting", "amount",
 // "debit", "credit", "type", "desc", "descList", "ok", "cancel".
-class CDlgAEEntry : public QDialog {
+class CDlgAEEntry : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgAEEntry(const CUserTypeTable* pUserTypes = nullptr, QWidget* pParent = nullptr);
@@ -37,16 +37,14 @@ public:
 
     const CUserTypeTable* m_pUserTypes = nullptr;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
-
 protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateControls();
     void LayOutControls();
-    void OnInitDialog();
     void FillDescBox();
     void ShowStartDate();
     void OnPeriodChanged();

@@ -1,5 +1,4 @@
 #include "CDlgAutomaticEntries.h"
-#include "../app/CHelpSystem.h"
 #include "../document/Limits.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
@@ -21,7 +20,7 @@ const CUserTypeTable& NoUserTypes() {
     return s_none;
 }
 
-QPushButton* MakeButton(const char* pszText, const char* pszName, QWidget* pParent) {
+QPushButton* MakeListButton(const char* pszText, const char* pszName, QWidget* pParent) {
     auto* pButton = new QPushButton(QString::fromLatin1(pszText), pParent);
     pButton->setObjectName(QString::fromLatin1(pszName));
     pButton->setAutoDefault(false);
@@ -31,21 +30,21 @@ QPushButton* MakeButton(const char* pszText, const char* pszName, QWidget* pPare
 } // namespace
 
 CDlgAutomaticEntries::CDlgAutomaticEntries(const CUserTypeTable* pUserTypes, QWidget* pParent)
-    : QDialog(pParent), m_pUserTypes(pUserTypes) {
-    setWindowTitle(QStringLiteral("Automatic Entries"));
+    : CDlgBase(pParent, QStringLiteral("Automatic Entries")), m_pUserTypes(pUserTypes) {
     m_pList = MakeReportList(
         this, {{"M/D", Qt::AlignLeft}, {"Next", Qt::AlignHCenter}, {"Description", Qt::AlignLeft}});
     const QFontMetrics fm = fontMetrics();
     m_pList->setFixedSize(fm.averageCharWidth() * 64, fm.height() * 16);
-    m_pAdd = MakeButton("Add", "add", this);
-    m_pEdit = MakeButton("Edit", "edit", this);
-    m_pDelete = MakeButton("Delete", "delete", this);
-    m_pDone = MakeButton("Done", "done", this);
+    m_pAdd = MakeListButton("Add", "add", this);
+    m_pEdit = MakeListButton("Edit", "edit", this);
+    m_pDelete = MakeListButton("Delete", "delete", this);
+    m_pDone = MakeButton(EDlgButton::Done);
+    m_pDone->setDefault(false);
+    m_pDone->setAutoDefault(false);
 
     connect(m_pAdd, &QPushButton::clicked, this, &CDlgAutomaticEntries::OnAdd);
     connect(m_pEdit, &QPushButton::clicked, this, &CDlgAutomaticEntries::OnEdit);
     connect(m_pDelete, &QPushButton::clicked, this, &CDlgAutomaticEntries::OnDelete);
-    connect(m_pDone, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pList, &QTableWidget::itemSelectionChanged, this,
             &CDlgAutomaticEntries::UpdateButtons);
     connect(m_pList, &QTableWidget::doubleClicked, this, &CDlgAutomaticEntries::OnListDblClk);
@@ -61,16 +60,13 @@ CDlgAutomaticEntries::CDlgAutomaticEntries(const CUserTypeTable* pUserTypes, QWi
     pLayout->addLayout(pButtons);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(
-        this, QStringLiteral("::/DlgAutomaticEntries.txt"),
-        {{m_pList, 2700}, {m_pAdd, 2701}, {m_pEdit, 2702}, {m_pDelete, 2703}, {m_pDone, 2704}});
+    SetHelp(QStringLiteral("::/DlgAutomaticEntries.txt"),
+            {{m_pList, 2700}, {m_pAdd, 2701}, {m_pEdit, 2702}, {m_pDelete, 2703}, {m_pDone, 2704}});
 }
 
 void CDlgAutomaticEntries::setVisible(bool bVisible) {
     const bool bOpening = bVisible && !isVisible();
-    if (bOpening)
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    CDlgBase::setVisible(bVisible);
     // The client width is known once the dialog is laid out.
     if (bOpening)
         SetColumnWidths();

@@ -2,7 +2,7 @@
 #include "../document/CAutoEntry.h"
 #include "../document/CDescItem.h"
 #include "../document/CUserType.h"
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <cstdint>
 #include <ctime>
 
@@ -14,7 +14,7 @@ class QTableWidget;
 // in both lists and takes both back when it closes.
 //
 // Object names: "list", "add", "edit", "delete", "done".
-class CDlgAutomaticEntries : public QDialog {
+class CDlgAutomaticEntries : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgAutomaticEntries(const CUserTypeTable* pUserTypes = nullptr,
@@ -31,8 +31,10 @@ public:
 
     void setVisible(bool bVisible) override;
 
+protected:
+    void OnInitDialog() override;
+
 private:
-    void OnInitDialog();
     void SetColumnWidths();
     void ShowRow(int nRow, const CAutoEntry& a);
     int SelectedRow() const;

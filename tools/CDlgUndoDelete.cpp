@@ -1,9 +1,7 @@
 #include "CDlgUndoDelete.h"
-#include "../app/CHelpSystem.h"
 #include "../view/RegisterCells.h"
 #include "ReportList.h"
 #include "UndoDelete.h"
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -24,7 +22,7 @@ const CUserTypeTable& NoUserTypes() {
     return s_none;
 }
 
-QPushButton* MakeButton(const char* pszText, const char* pszName, QWidget* pParent) {
+QPushButton* MakeActionButton(const char* pszText, const char* pszName, QWidget* pParent) {
     auto* pButton = new QPushButton(QString::fromLatin1(pszText), pParent);
     pButton->setObjectName(QString::fromLatin1(pszName));
     return pButton;
@@ -33,8 +31,7 @@ QPushButton* MakeButton(const char* pszText, const char* pszName, QWidget* pPare
 } // namespace
 
 CDlgUndoDelete::CDlgUndoDelete(const CUserTypeTable* pUserTypes, QWidget* pParent)
-    : QDialog(pParent), m_pUserTypes(pUserTypes) {
-    setWindowTitle(QStringLiteral("Undo Delete"));
+    : CDlgBase(pParent, QStringLiteral("Undo Delete")), m_pUserTypes(pUserTypes) {
     m_pList = MakeReportList(this, {{"Num.", Qt::AlignLeft},
                                     {"Date", Qt::AlignHCenter},
                                     {"Desc.", Qt::AlignLeft},
@@ -45,38 +42,31 @@ CDlgUndoDelete::CDlgUndoDelete(const CUserTypeTable* pUserTypes, QWidget* pParen
     m_pList->setFixedSize(fm.averageCharWidth() * 80, fm.height() * 16);
     auto* pLabel = new QLabel(QStringLiteral("Deleted Entries:"), this);
     pLabel->setBuddy(m_pList);
-    m_pRestore = MakeButton("Restore", "restore", this);
+    m_pRestore = MakeActionButton("Restore", "restore", this);
     m_pRestore->setDefault(true);
-    m_pRemove = MakeButton("Remove", "remove", this);
+    m_pRemove = MakeActionButton("Remove", "remove", this);
     m_pRemove->setAutoDefault(false);
-    m_pDone = MakeButton("Done", "done", this);
+    m_pDone = MakeButton(EDlgButton::Done);
+    m_pDone->setDefault(false);
     m_pDone->setAutoDefault(false);
 
     connect(m_pRestore, &QPushButton::clicked, this, &CDlgUndoDelete::OnRestore);
     connect(m_pRemove, &QPushButton::clicked, this, &CDlgUndoDelete::OnRemove);
-    connect(m_pDone, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pList, &QTableWidget::itemSelectionChanged, this, &CDlgUndoDelete::UpdateButtons);
 
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pRestore);
-    pButtons->addWidget(m_pRemove);
-    pButtons->addWidget(m_pDone);
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pLabel);
     pLayout->addWidget(m_pList);
-    pLayout->addLayout(pButtons);
+    pLayout->addLayout(MakeButtonRow({m_pRestore, m_pRemove, m_pDone}));
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(this, QStringLiteral("::/DlgUndoDelete.txt"),
-                      {{m_pList, 2900}, {m_pRestore, 2901}, {m_pRemove, 2902}, {m_pDone, 2903}});
+    SetHelp(QStringLiteral("::/DlgUndoDelete.txt"),
+            {{m_pList, 2900}, {m_pRestore, 2901}, {m_pRemove, 2902}, {m_pDone, 2903}});
 }
 
 void CDlgUndoDelete::setVisible(bool bVisible) {
     const bool bOpening = bVisible && !isVisible();
-    if (bOpening)
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    CDlgBase::setVisible(bVisible);
     // The client width is known once the dialog is laid out.
     if (bOpening)
         SetColumnWidths();

@@ -1,7 +1,7 @@
 #pragma once
 #include "../document/CEntry.h"
 #include "../document/CUserType.h"
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <cstdint>
 #include <optional>
 
@@ -13,7 +13,7 @@ class QTableWidget;
 // to put back into the register.
 //
 // Object names: "list", "restore", "remove", "done".
-class CDlgUndoDelete : public QDialog {
+class CDlgUndoDelete : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgUndoDelete(const CUserTypeTable* pUserTypes = nullptr, QWidget* pParent = nullptr);
@@ -26,8 +26,10 @@ public:
 
     void setVisible(bool bVisible) override;
 
+protected:
+    void OnInitDialog() override;
+
 private:
-    void OnInitDialog();
     void SetColumnWidths();
     void UpdateButtons();
     void OnRestore();
