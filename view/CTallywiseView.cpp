@@ -468,10 +468,8 @@ void CTallywiseView::SelectRow(int nRow, bool bScroll) {
 }
 
 void CTallywiseView::PostDueAutoEntries() {
-    const CPostResult result = ::PostDueAutoEntries(GetDocument(), m_app.Clock().Now());
-    if (result.m_nLastPos)
-        SelectRow(*result.m_nLastPos);
-    if (result.m_nOffered > 0)
+    // Each posted entry's row is selected as the document announces it.
+    if (::PostDueAutoEntries(GetDocument(), m_app.Clock().Now()).m_nOffered > 0)
         Q_EMIT CommandStateChanged();
 }
 
@@ -505,10 +503,8 @@ void CTallywiseView::OnUndoDelete() {
     doc.m_pDeleted = dlg.m_pDeleted;
     doc.m_nDeleted = dlg.m_nDeleted;
     doc.SetModifiedFlag();
-    if (bRestore) {
-        if (const std::optional<std::uint16_t> nPos = RestoreDeletedEntry(doc, *dlg.m_nRestore))
-            SelectRow(*nPos);
-    }
+    if (bRestore)
+        RestoreDeletedEntry(doc, *dlg.m_nRestore);
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
 }
