@@ -24,4 +24,8 @@ set(TW_GUI_SOURCES
   controls/CRichText.cpp
   tools/CDlgArchive.cpp
   tools/CDlgViewArch.cpp
+  tools/ReportList.cpp
+  tools/CDlgAEEntry.cpp
+  tools/CDlgAutomaticEntries.cpp
+  tools/CDlgUndoDelete.cpp
 )

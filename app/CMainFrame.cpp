@@ -284,6 +284,8 @@ void CMainFrame::ConnectCommands() {
                       [this] { CDocCommands(m_app.GetDocument(), this).OnSetPassword(); });
     SetCommandHandler(ID_FILE_BANK_INFO,
                       [this] { CDocCommands(m_app.GetDocument(), this).OnBankInfo(); });
+    SetCommandHandler(ID_TOOLS_AUTO, [this] { m_pView->OnAutomaticEntries(); });
+    SetCommandHandler(ID_TOOLS_UNDO_DELETE, [this] { m_pView->OnUndoDelete(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,

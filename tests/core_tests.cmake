@@ -10,4 +10,6 @@ set(TW_CORE_TEST_SOURCES
   core/HelpTopicsTests.cpp
   core/ArchiveTests.cpp
   core/ProtectionTests.cpp
+  core/AutoEntriesTests.cpp
+  core/UndoDeleteTests.cpp
 )

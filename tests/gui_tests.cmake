@@ -10,4 +10,6 @@ set(TW_GUI_TEST_SOURCES
   gui/EntryCommandTests.cpp
   gui/PasswordDialogTests.cpp
   gui/ArchiveDialogTests.cpp
+  gui/AutoEntriesTests.cpp
+  gui/UndoDeleteTests.cpp
 )

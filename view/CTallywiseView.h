@@ -72,6 +72,8 @@ public Q_SLOTS:
     void OnStartingBalance();
     void OnArchive();
     void OnViewArchive();
+    void OnAutomaticEntries();
+    void OnUndoDelete();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.
