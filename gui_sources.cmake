@@ -17,5 +17,16 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  document/CDlgPassword.cpp
+  document/CDlgChangePassword.cpp
+  document/CDlgBankInfo.cpp
+  document/CDocCommands.cpp
+  controls/CRichText.cpp
+  tools/CDlgArchive.cpp
+  tools/CDlgViewArch.cpp
+  tools/ReportList.cpp
+  tools/CDlgAEEntry.cpp
+  tools/CDlgAutomaticEntries.cpp
+  tools/CDlgUndoDelete.cpp
   app/ToolbarIcon.cpp
 )

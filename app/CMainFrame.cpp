@@ -1,4 +1,5 @@
 #include "CMainFrame.h"
+#include "../document/CDocCommands.h"
 #include "../framework/CQtServices.h"
 #include "../framework/Format.h"
 #include "../view/CTallywiseView.h"
@@ -279,6 +280,14 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
     SetCommandHandler(ID_ENTRY_DELETE, [this] { m_pView->OnDeleteEntry(); });
     SetCommandHandler(ID_ENTRY_START_BAL, [this] { m_pView->OnStartingBalance(); });
+    SetCommandHandler(ID_FILE_ARCHIVE, [this] { m_pView->OnArchive(); });
+    SetCommandHandler(ID_TOOLS_VIEW_ARCHIVE, [this] { m_pView->OnViewArchive(); });
+    SetCommandHandler(ID_FILE_SET_PASSWORD,
+                      [this] { CDocCommands(m_app.GetDocument(), this).OnSetPassword(); });
+    SetCommandHandler(ID_FILE_BANK_INFO,
+                      [this] { CDocCommands(m_app.GetDocument(), this).OnBankInfo(); });
+    SetCommandHandler(ID_TOOLS_AUTO, [this] { m_pView->OnAutomaticEntries(); });
+    SetCommandHandler(ID_TOOLS_UNDO_DELETE, [this] { m_pView->OnUndoDelete(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,

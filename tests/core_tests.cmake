@@ -1,5 +1,5 @@
 set(TW_CORE_TEST_SOURCES
-  core/Fakes.cpp
+  core/FakeFailure.cpp
   core/FrameworkTests.cpp
   core/DocumentTests.cpp
   core/FileFormatTests.cpp
@@ -8,4 +8,8 @@ set(TW_CORE_TEST_SOURCES
   core/CliTests.cpp
   core/ViewLogicTests.cpp
   core/HelpTopicsTests.cpp
+  core/ArchiveTests.cpp
+  core/ProtectionTests.cpp
+  core/AutoEntriesTests.cpp
+  core/UndoDeleteTests.cpp
 )

@@ -8,4 +8,8 @@ set(TW_GUI_TEST_SOURCES
   gui/MainFrameTests.cpp
   gui/ViewTests.cpp
   gui/EntryCommandTests.cpp
+  gui/PasswordDialogTests.cpp
+  gui/ArchiveDialogTests.cpp
+  gui/AutoEntriesTests.cpp
+  gui/UndoDeleteTests.cpp
 )

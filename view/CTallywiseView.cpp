@@ -2,7 +2,15 @@
 #include "../app/CTallywiseApp.h"
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
+#include "../framework/IClock.h"
 #include "../framework/IUserMessages.h"
+#include "../tools/Archive.h"
+#include "../tools/CDlgArchive.h"
+#include "../tools/CDlgViewArch.h"
+#include "../tools/AutoEntries.h"
+#include "../tools/CDlgAutomaticEntries.h"
+#include "../tools/CDlgUndoDelete.h"
+#include "../tools/UndoDelete.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -391,6 +399,27 @@ void CTallywiseView::OnStartingBalance() {
     SetStartingBalance(dlg.m_dStartBal);
 }
 
+void CTallywiseView::OnArchive() {
+    CTallywiseDoc& doc = GetDocument();
+    std::optional<CArchiveSetup> setup = PrepareArchive(doc);
+    if (!setup)
+        return;
+    CDlgArchive dlg(this);
+    dlg.m_startDate = setup->m_startDate;
+    dlg.m_endDate = setup->m_endDate;
+    dlg.m_latestDate = setup->m_latestDate;
+    dlg.m_strFileName = setup->m_strFileName;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    ArchiveEntries(doc, {dlg.m_strFileName, dlg.m_startDate, dlg.m_endDate, dlg.m_bMayReplace});
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnViewArchive() {
+    CDlgViewArch dlg(this);
+    dlg.exec();
+}
+
 void CTallywiseView::contextMenuEvent(QContextMenuEvent* pEvent) {
     window()->activateWindow();
     viewport()->repaint();
@@ -462,5 +491,44 @@ void CTallywiseView::SelectRow(int nRow, bool bScroll) {
         scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
-// Offering the automatic entries that fell due comes with the automatic entries tool.
-void CTallywiseView::PostDueAutoEntries() {}
+void CTallywiseView::PostDueAutoEntries() {
+    // Each posted entry's row is selected as the document announces it.
+    if (::PostDueAutoEntries(GetDocument(), m_app.Clock().Now()).m_nOffered > 0)
+        Q_EMIT CommandStateChanged();
+}
+
+// ---- Tools ---------------------------------------------------------------------------
+
+void CTallywiseView::OnAutomaticEntries() {
+    CTallywiseDoc& doc = GetDocument();
+    CDlgAutomaticEntries dlg(&m_app.m_userTypes, this);
+    dlg.m_pAutos = doc.m_pAutos;
+    dlg.m_nAutos = doc.m_nAutos;
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    dlg.m_now = m_app.Clock().Now();
+    dlg.exec();
+    doc.SetModifiedFlag();
+    doc.m_pAutos = dlg.m_pAutos;
+    doc.m_nAutos = dlg.m_nAutos;
+    doc.m_pDescs = dlg.m_pDescs;
+    doc.m_nDescs = dlg.m_nDescs;
+    PostDueAutoEntries();
+    doc.RefreshTypeUsage();
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnUndoDelete() {
+    CTallywiseDoc& doc = GetDocument();
+    CDlgUndoDelete dlg(&m_app.m_userTypes, this);
+    dlg.m_pDeleted = doc.m_pDeleted;
+    dlg.m_nDeleted = doc.m_nDeleted;
+    const bool bRestore = dlg.exec() == QDialog::Accepted && dlg.m_nRestore;
+    doc.m_pDeleted = dlg.m_pDeleted;
+    doc.m_nDeleted = dlg.m_nDeleted;
+    doc.SetModifiedFlag();
+    if (bRestore)
+        RestoreDeletedEntry(doc, *dlg.m_nRestore);
+    doc.RefreshTypeUsage();
+    Q_EMIT CommandStateChanged();
+}

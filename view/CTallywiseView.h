@@ -70,6 +70,10 @@ public Q_SLOTS:
     void OnEditEntry();
     void OnDeleteEntry();
     void OnStartingBalance();
+    void OnArchive();
+    void OnViewArchive();
+    void OnAutomaticEntries();
+    void OnUndoDelete();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.

@@ -159,6 +159,11 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
+        {"::/DlgArchive.txt", IdRange(3700, 3705)},
+        {"::/DlgViewArch.txt", IdRange(3800, 3803)},
+        {"::/DlgAutomaticEntries.txt", IdRange(2700, 2704)},
+        {"::/DlgAEEntry.txt", IdRange(2800, 2812)},
+        {"::/DlgUndoDelete.txt", IdRange(2900, 2903)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);

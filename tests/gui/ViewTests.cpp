@@ -174,6 +174,7 @@ private Q_SLOTS:
         QCOMPARE(pView->GetSelectedRow(), std::optional<std::uint16_t>(nNew));
 
         // Replacing the whole list (New) leaves no row behind.
+        doc.SetModifiedFlag(false);
         m_pFix->m_app.OnFileNew();
         QCOMPARE(pView->model()->rowCount(), 0);
     }
