@@ -8,4 +8,8 @@ set(TW_CORE_TEST_SOURCES
   core/CliTests.cpp
   core/ViewLogicTests.cpp
   core/HelpTopicsTests.cpp
+  core/BalanceTests.cpp
+  core/SearchTests.cpp
+  core/StatisticsTests.cpp
+  core/CliToolsTests.cpp
 )
