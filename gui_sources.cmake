@@ -17,4 +17,8 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  tools/CDlgBalance.cpp
+  tools/CDlgSearch.cpp
+  tools/CDlgSearchResults.cpp
+  tools/CDlgStatistics.cpp
 )

@@ -348,6 +348,9 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
     SetCommandHandler(ID_ENTRY_DELETE, [this] { m_pView->OnDeleteEntry(); });
     SetCommandHandler(ID_ENTRY_START_BAL, [this] { m_pView->OnStartingBalance(); });
+    SetCommandHandler(ID_TOOLS_BALANCE, [this] { m_pView->OnBalance(); });
+    SetCommandHandler(ID_TOOLS_SEARCH, [this] { m_pView->OnSearch(); });
+    SetCommandHandler(ID_TOOLS_STATISTICS, [this] { m_pView->OnStatistics(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,

@@ -61,6 +61,9 @@ public Q_SLOTS:
     void OnEditEntry();
     void OnDeleteEntry();
     void OnStartingBalance();
+    void OnBalance();
+    void OnSearch();
+    void OnStatistics();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.

@@ -159,6 +159,13 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
+        {"::/DlgBalance.txt", IdRange(2700, 2709)},
+        {"::/DlgSearch.txt",
+         [] {
+             std::set<int> ids = IdRange(2400, 2434);
+             ids.merge(IdRange(2500, 2501));
+             return ids;
+         }()},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
