@@ -8,4 +8,7 @@ set(TW_GUI_TEST_SOURCES
   gui/MainFrameTests.cpp
   gui/ViewTests.cpp
   gui/EntryCommandTests.cpp
+  gui/BalanceCommandTests.cpp
+  gui/SearchCommandTests.cpp
+  gui/StatisticsCommandTests.cpp
 )
