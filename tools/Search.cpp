@@ -48,56 +48,46 @@ bool MatchesSearch(const CEntryFields& e, const CSearchCriteria& c) {
            (!c.m_bByType || TypePasses(e, c));
 }
 
-CSearchResults::~CSearchResults() {
-    Clear();
+CSearchResults::CSearchResults(std::vector<CEntry> copies) : m_copies(std::move(copies)) {
+    // A register holds at most 65535 entries, so the count cannot wrap.
+    if (m_copies.size() > 0xFFFF)
+        m_copies.resize(0xFFFF);
+    for (std::size_t i = 0; i < m_copies.size(); ++i)
+        m_copies[i].m_pNext = i + 1 < m_copies.size() ? &m_copies[i + 1] : nullptr;
+    m_pResults = m_copies.empty() ? nullptr : m_copies.data();
+    m_nResults = static_cast<std::uint16_t>(m_copies.size());
 }
 
+// Moving a vector keeps its elements where they are, so the links stay valid.
 CSearchResults::CSearchResults(CSearchResults&& other) noexcept
-    : m_pResults(other.m_pResults), m_nResults(other.m_nResults), m_pLast(other.m_pLast) {
-    other.m_pResults = other.m_pLast = nullptr;
+    : m_pResults(other.m_pResults), m_nResults(other.m_nResults),
+      m_copies(std::move(other.m_copies)) {
+    other.m_pResults = nullptr;
     other.m_nResults = 0;
+    other.m_copies.clear();
 }
 
 CSearchResults& CSearchResults::operator=(CSearchResults&& other) noexcept {
     if (this != &other) {
-        Clear();
+        m_copies = std::move(other.m_copies);
         m_pResults = other.m_pResults;
         m_nResults = other.m_nResults;
-        m_pLast = other.m_pLast;
-        other.m_pResults = other.m_pLast = nullptr;
+        other.m_pResults = nullptr;
         other.m_nResults = 0;
+        other.m_copies.clear();
     }
     return *this;
 }
 
-void CSearchResults::Append(const CEntryFields& e) {
-    auto* pCopy = new CEntry;
-    static_cast<CEntryFields&>(*pCopy) = e;
-    if (m_pLast)
-        m_pLast->m_pNext = pCopy;
-    else
-        m_pResults = pCopy;
-    m_pLast = pCopy;
-    ++m_nResults;
-}
-
-void CSearchResults::Clear() {
-    while (m_pResults) {
-        CEntry* pNext = m_pResults->m_pNext;
-        delete m_pResults;
-        m_pResults = pNext;
-    }
-    m_pLast = nullptr;
-    m_nResults = 0;
-}
-
 CSearchResults FindEntries(const CEntry* pEntries, const CSearchCriteria& c) {
-    CSearchResults results;
-    // A register holds at most 65535 entries, so the count cannot wrap.
-    for (const CEntry* e = pEntries; e && results.m_nResults < 0xFFFF; e = e->m_pNext)
+    std::vector<const CEntry*> matches;
+    for (const CEntry* e = pEntries; e; e = e->m_pNext)
         if (MatchesSearch(*e, c))
-            results.Append(*e);
-    return results;
+            matches.push_back(e);
+    std::vector<CEntry> copies(matches.size());
+    for (std::size_t i = 0; i < matches.size(); ++i)
+        static_cast<CEntryFields&>(copies[i]) = *matches[i];
+    return CSearchResults(std::move(copies));
 }
 
 CSearchTotals SearchTotals(const CEntry* pResults) {

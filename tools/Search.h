@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <vector>
 
 enum ESearchMode { SEARCH_SINGLE = 0, SEARCH_RANGE = 1 };
 
@@ -48,24 +49,22 @@ void NormaliseSides(CSearchCriteria& c);
 // Whether one entry passes every ticked criterion.
 bool MatchesSearch(const CEntryFields& e, const CSearchCriteria& c);
 
-// Copies of the matching entries, chained in register order, with their totals.
+// Copies of the matching entries, chained in register order. The copies lie in one block,
+// so even a search that finds every entry of a large register allocates little.
 class CSearchResults {
 public:
     CSearchResults() = default;
-    ~CSearchResults();
+    explicit CSearchResults(std::vector<CEntry> copies);
     CSearchResults(const CSearchResults&) = delete;
     CSearchResults& operator=(const CSearchResults&) = delete;
     CSearchResults(CSearchResults&& other) noexcept;
     CSearchResults& operator=(CSearchResults&& other) noexcept;
 
-    void Append(const CEntryFields& e);
-    void Clear();
-
     CEntry* m_pResults = nullptr;
     std::uint16_t m_nResults = 0;
 
 private:
-    CEntry* m_pLast = nullptr;
+    std::vector<CEntry> m_copies;
 };
 
 // Walks the register once and copies every entry that passes.

@@ -167,7 +167,10 @@ TEST(SearchTest, ResultsAreCopiesWithTheirTotals) {
     EXPECT_EQ(FoundText(results.m_nResults), "Found 4 entries.");
     CSearchResults moved = std::move(results);
     EXPECT_EQ(results.m_nResults, 0);
-    EXPECT_EQ(moved.m_nResults, 4);
+    EXPECT_EQ(results.m_pResults, nullptr);
+    ASSERT_EQ(moved.m_nResults, 4);
+    EXPECT_EQ(moved.m_pResults->m_pNext->m_pNext->m_pNext->m_strDesc, "Books");
+    EXPECT_EQ(moved.m_pResults->m_pNext->m_pNext->m_pNext->m_pNext, nullptr);
     EXPECT_EQ(FindEntries(doc.m_pEntries, Desc("")).m_nResults, 0); // empty register
 }
 
