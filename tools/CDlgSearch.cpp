@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -90,6 +91,9 @@ CDlgSearch::CDlgSearch(const CUserTypeTable& userTypes, std::time_t today, QWidg
     m_nSingleYear = m_nFirstYear = m_nLastYear = dmy.m_nYear;
 
     m_pTabs = Named(new QTabWidget(this), "tabs");
+    // All five tabs stay in sight.
+    m_pTabs->setUsesScrollButtons(false);
+    m_pTabs->tabBar()->setElideMode(Qt::ElideNone);
     m_pTabs->addTab(MakeCheckPage(), QStringLiteral("Check Number"));
     m_pTabs->addTab(MakeAmountPage(), QStringLiteral("Amount"));
     m_pTabs->addTab(MakeDescPage(), QStringLiteral("Description"));
