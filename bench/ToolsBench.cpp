@@ -14,7 +14,7 @@ namespace {
 class CLoadedRegister {
 public:
     explicit CLoadedRegister(int nEntries) {
-        CBenchApp maker;
+        CBenchDoc maker;
         FillRegister(maker.Doc(), nEntries);
         const std::vector<std::uint8_t> bytes = maker.Doc().SaveToBuffer();
         m_bOk = m_bench.Doc().LoadFromBuffer(bytes.data(), bytes.size(), "b.twd").Ok();
@@ -23,7 +23,7 @@ public:
     bool Ok() const { return m_bOk; }
 
 private:
-    CBenchApp m_bench;
+    CBenchDoc m_bench;
     bool m_bOk = false;
 };
 
