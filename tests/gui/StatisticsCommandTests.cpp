@@ -1,6 +1,8 @@
+#include "../../app/Commands.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -20,6 +22,32 @@ private Q_SLOTS:
     void emptyRegisterShowsAMessageOnly() {
         m_pFix->View()->OnStatistics();
         QCOMPARE(m_pFix->m_messages.m_shown, std::vector<std::string>{"There are no entries."});
+    }
+
+    // The three tools need a starting balance; then the menu commands reach the view.
+    void toolCommandsFollowTheStartingBalance() {
+        CMainFrame& frame = *m_pFix->m_pFrame;
+        for (int nId : {ID_TOOLS_BALANCE, ID_TOOLS_SEARCH, ID_TOOLS_STATISTICS}) {
+            m_pFix->Doc().m_bStartBalSet = 0;
+            frame.UpdateCommands();
+            QVERIFY(!frame.Action(nId)->isEnabled());
+            m_pFix->Doc().m_bStartBalSet = 1;
+            frame.UpdateCommands();
+            QVERIFY(frame.Action(nId)->isEnabled());
+        }
+        frame.Action(ID_TOOLS_STATISTICS)->trigger();
+        frame.Action(ID_TOOLS_BALANCE)->trigger();
+        QCOMPARE(m_pFix->m_messages.m_shown,
+                 (std::vector<std::string>{"There are no entries.", "There are no entries."}));
+        CModalHelper modal;
+        QString strTitle;
+        modal.Then([&](QWidget* w) {
+            strTitle = w->windowTitle();
+            Child<QPushButton>(w, "cancel")->click();
+        });
+        frame.Action(ID_TOOLS_SEARCH)->trigger();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strTitle, QStringLiteral("Search"));
     }
 
     void disabledUserTypeHasNoRowButCountsInTotals() {
