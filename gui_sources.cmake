@@ -28,4 +28,8 @@ set(TW_GUI_SOURCES
   tools/CDlgAEEntry.cpp
   tools/CDlgAutomaticEntries.cpp
   tools/CDlgUndoDelete.cpp
+  tools/CDlgBalance.cpp
+  tools/CDlgSearch.cpp
+  tools/CDlgSearchResults.cpp
+  tools/CDlgStatistics.cpp
 )

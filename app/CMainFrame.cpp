@@ -286,6 +286,9 @@ void CMainFrame::ConnectCommands() {
                       [this] { CDocCommands(m_app.GetDocument(), this).OnBankInfo(); });
     SetCommandHandler(ID_TOOLS_AUTO, [this] { m_pView->OnAutomaticEntries(); });
     SetCommandHandler(ID_TOOLS_UNDO_DELETE, [this] { m_pView->OnUndoDelete(); });
+    SetCommandHandler(ID_TOOLS_BALANCE, [this] { m_pView->OnBalance(); });
+    SetCommandHandler(ID_TOOLS_SEARCH, [this] { m_pView->OnSearch(); });
+    SetCommandHandler(ID_TOOLS_STATISTICS, [this] { m_pView->OnStatistics(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,

@@ -12,4 +12,7 @@ set(TW_GUI_TEST_SOURCES
   gui/ArchiveDialogTests.cpp
   gui/AutoEntriesTests.cpp
   gui/UndoDeleteTests.cpp
+  gui/BalanceCommandTests.cpp
+  gui/SearchCommandTests.cpp
+  gui/StatisticsCommandTests.cpp
 )

@@ -11,6 +11,13 @@
 #include "../tools/CDlgAutomaticEntries.h"
 #include "../tools/CDlgUndoDelete.h"
 #include "../tools/UndoDelete.h"
+#include "../tools/Balance.h"
+#include "../tools/CDlgBalance.h"
+#include "../tools/CDlgSearch.h"
+#include "../tools/CDlgSearchResults.h"
+#include "../tools/CDlgStatistics.h"
+#include "../tools/Search.h"
+#include "../tools/Statistics.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -531,4 +538,54 @@ void CTallywiseView::OnUndoDelete() {
         RestoreDeletedEntry(doc, *dlg.m_nRestore);
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
+// Offering the automatic entries that fell due comes with the automatic entries tool.
+void CTallywiseView::PostDueAutoEntries() {}
+
+// ---- Tools that only read the register -------------------------------------------------
+
+namespace {
+const char* const NO_ENTRIES = "There are no entries.";
+}
+
+void CTallywiseView::OnBalance() {
+    const CTallywiseDoc& doc = GetDocument();
+    if (doc.m_nEntries == 0) {
+        doc.Messages().ShowMessage(NO_ENTRIES, EMsgIcon::Information);
+        return;
+    }
+    const COutstanding figures = OutstandingFigures(doc.m_pEntries);
+    CDlgBalance dlg(this);
+    dlg.m_dOutDebits = figures.m_dOutDebits;
+    dlg.m_dOutCredits = figures.m_dOutCredits;
+    dlg.m_dEndBal = figures.m_dEndBal;
+    dlg.exec();
+}
+
+void CTallywiseView::OnSearch() {
+    const CTallywiseDoc& doc = GetDocument();
+    CDlgSearch dlg(doc.UserTypes(), doc.Today(), this);
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    CSearchCriteria criteria = dlg.Criteria();
+    NormaliseSides(criteria);
+    if (!criteria.AnyCriterion())
+        return;
+    const CSearchResults results = FindEntries(doc.m_pEntries, criteria);
+    CDlgSearchResults resultsDlg(doc.UserTypes(), this);
+    resultsDlg.m_pResults = results.m_pResults;
+    resultsDlg.m_nResults = results.m_nResults;
+    resultsDlg.exec();
+}
+
+void CTallywiseView::OnStatistics() {
+    const CTallywiseDoc& doc = GetDocument();
+    if (doc.m_nEntries == 0) {
+        doc.Messages().ShowMessage(NO_ENTRIES, EMsgIcon::Information);
+        return;
+    }
+    CDlgStatistics dlg(this);
+    dlg.SetTexts(StatisticsTexts(ComputeStatistics(doc.m_pEntries), doc.UserTypes()));
+    dlg.exec();
 }

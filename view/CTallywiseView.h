@@ -74,6 +74,9 @@ public Q_SLOTS:
     void OnViewArchive();
     void OnAutomaticEntries();
     void OnUndoDelete();
+    void OnBalance();
+    void OnSearch();
+    void OnStatistics();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.
