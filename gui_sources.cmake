@@ -15,4 +15,5 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  app/CDlgOptions.cpp
 )

@@ -348,6 +348,7 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
     SetCommandHandler(ID_ENTRY_DELETE, [this] { m_pView->OnDeleteEntry(); });
     SetCommandHandler(ID_ENTRY_START_BAL, [this] { m_pView->OnStartingBalance(); });
+    SetCommandHandler(ID_VIEW_OPTIONS, [this] { m_pView->OnOptions(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,

@@ -79,7 +79,9 @@ COptionsApplied ApplyOptions(const COptions& options, CTallywiseApp& app) {
 std::optional<CUserTypeFault> ValidateUserTypes(const CUserTypeTable& types) {
     for (std::size_t k = 0; k < types.size(); ++k) {
         const CUserType& type = types[k];
-        if (!type.m_bEnabled)
+        // A slot the register uses cannot be edited, so it is never the one to blame; its
+        // abbreviation still counts against the others.
+        if (!type.m_bEnabled || type.m_bNotInUse == 0)
             continue;
         const int nSlot = static_cast<int>(k);
         if (type.m_strName.empty())

@@ -44,7 +44,8 @@ struct CUserTypeFault {
 };
 
 // Checks the enabled slots in slot order and reports the first fault; disabled slots are
-// never looked at. Abbreviations are compared exactly, so "c" differs from "C".
+// never looked at, and slots in use (locked in the dialog) only as others' rivals. Abbreviations
+// are compared exactly, so "c" differs from "C".
 std::optional<CUserTypeFault> ValidateUserTypes(const CUserTypeTable& types);
 
 // "MS Sans Serif 8pt": the face and the size in whole points.

@@ -16,8 +16,8 @@ class QAction;
 // 0x00BBGGRR values of the settings.
 QColor ColorFromRef(int nColor);
 int ColorToRef(const QColor& color);
-// The list font of a face and a size in tenths of a point; Qt substitutes a face that is
-// not installed, the face name itself is kept.
+// The list font of a face and a size in tenths of a point; a face that is not installed is
+// drawn with a narrow sans-serif face instead, the stored name itself is kept.
 QFont MakeListFont(const std::string& strFace, int nTenths);
 
 // The register list: one row per entry, in the document's order.
@@ -61,6 +61,7 @@ public Q_SLOTS:
     void OnEditEntry();
     void OnDeleteEntry();
     void OnStartingBalance();
+    void OnOptions();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.

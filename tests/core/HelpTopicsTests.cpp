@@ -159,6 +159,7 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
+        {"::/DlgOptions.txt", IdRange(1800, 1816)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
