@@ -3,7 +3,6 @@
 #include "../framework/FieldLimits.h"
 #include "../view/CTallywiseView.h"
 #include "../view/EntryTypes.h"
-#include "CHelpSystem.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -80,8 +79,7 @@ QGroupBox* MakeGroup(const char* pszTitle, QWidget* pParent) {
 
 } // namespace
 
-CDlgOptions::CDlgOptions(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Options"));
+CDlgOptions::CDlgOptions(QWidget* pParent) : CDlgBase(pParent, QStringLiteral("Options")) {
     m_pTabs = new QTabBar(this);
     m_pTabs->setObjectName(QStringLiteral("tabs"));
     m_pTabs->setExpanding(false);
@@ -97,12 +95,9 @@ CDlgOptions::CDlgOptions(QWidget* pParent) : QDialog(pParent) {
     m_pPages->addWidget(CreateTypePage());
     // Shown while a tab change is being checked: the old tab's controls are gone by then.
     m_pPages->addWidget(new QWidget(m_pPages));
-    CreateButtons();
-
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pOk);
-    pButtons->addWidget(m_pCancel);
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
+    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setSpacing(0);
     pLayout->addWidget(m_pTabs);
@@ -278,55 +273,33 @@ QWidget* CDlgOptions::CreateTypePage() {
     return pPage;
 }
 
-void CDlgOptions::CreateButtons() {
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
 void CDlgOptions::InstallHelp() {
-    InstallDialogHelp(this, QStringLiteral("::/DlgOptions.txt"),
-                      {{m_pTabs, 1800},
-                       {m_pBackup, 1801},
-                       {m_pTextBackup, 1802},
-                       {m_pLoadLast, 1803},
-                       {m_pDblEdit, 1804},
-                       {m_pDblToggle, 1805},
-                       {m_pFont, 1806},
-                       {m_pForeground, 1807},
-                       {m_pBackground, 1808},
-                       {m_pPreview, 1809},
-                       {m_pDefaultType, 1810},
-                       {m_pNewCleared, 1811},
-                       {m_slots[0].m_pEnabled, 1812},
-                       {m_slots[1].m_pEnabled, 1812},
-                       {m_slots[2].m_pEnabled, 1812},
-                       {m_slots[3].m_pEnabled, 1812},
-                       {m_slots[0].m_pName, 1813},
-                       {m_slots[1].m_pName, 1813},
-                       {m_slots[2].m_pName, 1813},
-                       {m_slots[3].m_pName, 1813},
-                       {m_slots[0].m_pAbbr, 1814},
-                       {m_slots[1].m_pAbbr, 1814},
-                       {m_slots[2].m_pAbbr, 1814},
-                       {m_slots[3].m_pAbbr, 1814},
-                       {m_pOk, 1815},
-                       {m_pCancel, 1816}});
-}
-
-void CDlgOptions::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
-}
-
-void CDlgOptions::accept() {
-    if (OnOK())
-        QDialog::accept();
+    SetHelp(QStringLiteral("::/DlgOptions.txt"), {{m_pTabs, 1800},
+                                                  {m_pBackup, 1801},
+                                                  {m_pTextBackup, 1802},
+                                                  {m_pLoadLast, 1803},
+                                                  {m_pDblEdit, 1804},
+                                                  {m_pDblToggle, 1805},
+                                                  {m_pFont, 1806},
+                                                  {m_pForeground, 1807},
+                                                  {m_pBackground, 1808},
+                                                  {m_pPreview, 1809},
+                                                  {m_pDefaultType, 1810},
+                                                  {m_pNewCleared, 1811},
+                                                  {m_slots[0].m_pEnabled, 1812},
+                                                  {m_slots[1].m_pEnabled, 1812},
+                                                  {m_slots[2].m_pEnabled, 1812},
+                                                  {m_slots[3].m_pEnabled, 1812},
+                                                  {m_slots[0].m_pName, 1813},
+                                                  {m_slots[1].m_pName, 1813},
+                                                  {m_slots[2].m_pName, 1813},
+                                                  {m_slots[3].m_pName, 1813},
+                                                  {m_slots[0].m_pAbbr, 1814},
+                                                  {m_slots[1].m_pAbbr, 1814},
+                                                  {m_slots[2].m_pAbbr, 1814},
+                                                  {m_slots[3].m_pAbbr, 1814},
+                                                  {m_pOk, 1815},
+                                                  {m_pCancel, 1816}});
 }
 
 void CDlgOptions::OnInitDialog() {

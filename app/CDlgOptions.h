@@ -1,6 +1,6 @@
 #pragma once
+#include "../framework/CDlgBase.h"
 #include "Options.h"
-#include <QDialog>
 #include <array>
 
 class QCheckBox;
@@ -19,7 +19,7 @@ class QWidget;
 // Object names: "tabs"; "backup", "textBackup", "loadLast"; "dblEdit", "dblToggle", "font",
 // "foreground", "background", "preview"; "defaultType", "newCleared"; "userType1".."userType4",
 // "name1".."name4", "abbr1".."abbr4"; "ok", "cancel".
-class CDlgOptions : public QDialog {
+class CDlgOptions : public CDlgBase {
     Q_OBJECT
 public:
     enum ETab { TAB_FILE, TAB_EDITOR, TAB_ADD, TAB_TYPE, TAB_COUNT };
@@ -28,8 +28,10 @@ public:
 
     COptions m_options;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
+protected:
+    void OnInitDialog() override;
+    // Reads and checks every field; false keeps the dialog open.
+    bool OnOK() override;
 
 private:
     struct CTypeSlot {
@@ -42,14 +44,11 @@ private:
     QWidget* CreateEditorPage();
     QWidget* CreateAddPage();
     QWidget* CreateTypePage();
-    void CreateButtons();
     void InstallHelp();
 
-    void OnInitDialog();
     // Reads every field into the working copy and checks it; on a fault the user is told,
     // "Type Options" comes to the front and the offending field gets the focus.
     bool UpdateData();
-    bool OnOK();
     bool ReadTypeSlots();
     void FocusTypeField(int nSlot, EUserTypeField field);
 
