@@ -31,8 +31,8 @@ QString Text(const char* pszText) {
     return QString::fromUtf8(pszText);
 }
 
-// The platform's font chooser, held to the sizes the list can use. Script and effects are
-// not offered: the list takes only a face and a size.
+// The platform's font chooser, held to the sizes the list can use. No script is offered:
+// the list takes a face and a size.
 class CFontChooser : public QFontDialog {
 public:
     CFontChooser(const QFont& initial, QWidget* pParent) : QFontDialog(pParent) {
@@ -45,9 +45,6 @@ public:
                 if (pLabel->buddy() == pScript)
                     pLabel->hide();
         }
-        for (QGroupBox* pEffects : findChildren<QGroupBox*>())
-            if (pEffects->findChild<QCheckBox*>())
-                pEffects->hide();
     }
 
     void accept() override {
