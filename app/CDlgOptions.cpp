@@ -382,7 +382,6 @@ void CDlgOptions::ShowTab(int nTab) {
     m_pTabs->setCurrentIndex(nTab);
     m_bTabBusy = false;
     m_pPages->setCurrentIndex(nTab);
-    m_nShownTab = nTab;
 }
 
 void CDlgOptions::OnTabChanged(int nTab) {

@@ -79,6 +79,5 @@ private:
     std::array<CTypeSlot, 4> m_slots;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
-    int m_nShownTab = TAB_FILE;
     bool m_bTabBusy = false;
 };

@@ -84,37 +84,6 @@ TEST(OptionsTest, FontButtonCaption) {
         EXPECT_EQ(FontButtonCaption(c.m_pszFace, c.m_nTenths), c.m_pszCaption);
 }
 
-TEST(OptionsTest, WorkingCopyComesFromTheApplication) {
-    CTestApp t;
-    CTallywiseApp& app = t.m_app;
-    app.m_nBackup = 1;
-    app.m_nTextBackup = 0;
-    app.m_nLoadLast = 1;
-    app.m_nDblClick = 0;
-    app.m_strFont = "Liberation Sans";
-    app.m_nFontSize = 120;
-    app.m_nTxColor = 0xFFFFFF;
-    app.m_nBkColor = 0x800000;
-    app.m_nAType = 6;
-    app.m_nACleared = 1;
-    t.Doc().UserTypes()[2] = {"Transfer", "X", 1, 0};
-    const COptions o = OptionsFromApp(app);
-    EXPECT_TRUE(o.m_bBackup);
-    EXPECT_FALSE(o.m_bTextBackup);
-    EXPECT_TRUE(o.m_bLoadLast);
-    EXPECT_EQ(o.m_nDblClick, 0);
-    EXPECT_EQ(o.m_strFont, "Liberation Sans");
-    EXPECT_EQ(o.m_nFontSize, 120);
-    EXPECT_EQ(o.m_nTxColor, 0xFFFFFF);
-    EXPECT_EQ(o.m_nBkColor, 0x800000);
-    EXPECT_EQ(o.m_nAType, 6);
-    EXPECT_TRUE(o.m_bACleared);
-    EXPECT_EQ(o.m_userTypes[2], (CUserType{"Transfer", "X", 1, 0}));
-    // Any double-click value but 1 toggles the cleared flag.
-    app.m_nDblClick = 7;
-    EXPECT_EQ(OptionsFromApp(app).m_nDblClick, 0);
-}
-
 TEST(OptionsTest, TakingOptionsBackReportsFontAndColourChanges) {
     struct Case {
         const char* m_pszName;
