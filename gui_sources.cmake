@@ -32,4 +32,5 @@ set(TW_GUI_SOURCES
   tools/CDlgSearch.cpp
   tools/CDlgSearchResults.cpp
   tools/CDlgStatistics.cpp
+  app/CDlgOptions.cpp
 )

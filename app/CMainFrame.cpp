@@ -289,6 +289,7 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_TOOLS_BALANCE, [this] { m_pView->OnBalance(); });
     SetCommandHandler(ID_TOOLS_SEARCH, [this] { m_pView->OnSearch(); });
     SetCommandHandler(ID_TOOLS_STATISTICS, [this] { m_pView->OnStatistics(); });
+    SetCommandHandler(ID_VIEW_OPTIONS, [this] { m_pView->OnOptions(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,

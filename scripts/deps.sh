@@ -12,6 +12,7 @@ TW_BUILD_PACKAGES=(
   libgl1-mesa-dev
   qt6-qpa-plugins
   fonts-dejavu-core
+  fonts-liberation
   googletest
   libgtest-dev
   libbenchmark-dev

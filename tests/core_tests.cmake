@@ -16,4 +16,5 @@ set(TW_CORE_TEST_SOURCES
   core/SearchTests.cpp
   core/StatisticsTests.cpp
   core/CliToolsTests.cpp
+  core/OptionsTests.cpp
 )

@@ -15,4 +15,5 @@ set(TW_GUI_TEST_SOURCES
   gui/BalanceCommandTests.cpp
   gui/SearchCommandTests.cpp
   gui/StatisticsCommandTests.cpp
+  gui/OptionsTests.cpp
 )

@@ -1,4 +1,5 @@
 #include "CTallywiseView.h"
+#include "../app/CDlgOptions.h"
 #include "../app/CTallywiseApp.h"
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
@@ -65,7 +66,12 @@ int ColorToRef(const QColor& color) {
 }
 
 QFont MakeListFont(const std::string& strFace, int nTenths) {
-    QFont font(QString::fromStdString(strFace));
+    // A face this desktop lacks ("MS Sans Serif" on Linux) is drawn with a narrow sans-serif
+    // face, so that the default columns at the default window size still hold "(-99999.99)";
+    // the desktop's sans-serif, the last resort, is too wide for that.
+    const QString strFamily = QString::fromStdString(strFace);
+    QFont font(strFamily);
+    font.setFamilies({strFamily, QStringLiteral("Liberation Sans Narrow")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(nTenths > 0 ? nTenths / 10.0 : 8.0);
     return font;
@@ -425,6 +431,29 @@ void CTallywiseView::OnArchive() {
 void CTallywiseView::OnViewArchive() {
     CDlgViewArch dlg(this);
     dlg.exec();
+}
+
+void CTallywiseView::OnOptions() {
+    CTallywiseDoc& doc = GetDocument();
+    // The Type page locks the types the register uses, so that knowledge must be current.
+    doc.RefreshTypeUsage();
+    CDlgOptions dlg(this);
+    dlg.m_options = OptionsFromApp(m_app);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const COptionsApplied applied = ApplyOptions(dlg.m_options, m_app);
+    if (applied.m_bUserTypesChanged) {
+        // The table is saved with the register: without this a close would drop it unasked.
+        doc.SetModifiedFlag();
+        m_pModel->RefreshColumn(COL_TYPE, 0, m_pModel->rowCount() - 1);
+    }
+    if (applied.m_bFontChanged)
+        ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
+    if (applied.m_bColorsChanged)
+        ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
+    if (applied.m_bFontChanged || applied.m_bColorsChanged)
+        viewport()->repaint();
+    Q_EMIT CommandStateChanged();
 }
 
 void CTallywiseView::contextMenuEvent(QContextMenuEvent* pEvent) {

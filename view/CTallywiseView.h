@@ -17,8 +17,8 @@ class QAction;
 // 0x00BBGGRR values of the settings.
 QColor ColorFromRef(int nColor);
 int ColorToRef(const QColor& color);
-// The list font of a face and a size in tenths of a point; Qt substitutes a face that is
-// not installed, the face name itself is kept.
+// The list font of a face and a size in tenths of a point; a face that is not installed is
+// drawn with a narrow sans-serif face instead, the stored name itself is kept.
 QFont MakeListFont(const std::string& strFace, int nTenths);
 
 // The register list: one row per entry, in the document's order. It follows the document's
@@ -77,6 +77,7 @@ public Q_SLOTS:
     void OnBalance();
     void OnSearch();
     void OnStatistics();
+    void OnOptions();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.

@@ -171,6 +171,7 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              ids.merge(IdRange(2500, 2501));
              return ids;
          }()},
+        {"::/DlgOptions.txt", IdRange(1800, 1816)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
