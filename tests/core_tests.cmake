@@ -8,4 +8,5 @@ set(TW_CORE_TEST_SOURCES
   core/CliTests.cpp
   core/ViewLogicTests.cpp
   core/HelpTopicsTests.cpp
+  core/PrintLayoutTests.cpp
 )
