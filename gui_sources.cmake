@@ -15,4 +15,9 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  printing/CQtPrintSurface.cpp
+  printing/CRegisterPrinter.cpp
+  printing/CPrintPreview.cpp
+  printing/CDlgPageSetup.cpp
+  printing/CCommandLinePrint.cpp
 )

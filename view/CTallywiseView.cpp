@@ -3,6 +3,7 @@
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
 #include "../framework/IUserMessages.h"
+#include "../printing/CRegisterPrinter.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -101,6 +102,20 @@ CTallywiseView::~CTallywiseView() = default;
 
 CTallywiseDoc& CTallywiseView::GetDocument() const {
     return m_app.GetDocument();
+}
+
+CRegisterPrinter& CTallywiseView::Printing() {
+    if (!m_pPrinting)
+        m_pPrinting = std::make_unique<CRegisterPrinter>(m_app, this);
+    return *m_pPrinting;
+}
+
+void CTallywiseView::OnFilePrint() {
+    Printing().OnFilePrint();
+}
+
+void CTallywiseView::OnFilePrintPreview() {
+    Printing().OnFilePrintPreview();
 }
 
 void CTallywiseView::OnInitialUpdate() {
