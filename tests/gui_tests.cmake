@@ -8,4 +8,6 @@ set(TW_GUI_TEST_SOURCES
   gui/MainFrameTests.cpp
   gui/ViewTests.cpp
   gui/EntryCommandTests.cpp
+  gui/PageSetupTests.cpp
+  gui/PrintTests.cpp
 )

@@ -159,6 +159,7 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
+        {"::/DlgPageSetup.txt", IdRange(1900, 1910)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
