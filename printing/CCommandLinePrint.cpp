@@ -166,6 +166,12 @@ bool HasDisplay() {
 #endif
 }
 
+// Qt's own notes about the environment would spoil the one line a script reads.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
+    if (type == QtFatalMsg)
+        std::cerr << strText.toLocal8Bit().constData() << "\n";
+}
+
 bool UsableDisplay() {
     const QString strPlatform = QGuiApplication::platformName();
     return strPlatform != QLatin1String("offscreen") && strPlatform != QLatin1String("minimal");
@@ -257,6 +263,8 @@ int RunCommandLinePrint(int argc, char** argv) {
     // Written for scripts: without a display nothing is shown, nothing is asked.
     if (bPdf && !HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (bPdf)
+        qInstallMessageHandler(QuietMessages);
     QApplication qtApp(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     std::setlocale(LC_TIME, "C");

@@ -27,6 +27,16 @@ CQtPrintSurface::CQtPrintSurface(QPainter* pPainter, QPrinter& printer)
     SelectFont(CPrintFont{"", 160, 400});
 }
 
+CQtPrintSurface::~CQtPrintSurface() {
+    Flush();
+}
+
+void CQtPrintSurface::Flush() {
+    if (m_pPainter && !m_lines.empty())
+        m_pPainter->drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
+    m_lines.clear();
+}
+
 int CQtPrintSurface::ToTwipsX(double dPixels) const {
     return static_cast<int>(std::lround(dPixels * 1440.0 / m_dDpiX));
 }
@@ -44,6 +54,7 @@ CTwipRect CQtPrintSurface::PrintableRect() const {
 }
 
 CPrintFont CQtPrintSurface::SelectFont(const CPrintFont& font) {
+    Flush();
     CPrintFont old = m_font;
     if (old == font && m_metrics)
         return old;
@@ -79,18 +90,24 @@ void CQtPrintSurface::DrawText(const CTwipRect& rc, const std::string& strText, 
     const QRectF rcDevice(ToDevice(rc.m_nLeft, rc.m_nTop), ToDevice(rc.m_nRight, rc.m_nBottom));
     if (rcDevice.width() <= 0)
         return;
-    int nFlags = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
-    nFlags |= align == ETextAlign::Left    ? Qt::AlignLeft
-              : align == ETextAlign::Right ? Qt::AlignRight
-                                           : Qt::AlignHCenter;
     // A text wider than its cell ends in "..." instead of running into the next one.
     QString str = QString::fromStdString(strText);
-    if (m_drawMetrics->horizontalAdvance(str) > rcDevice.width())
+    double dWidth = m_drawMetrics->horizontalAdvance(str);
+    if (dWidth > rcDevice.width()) {
         str = m_drawMetrics->elidedText(str, Qt::ElideRight, rcDevice.width());
-    m_pPainter->drawText(rcDevice, nFlags, str);
+        dWidth = m_drawMetrics->horizontalAdvance(str);
+    }
+    double dX = rcDevice.left();
+    if (align == ETextAlign::Right)
+        dX = rcDevice.right() - dWidth;
+    else if (align == ETextAlign::Centre)
+        dX = rcDevice.left() + (rcDevice.width() - dWidth) / 2;
+    const double dY =
+        rcDevice.center().y() + (m_drawMetrics->ascent() - m_drawMetrics->descent()) / 2;
+    m_pPainter->drawText(QPointF(dX, dY), str);
 }
 
 void CQtPrintSurface::DrawLine(int nX1, int nY1, int nX2, int nY2) {
     if (m_pPainter)
-        m_pPainter->drawLine(ToDevice(nX1, nY1), ToDevice(nX2, nY2));
+        m_lines.emplace_back(ToDevice(nX1, nY1), ToDevice(nX2, nY2));
 }
