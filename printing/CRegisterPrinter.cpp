@@ -7,6 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
+#include <QTimer>
 #include <optional>
 
 bool PrintRegister(const CTallywiseDoc& doc, const CPrintSettings& settings, QPrinter& printer) {
@@ -51,6 +53,13 @@ void CRegisterPrinter::OnFilePrint() {
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    // Some dialogs keep offering "Pages from" whatever the options say.
+    QTimer::singleShot(0, &dlg, [&dlg] {
+        for (const char* pszName :
+             {"printRange", "pageRange", "printCurrentPage", "printSelection"})
+            if (auto* pRadio = dlg.findChild<QRadioButton*>(QLatin1String(pszName)))
+                pRadio->setEnabled(false);
+    });
     if (dlg.exec() != QDialog::Accepted)
         return;
     printer.setPrintRange(QPrinter::AllPages);
