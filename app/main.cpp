@@ -55,7 +55,6 @@ int main(int argc, char** argv) {
 
     CMainFrame frame(app);
     CQtFileDialogs fileDialogs(&frame);
-    app.m_pStatus = &frame;
     app.m_pView = frame.View();
     app.m_pFileDialogs = &fileDialogs;
 
@@ -70,7 +69,6 @@ int main(int argc, char** argv) {
 
     const int nResult = QApplication::exec();
     app.ExitInstance(store);
-    app.m_pStatus = nullptr;
     app.m_pView = nullptr;
     app.m_pFileDialogs = nullptr;
     SetHelpSystem(nullptr);
