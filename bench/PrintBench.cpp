@@ -13,10 +13,10 @@
 namespace {
 
 void BM_PrintToPdf(benchmark::State& state) {
-    CBenchApp bench;
+    CBenchDoc bench;
     FillRegister(bench.Doc(), static_cast<int>(state.range(0)));
     QTemporaryDir dir;
-    const CPrintSettings settings = PrintSettingsOf(bench.App());
+    const CPrintSettings settings; // the defaults of Page Setup
     int nPages = 0;
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
@@ -32,10 +32,10 @@ BENCHMARK(BM_PrintToPdf)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 // From the command to the first page drawn on the screen.
 void BM_PreviewFirstPage(benchmark::State& state) {
-    CBenchApp bench;
+    CBenchDoc bench;
     FillRegister(bench.Doc(), static_cast<int>(state.range(0)));
     auto pPrinter = MakePrinter();
-    const CPrintSettings settings = PrintSettingsOf(bench.App());
+    const CPrintSettings settings; // the defaults of Page Setup
     for (auto _ : state) {
         CPrintPreview preview(bench.Doc(), settings, *pPrinter);
         if (!preview.Begin())

@@ -1,5 +1,4 @@
 #include "CDlgPageSetup.h"
-#include "../app/CHelpSystem.h"
 #include "../app/CTallywiseApp.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
@@ -98,43 +97,32 @@ QString CDlgPageSetup::FontLabel(const std::string& strFace, int nTenths) {
     return QStringLiteral("%1 %2pt").arg(QString::fromStdString(strFace)).arg(nTenths / 10);
 }
 
-CDlgPageSetup::CDlgPageSetup(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Page Setup"));
+CDlgPageSetup::CDlgPageSetup(QWidget* pParent) : CDlgBase(pParent, QStringLiteral("Page Setup")) {
     m_pTabs = new QTabWidget(this);
     m_pTabs->setObjectName(QStringLiteral("tabs"));
     m_pTabs->addTab(CreateGeneralPage(), QStringLiteral("General"));
     m_pTabs->addTab(CreateDatePage(), QStringLiteral("Date Printing"));
     connect(m_pTabs, &QTabWidget::currentChanged, this, &CDlgPageSetup::OnTabChanged);
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pOk);
-    pButtons->addWidget(m_pCancel);
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
+    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(m_pTabs);
     pLayout->addLayout(pButtons);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(this, QStringLiteral("::/DlgPageSetup.txt"),
-                      {{m_pTabs, 1900},
-                       {m_pChange, 1901},
-                       {m_pPrintHeaders, 1902},
-                       {m_pPrintBank, 1903},
-                       {m_pMaxPerPage, 1904},
-                       {m_pFrom, 1905},
-                       {m_pTo, 1906},
-                       {m_pRange, 1907},
-                       {m_pAll, 1908},
-                       {m_pOk, 1909},
-                       {m_pCancel, 1910}});
+    SetHelp(QStringLiteral("::/DlgPageSetup.txt"), {{m_pTabs, 1900},
+                                                    {m_pChange, 1901},
+                                                    {m_pPrintHeaders, 1902},
+                                                    {m_pPrintBank, 1903},
+                                                    {m_pMaxPerPage, 1904},
+                                                    {m_pFrom, 1905},
+                                                    {m_pTo, 1906},
+                                                    {m_pRange, 1907},
+                                                    {m_pAll, 1908},
+                                                    {m_pOk, 1909},
+                                                    {m_pCancel, 1910}});
 }
 
 QWidget* CDlgPageSetup::CreateGeneralPage() {
@@ -207,12 +195,6 @@ QWidget* CDlgPageSetup::CreateDatePage() {
     return pPage;
 }
 
-void CDlgPageSetup::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
-}
-
 void CDlgPageSetup::OnInitDialog() {
     m_nCurTab = 0;
     m_pTabs->setCurrentIndex(0);
@@ -231,11 +213,6 @@ void CDlgPageSetup::OnInitDialog() {
 void CDlgPageSetup::ShowDates() {
     m_pFrom->setText(LongDate(m_nFromYear, m_nFromMonth, m_nFromDay));
     m_pTo->setText(LongDate(m_nToYear, m_nToMonth, m_nToDay));
-}
-
-void CDlgPageSetup::accept() {
-    if (OnOK())
-        QDialog::accept();
 }
 
 bool CDlgPageSetup::OnOK() {

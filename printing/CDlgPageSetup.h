@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <string>
 
 class CTallywiseApp;
@@ -16,7 +16,7 @@ class QTabWidget;
 //
 // Object names: "tabs", "fontLabel", "change", "printHeaders", "printBank", "maxPerPage",
 // "all", "range", "from", "to", "ok", "cancel".
-class CDlgPageSetup : public QDialog {
+class CDlgPageSetup : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgPageSetup(QWidget* pParent = nullptr);
@@ -35,9 +35,6 @@ public:
     bool m_bPrintBank = true;
     int m_nMaxPerPage = 25;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
-
     // "%s %dpt": the face and the size in whole points.
     static QString FontLabel(const std::string& strFace, int nTenths);
 
@@ -47,8 +44,8 @@ protected:
 private:
     QWidget* CreateGeneralPage();
     QWidget* CreateDatePage();
-    void OnInitDialog();
-    bool OnOK();
+    void OnInitDialog() override;
+    bool OnOK() override;
     void OnTabChanged(int nTab);
     void OnAll();
     void OnRange();

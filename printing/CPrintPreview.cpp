@@ -16,8 +16,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int GAP = 16;                 // pixels around and between the pages
-constexpr int ID_PREVIEW_CLOSE = 61445; // "Close print preview mode"
+constexpr int GAP = 16; // pixels around and between the pages
 } // namespace
 
 // The pages shown; they are drawn straight from the layout at each paint.
