@@ -33,4 +33,9 @@ set(TW_GUI_SOURCES
   tools/CDlgSearchResults.cpp
   tools/CDlgStatistics.cpp
   app/CDlgOptions.cpp
+  printing/CQtPrintSurface.cpp
+  printing/CRegisterPrinter.cpp
+  printing/CPrintPreview.cpp
+  printing/CDlgPageSetup.cpp
+  printing/CCommandLinePrint.cpp
 )

@@ -2,6 +2,8 @@
 #include "../document/CDocCommands.h"
 #include "../framework/CQtServices.h"
 #include "../framework/Format.h"
+#include "../printing/CDlgPageSetup.h"
+#include "../printing/CRegisterPrinter.h"
 #include "../view/CTallywiseView.h"
 #include "CAboutDlg.h"
 #include "CHelpSystem.h"
@@ -297,6 +299,10 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
     SetCommandHandler(ID_HELP_INDEX, [this] { OnHelpIndex(); });
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    SetCommandHandler(ID_FILE_PAGE_SETUP, [this] { OnPageSetup(); });
+    SetCommandHandler(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    SetCommandHandler(ID_FILE_PRINT, [this] { m_pView->OnFilePrint(); });
+    SetCommandHandler(ID_FILE_PRINT_PREVIEW, [this] { m_pView->OnFilePrintPreview(); });
 
     for (const CCommandInfo& info : CommandTable()) {
         if (info.m_nUpdate == EUpdate::EntrySelected)
@@ -375,4 +381,12 @@ void CMainFrame::OnHelpContents() {
 void CMainFrame::OnHelpIndex() {
     if (CHelpSystem* pHelp = HelpSystem())
         pHelp->ShowIndex(this);
+}
+
+void CMainFrame::OnPageSetup() {
+    RunPageSetup(m_app, this);
+}
+
+void CMainFrame::OnFilePrintSetup() {
+    m_pView->Printing().OnFilePrintSetup();
 }

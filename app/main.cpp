@@ -1,5 +1,6 @@
 #include "../framework/CQtServices.h"
 #include "../framework/IClock.h"
+#include "../printing/CCommandLinePrint.h"
 #include "../view/CTallywiseView.h"
 #include "CHelpSystem.h"
 #include "CMainFrame.h"
@@ -30,6 +31,8 @@ std::vector<std::string> CommandLineArguments() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && IsCommandLinePrint(std::vector<std::string>(argv + 1, argv + argc)))
+        return RunCommandLinePrint(argc, argv);
     // The pictures live in the window library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(resources);
     QApplication qtApp(argc, argv);

@@ -17,4 +17,5 @@ set(TW_CORE_TEST_SOURCES
   core/StatisticsTests.cpp
   core/CliToolsTests.cpp
   core/OptionsTests.cpp
+  core/PrintLayoutTests.cpp
 )

@@ -16,4 +16,6 @@ set(TW_GUI_TEST_SOURCES
   gui/SearchCommandTests.cpp
   gui/StatisticsCommandTests.cpp
   gui/OptionsTests.cpp
+  gui/PageSetupTests.cpp
+  gui/PrintTests.cpp
 )

@@ -19,6 +19,7 @@
 #include "../tools/CDlgStatistics.h"
 #include "../tools/Search.h"
 #include "../tools/Statistics.h"
+#include "../printing/CRegisterPrinter.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -125,6 +126,20 @@ CTallywiseView::~CTallywiseView() {
 
 CTallywiseDoc& CTallywiseView::GetDocument() const {
     return m_app.GetDocument();
+}
+
+CRegisterPrinter& CTallywiseView::Printing() {
+    if (!m_pPrinting)
+        m_pPrinting = std::make_unique<CRegisterPrinter>(m_app, this);
+    return *m_pPrinting;
+}
+
+void CTallywiseView::OnFilePrint() {
+    Printing().OnFilePrint();
+}
+
+void CTallywiseView::OnFilePrintPreview() {
+    Printing().OnFilePrintPreview();
 }
 
 void CTallywiseView::OnInitialUpdate() {

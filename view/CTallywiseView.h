@@ -4,10 +4,12 @@
 #include <QPointer>
 #include <QTableView>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 class CDlgEntry;
+class CRegisterPrinter;
 class CRegisterModel;
 class CTallywiseApp;
 class CTallywiseDoc;
@@ -59,6 +61,8 @@ public:
     CRegisterModel* Model() const { return m_pModel; }
     CTallywiseApp& App() const { return m_app; }
     CTallywiseDoc& GetDocument() const;
+    // The print commands and the printer of this run.
+    CRegisterPrinter& Printing();
 
     // The date the next Add Entry proposes.
     int m_nNewDay = 1;
@@ -78,6 +82,8 @@ public Q_SLOTS:
     void OnSearch();
     void OnStatistics();
     void OnOptions();
+    void OnFilePrint();
+    void OnFilePrintPreview();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.
@@ -108,4 +114,5 @@ private:
     QPointer<QAction> m_pPopupAdd;
     QPointer<QAction> m_pPopupEdit;
     QPointer<QAction> m_pPopupDelete;
+    std::unique_ptr<CRegisterPrinter> m_pPrinting;
 };

@@ -172,6 +172,7 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgOptions.txt", IdRange(1800, 1816)},
+        {"::/DlgPageSetup.txt", IdRange(1900, 1910)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
