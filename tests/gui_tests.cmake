@@ -9,4 +9,5 @@ set(TW_GUI_TEST_SOURCES
   gui/ViewTests.cpp
   gui/EntryCommandTests.cpp
   gui/SingleInstanceTests.cpp
+  gui/InstallLayoutTests.cpp
 )
