@@ -31,6 +31,15 @@ TW_DESKTOP_PACKAGES=(
   lintian
 )
 
+# Remaking the README's picture (scripts/screenshot.sh): a virtual X server, a way to find
+# the window, a screen grabber and the sample register's writer.
+TW_SCREENSHOT_PACKAGES=(
+  xvfb
+  xdotool
+  imagemagick
+  python3
+)
+
 # The fuzz build: clang and its libFuzzer runtime.
 TW_FUZZ_PACKAGES=(
   clang

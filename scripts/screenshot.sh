@@ -6,12 +6,9 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 OUT="$(realpath -m "${1:-$ROOT/docs/main-window.png}")"
-for tool in Xvfb xdotool import python3; do
-  command -v "$tool" >/dev/null || {
-    echo "$tool is missing (Debian: xvfb, xdotool, imagemagick, python3)" >&2
-    exit 1
-  }
-done
+# shellcheck source=scripts/deps.sh
+source "$ROOT/scripts/deps.sh"
+tw_ensure_packages "${TW_BUILD_PACKAGES[@]}" "${TW_SCREENSHOT_PACKAGES[@]}"
 "$ROOT/scripts/build.sh" "$ROOT/build" --target tallywise --target tallywise_help >/dev/null
 
 SCRATCH="$(mktemp -d)"
