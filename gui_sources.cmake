@@ -7,6 +7,7 @@ set(TW_GUI_SOURCES
   app/CAboutDlg.cpp
   app/CHelpSystem.cpp
   app/Commands.cpp
+  app/CSingleInstance.cpp
   document/CDlgEnterPassword.cpp
   view/CTallywiseView.cpp
   view/CRegisterModel.cpp

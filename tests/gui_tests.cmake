@@ -18,4 +18,6 @@ set(TW_GUI_TEST_SOURCES
   gui/OptionsTests.cpp
   gui/PageSetupTests.cpp
   gui/PrintTests.cpp
+  gui/SingleInstanceTests.cpp
+  gui/InstallLayoutTests.cpp
 )
