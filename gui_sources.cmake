@@ -7,6 +7,7 @@ set(TW_GUI_SOURCES
   app/CAboutDlg.cpp
   app/CHelpSystem.cpp
   app/Commands.cpp
+  app/CSingleInstance.cpp
   document/CDlgEnterPassword.cpp
   view/CTallywiseView.cpp
   view/CRegisterModel.cpp
@@ -28,5 +29,15 @@ set(TW_GUI_SOURCES
   tools/CDlgAEEntry.cpp
   tools/CDlgAutomaticEntries.cpp
   tools/CDlgUndoDelete.cpp
+  tools/CDlgBalance.cpp
+  tools/CDlgSearch.cpp
+  tools/CDlgSearchResults.cpp
+  tools/CDlgStatistics.cpp
+  app/CDlgOptions.cpp
+  printing/CQtPrintSurface.cpp
+  printing/CRegisterPrinter.cpp
+  printing/CPrintPreview.cpp
+  printing/CDlgPageSetup.cpp
+  printing/CCommandLinePrint.cpp
   app/ToolbarIcon.cpp
 )

@@ -30,6 +30,10 @@ private:
 // included, fully within the screen's available area.
 QRect HelpWindowRect(const QRect& rcOwner, const QRect& rcScreen, const QSize& sizeWanted);
 
+// The help pages of a program in strProgramDir: beside it in a build tree, else in the
+// data folder of the installed layout (bin/../share/tallywise/help).
+QString FindHelpFolder(const QString& strProgramDir);
+
 // The program's help system; none in tests unless one is set.
 CHelpSystem* HelpSystem();
 void SetHelpSystem(CHelpSystem* pHelp);

@@ -2,6 +2,8 @@
 #include "../document/CDocCommands.h"
 #include "../framework/CQtServices.h"
 #include "../framework/Format.h"
+#include "../printing/CDlgPageSetup.h"
+#include "../printing/CRegisterPrinter.h"
 #include "../view/CTallywiseView.h"
 #include "CAboutDlg.h"
 #include "CHelpSystem.h"
@@ -288,6 +290,10 @@ void CMainFrame::ConnectCommands() {
                       [this] { CDocCommands(m_app.GetDocument(), this).OnBankInfo(); });
     SetCommandHandler(ID_TOOLS_AUTO, [this] { m_pView->OnAutomaticEntries(); });
     SetCommandHandler(ID_TOOLS_UNDO_DELETE, [this] { m_pView->OnUndoDelete(); });
+    SetCommandHandler(ID_TOOLS_BALANCE, [this] { m_pView->OnBalance(); });
+    SetCommandHandler(ID_TOOLS_SEARCH, [this] { m_pView->OnSearch(); });
+    SetCommandHandler(ID_TOOLS_STATISTICS, [this] { m_pView->OnStatistics(); });
+    SetCommandHandler(ID_VIEW_OPTIONS, [this] { m_pView->OnOptions(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,
@@ -295,6 +301,10 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
     SetCommandHandler(ID_HELP_INDEX, [this] { OnHelpIndex(); });
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    SetCommandHandler(ID_FILE_PAGE_SETUP, [this] { OnPageSetup(); });
+    SetCommandHandler(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    SetCommandHandler(ID_FILE_PRINT, [this] { m_pView->OnFilePrint(); });
+    SetCommandHandler(ID_FILE_PRINT_PREVIEW, [this] { m_pView->OnFilePrintPreview(); });
 
     for (const CCommandInfo& info : CommandTable()) {
         if (info.m_nUpdate == EUpdate::EntrySelected)
@@ -373,4 +383,12 @@ void CMainFrame::OnHelpContents() {
 void CMainFrame::OnHelpIndex() {
     if (CHelpSystem* pHelp = HelpSystem())
         pHelp->ShowIndex(this);
+}
+
+void CMainFrame::OnPageSetup() {
+    RunPageSetup(m_app, this);
+}
+
+void CMainFrame::OnFilePrintSetup() {
+    m_pView->Printing().OnFilePrintSetup();
 }

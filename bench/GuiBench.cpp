@@ -8,9 +8,12 @@
 #include "../framework/IUserMessages.h"
 #include "../tools/AutoEntries.h"
 #include "../tools/UndoDelete.h"
+#include "../tools/CDlgSearchResults.h"
+#include "../tools/Search.h"
 #include "../view/CTallywiseView.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTableView>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <clocale>
@@ -251,6 +254,37 @@ void ToolCommand(benchmark::State& state) {
         state.ResumeTiming();
     }
     app.m_pView = nullptr;
+// Opening the search results window: the list filled from the copies, the totals, the show
+// and the first paint of the rows.
+void SearchResultsOpen(benchmark::State& state) {
+    CUserTypeTable types;
+    std::vector<CEntry> copies(std::size_t(state.range(0)));
+    const std::time_t first = MakeLocalDate(2000, 1, 1);
+    for (int i = 0; i < state.range(0); ++i) {
+        CEntry& e = copies[std::size_t(i)];
+        e.m_nType = std::int8_t(i % 5);
+        e.m_nCheckNum = std::uint16_t(100 + i);
+        e.m_date = ToLocalMidnight(first + std::time_t(i / 8) * 86400);
+        e.m_strDesc = "Grocery store purchase " + std::to_string(i);
+        e.m_dAmount = 10.0 + (i % 97);
+        e.m_bDebit = i % 3 == 0 ? 0 : 1;
+    }
+    const CSearchResults results(std::move(copies));
+    std::unique_ptr<CDlgSearchResults> pDlg;
+    for (auto _ : state) {
+        pDlg = std::make_unique<CDlgSearchResults>(types);
+        pDlg->m_pResults = results.m_pResults;
+        pDlg->m_nResults = results.m_nResults;
+        CPaintWatch watch;
+        pDlg->findChild<QTableView*>()->viewport()->installEventFilter(&watch);
+        pDlg->show();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        pDlg.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
 }
 
 // The offscreen platform warns about every window feature it lacks.
@@ -261,6 +295,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& str
 
 } // namespace
 
+BENCHMARK(SearchResultsOpen)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenToShown)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
 // Second argument: 0 add, 1 edit, 2 delete.
 BENCHMARK(EntryCommand)

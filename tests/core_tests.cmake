@@ -12,4 +12,10 @@ set(TW_CORE_TEST_SOURCES
   core/ProtectionTests.cpp
   core/AutoEntriesTests.cpp
   core/UndoDeleteTests.cpp
+  core/BalanceTests.cpp
+  core/SearchTests.cpp
+  core/StatisticsTests.cpp
+  core/CliToolsTests.cpp
+  core/OptionsTests.cpp
+  core/PrintLayoutTests.cpp
 )

@@ -12,4 +12,12 @@ set(TW_GUI_TEST_SOURCES
   gui/ArchiveDialogTests.cpp
   gui/AutoEntriesTests.cpp
   gui/UndoDeleteTests.cpp
+  gui/BalanceCommandTests.cpp
+  gui/SearchCommandTests.cpp
+  gui/StatisticsCommandTests.cpp
+  gui/OptionsTests.cpp
+  gui/PageSetupTests.cpp
+  gui/PrintTests.cpp
+  gui/SingleInstanceTests.cpp
+  gui/InstallLayoutTests.cpp
 )

@@ -219,23 +219,28 @@ private Q_SLOTS:
 
     void commandsAreEnabledByTheirRules() {
         Frame().UpdateCommands();
-        const int alwaysOn[] = {ID_FILE_NEW,        ID_FILE_OPEN,    ID_FILE_SAVE,
-                                ID_FILE_SAVE_AS,    ID_APP_EXIT,     ID_ENTRY_ADD,
-                                ID_ENTRY_START_BAL, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                ID_HELP_CONTENTS,   ID_HELP_INDEX,   ID_APP_ABOUT};
+        const int alwaysOn[] = {
+            ID_FILE_NEW,          ID_FILE_OPEN,       ID_FILE_SAVE,         ID_FILE_SAVE_AS,
+            ID_APP_EXIT,          ID_ENTRY_ADD,       ID_ENTRY_START_BAL,   ID_VIEW_TOOLBAR,
+            ID_VIEW_STATUS_BAR,   ID_HELP_CONTENTS,   ID_HELP_INDEX,        ID_APP_ABOUT,
+            ID_FILE_ARCHIVE,      ID_FILE_SET_PASSWORD, ID_FILE_BANK_INFO,  ID_TOOLS_VIEW_ARCHIVE,
+            ID_FILE_PAGE_SETUP,   ID_FILE_PRINT_SETUP, ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
+            ID_VIEW_OPTIONS};
         for (int nId : alwaysOn)
             QVERIFY2(Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
-        for (int nId : {ID_FILE_ARCHIVE, ID_FILE_SET_PASSWORD, ID_FILE_BANK_INFO,
-                        ID_TOOLS_VIEW_ARCHIVE})
-            QVERIFY2(Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
-        const int notBuilt[] = {ID_FILE_PAGE_SETUP,    ID_FILE_PRINT_SETUP,  ID_FILE_PRINT,
-                                ID_FILE_PRINT_PREVIEW, ID_VIEW_OPTIONS,
-                                ID_TOOLS_AUTO,         ID_TOOLS_UNDO_DELETE, ID_TOOLS_BALANCE,
-                                ID_TOOLS_SEARCH,       ID_TOOLS_STATISTICS};
-        for (int nId : notBuilt) {
+        // The five tools wait for a starting balance.
+        const int needsStartBal[] = {ID_TOOLS_AUTO, ID_TOOLS_UNDO_DELETE, ID_TOOLS_BALANCE,
+                                     ID_TOOLS_SEARCH, ID_TOOLS_STATISTICS};
+        for (int nId : needsStartBal) {
             QVERIFY2(!Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
             QVERIFY(Action(nId)->isVisible());
         }
+        m_pFix->Doc().m_bStartBalSet = 1;
+        Frame().UpdateCommands();
+        for (int nId : needsStartBal)
+            QVERIFY2(Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
+        m_pFix->Doc().m_bStartBalSet = 0;
+        Frame().UpdateCommands();
         QVERIFY(!Action(ID_ENTRY_EDIT)->isEnabled());
         QVERIFY(!Action(ID_ENTRY_DELETE)->isEnabled());
 
@@ -543,7 +548,8 @@ private Q_SLOTS:
         QCOMPARE(prompt.AskPassword("May&June.twd"), std::string("Secret123456"));
         QCOMPARE(strPrompt, QStringLiteral("Password for May&June.twd:"));
         QCOMPARE(strTitle, QStringLiteral("Enter Password"));
-        QCOMPARE(nMaxLength, 12);
+        // Typing stops at 12 characters (above); the field itself cuts nothing.
+        QVERIFY(nMaxLength >= 12);
         modal.Then(typeAndAnswer(false));
         QCOMPARE(prompt.AskPassword("May.twd"), std::string());
         QVERIFY(bEmptyOnOpen);
