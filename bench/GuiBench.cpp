@@ -7,9 +7,9 @@
 #include "../framework/IPasswordPrompt.h"
 #include "../framework/IUserMessages.h"
 #include "../tools/AutoEntries.h"
-#include "../tools/UndoDelete.h"
 #include "../tools/CDlgSearchResults.h"
 #include "../tools/Search.h"
+#include "../tools/UndoDelete.h"
 #include "../view/CTallywiseView.h"
 #include <QApplication>
 #include <QElapsedTimer>
@@ -254,6 +254,8 @@ void ToolCommand(benchmark::State& state) {
         state.ResumeTiming();
     }
     app.m_pView = nullptr;
+}
+
 // Opening the search results window: the list filled from the copies, the totals, the show
 // and the first paint of the rows.
 void SearchResultsOpen(benchmark::State& state) {

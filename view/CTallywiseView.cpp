@@ -5,21 +5,21 @@
 #include "../framework/Format.h"
 #include "../framework/IClock.h"
 #include "../framework/IUserMessages.h"
+#include "../printing/CRegisterPrinter.h"
 #include "../tools/Archive.h"
-#include "../tools/CDlgArchive.h"
-#include "../tools/CDlgViewArch.h"
 #include "../tools/AutoEntries.h"
-#include "../tools/CDlgAutomaticEntries.h"
-#include "../tools/CDlgUndoDelete.h"
-#include "../tools/UndoDelete.h"
 #include "../tools/Balance.h"
+#include "../tools/CDlgArchive.h"
+#include "../tools/CDlgAutomaticEntries.h"
 #include "../tools/CDlgBalance.h"
 #include "../tools/CDlgSearch.h"
 #include "../tools/CDlgSearchResults.h"
 #include "../tools/CDlgStatistics.h"
+#include "../tools/CDlgUndoDelete.h"
+#include "../tools/CDlgViewArch.h"
 #include "../tools/Search.h"
 #include "../tools/Statistics.h"
-#include "../printing/CRegisterPrinter.h"
+#include "../tools/UndoDelete.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -582,8 +582,7 @@ void CTallywiseView::OnUndoDelete() {
         RestoreDeletedEntry(doc, *dlg.m_nRestore);
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
-// Offering the automatic entries that fell due comes with the automatic entries tool.
-void CTallywiseView::PostDueAutoEntries() {}
+}
 
 // ---- Tools that only read the register -------------------------------------------------
 
