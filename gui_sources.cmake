@@ -9,6 +9,7 @@ set(TW_GUI_SOURCES
   app/Commands.cpp
   app/CSingleInstance.cpp
   document/CDlgEnterPassword.cpp
+  document/CQtPasswordPrompt.cpp
   view/CTallywiseView.cpp
   view/CRegisterModel.cpp
   framework/CDataExchange.cpp

@@ -1,3 +1,4 @@
+#include "../document/CQtPasswordPrompt.h"
 #include "../framework/CQtServices.h"
 #include "../framework/IClock.h"
 #include "../printing/CCommandLinePrint.h"

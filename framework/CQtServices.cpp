@@ -1,6 +1,5 @@
 #include "CQtServices.h"
-#include "../app/CTallywiseApp.h"
-#include "../document/CDlgEnterPassword.h"
+#include "AppTitle.h"
 #include "CDataExchange.h"
 #include <QApplication>
 #include <QFile>
@@ -120,14 +119,6 @@ std::optional<std::string> CQtFileDialogs::AskSavePath(const std::string& strSug
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return ToLocalPath(WithRegisterExtension(dlg.selectedFiles().constFirst()));
-}
-
-std::string CQtPasswordPrompt::AskPassword(const std::string& strFileName) {
-    CDlgEnterPassword dlg(DialogParent(m_pMainWindow));
-    dlg.m_strFileName = strFileName;
-    if (dlg.exec() != QDialog::Accepted)
-        return std::string();
-    return dlg.m_strPassword;
 }
 
 std::string ToLocalPath(const QString& strPath) {

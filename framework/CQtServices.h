@@ -1,6 +1,5 @@
 #pragma once
-#include "../app/IFileDialogs.h"
-#include "IPasswordPrompt.h"
+#include "IFileDialogs.h"
 #include "ISettingsStore.h"
 #include "IUserMessages.h"
 #include <QMessageBox>
@@ -54,16 +53,6 @@ public:
 
 private:
     QPointer<QWidget> m_pParent;
-};
-
-// "Enter Password" while a protected register is read.
-class CQtPasswordPrompt : public IPasswordPrompt {
-public:
-    void SetParent(QWidget* pMainWindow) { m_pMainWindow = pMainWindow; }
-    std::string AskPassword(const std::string& strFileName) override;
-
-private:
-    QPointer<QWidget> m_pMainWindow;
 };
 
 // File names between Qt and the core, in the encoding of the file system.

@@ -1,5 +1,6 @@
 #include "../../app/Commands.h"
 #include "../../document/CDlgEnterPassword.h"
+#include "../../document/CQtPasswordPrompt.h"
 #include "../../framework/CQtServices.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
