@@ -8,4 +8,6 @@ set(TW_CORE_TEST_SOURCES
   core/CliTests.cpp
   core/ViewLogicTests.cpp
   core/HelpTopicsTests.cpp
+  core/ImportTests.cpp
+  core/ImportCliTests.cpp
 )
