@@ -1,6 +1,8 @@
 # Window sources, one line per file.
 set(TW_GUI_SOURCES
   framework/CQtServices.cpp
+  framework/CDialogHelp.cpp
+  framework/CDlgBase.cpp
   app/CMainFrame.cpp
   app/CAboutDlg.cpp
   app/CHelpSystem.cpp

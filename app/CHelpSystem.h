@@ -1,4 +1,5 @@
 #pragma once
+#include "../framework/CDialogHelp.h"
 #include <QPoint>
 #include <QString>
 #include <initializer_list>
@@ -26,9 +27,3 @@ private:
 // The program's help system; none in tests unless one is set.
 CHelpSystem* HelpSystem();
 void SetHelpSystem(CHelpSystem* pHelp);
-
-// Makes a dialog answer F1 and "What's This?" on its controls with the popup of each
-// control's help id from the topic; a request that is not for a listed control is
-// answered as handled.
-void InstallDialogHelp(QDialog* pDlg, const QString& strTopic,
-                       std::initializer_list<std::pair<QWidget*, int>> helpIds);

@@ -94,11 +94,14 @@ CMainFrame::CMainFrame(CTallywiseApp& app, QWidget* pParent)
             &CMainFrame::ScheduleCommandUpdate);
     connect(m_pView, &CTallywiseView::CommandUpdateNeeded, this, &CMainFrame::UpdateCommands);
     connect(m_pView, &CTallywiseView::TitleChanged, this, &CMainFrame::UpdateTitle);
+    m_app.GetDocument().SetStatusPanes(this);
     UpdateTitle();
     UpdateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    m_app.GetDocument().SetStatusPanes(nullptr);
+}
 
 void CMainFrame::SetStatusBalance(double dBalance) {
     m_dStatusBalance = dBalance;

@@ -9,18 +9,18 @@
 #include <memory>
 #include <sstream>
 
-std::string GetDocString(EDocString n) {
-    std::istringstream in(DOC_TEMPLATE);
-    std::string strLine;
-    for (int i = 0; std::getline(in, strLine); ++i)
-        if (i == n)
-            return strLine;
-    return "";
+CTallywiseApp::CTallywiseApp(IUserMessages& messages, IPasswordPrompt& password, IClock& clock)
+    : m_messages(messages), m_password(password), m_clock(clock), m_doc(DocServices(m_userTypes)) {
+    m_doc.m_saveOptions = SaveOptions();
+    m_doc.OnNewDocument();
 }
 
-CTallywiseApp::CTallywiseApp(IUserMessages& messages, IPasswordPrompt& password, IClock& clock)
-    : m_messages(messages), m_password(password), m_clock(clock), m_doc(*this) {
-    m_doc.OnNewDocument();
+CDocServices CTallywiseApp::DocServices(CUserTypeTable& types) {
+    return CDocServices{m_messages, m_password, m_clock, types};
+}
+
+CSaveOptions CTallywiseApp::SaveOptions() {
+    return CSaveOptions{&m_nBackup, &m_nTextBackup, &m_strLastFile};
 }
 
 CTallywiseApp::~CTallywiseApp() = default;
@@ -95,24 +95,25 @@ bool CTallywiseApp::OpenDocumentFile(const std::string& strPath) {
 bool CTallywiseApp::OpenDocument(const std::string& strPath, bool bKeepOnFailure) {
     if (!SaveModified())
         return false;
-    CUserTypeTable oldTypes = m_userTypes;
+    // The file's user types stay aside until it has loaded, so the register on screen keeps
+    // its own while a password prompt is up.
     CUserTypeTable newTypes;
     CLoadResult result;
     {
-        CTallywiseDoc loaded(*this);
+        CTallywiseDoc loaded(DocServices(newTypes));
+        loaded.m_saveOptions = SaveOptions();
         result = loaded.OnOpenDocument(strPath);
-        newTypes = m_userTypes;
-        if (result.Ok())
+        if (result.Ok()) {
+            m_userTypes = newTypes;
             m_doc.SwapContents(loaded);
+        }
     }
     if (result.Ok()) {
-        m_userTypes = newTypes;
         m_recentFiles.Add(m_doc.GetPathName());
         m_doc.PublishStatus();
         DocumentReplaced();
         return true;
     }
-    m_userTypes = oldTypes;
     m_messages.ShowMessage(
         Format("Could not open %s.\n%s", strPath.c_str(), LoadErrorText(result).c_str()),
         EMsgIcon::Exclamation);

@@ -1,6 +1,8 @@
 #pragma once
 #include "../document/CTallywiseDoc.h"
 #include "../document/CUserType.h"
+#include "../document/DocStrings.h"
+#include "../framework/AppTitle.h"
 #include "CRecentFileList.h"
 #include <ctime>
 #include <string>
@@ -14,23 +16,7 @@ class ISettingsStore;
 class IStatusPanes;
 class IUserMessages;
 
-inline constexpr const char* APP_TITLE = "Tallywise v3.5";
 inline constexpr const char* SETTINGS_SECTION = "Settings";
-// Template string 128: title, new-document title, type name, filter, extension, file type
-// identifier, file type name.
-inline constexpr const char* DOC_TEMPLATE =
-    "Tallywise v3.5\nTWDoc\nTWDoc\nTallywise Files (*.twd)\n.twd\nTallywise.Document\n"
-    "Tallywise Document";
-enum EDocString {
-    DS_WINDOW_TITLE,
-    DS_DOC_NAME,
-    DS_FILE_NEW_NAME,
-    DS_FILTER,
-    DS_EXT,
-    DS_REG_TYPE_ID,
-    DS_REG_TYPE_NAME
-};
-std::string GetDocString(EDocString n);
 
 // The application object: every user setting, the user-defined type table, the print
 // range, the one document and the document cycle (New, Open, Save, Save As).
@@ -99,14 +85,17 @@ public:
     IClock& Clock() const { return m_clock; }
     std::time_t Today() const;
 
-    // The window's parts, once they exist.
-    IStatusPanes* m_pStatus = nullptr;
+    // The window's parts, once they exist. The status panes and the register list are the
+    // document's: GetDocument().SetStatusPanes() and SetObserver().
     IDocumentView* m_pView = nullptr;
     IFileDialogs* m_pFileDialogs = nullptr;
 
 private:
     bool OpenDocument(const std::string& strPath, bool bKeepOnFailure);
     void DocumentReplaced();
+
+    CDocServices DocServices(CUserTypeTable& types);
+    CSaveOptions SaveOptions();
 
     IUserMessages& m_messages;
     IPasswordPrompt& m_password;

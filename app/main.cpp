@@ -52,7 +52,6 @@ int main(int argc, char** argv) {
 
     CMainFrame frame(app);
     CQtFileDialogs fileDialogs(&frame);
-    app.m_pStatus = &frame;
     app.m_pView = frame.View();
     app.m_pFileDialogs = &fileDialogs;
 
@@ -67,7 +66,6 @@ int main(int argc, char** argv) {
 
     const int nResult = QApplication::exec();
     app.ExitInstance(store);
-    app.m_pStatus = nullptr;
     app.m_pView = nullptr;
     app.m_pFileDialogs = nullptr;
     SetHelpSystem(nullptr);

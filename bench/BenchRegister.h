@@ -1,16 +1,15 @@
 #pragma once
-#include "app/CTallywiseApp.h"
+#include "document/CTallywiseDoc.h"
 #include "framework/IClock.h"
 #include "framework/IPasswordPrompt.h"
 #include "framework/IUserMessages.h"
 #include <memory>
 
-// An application with silent services, for building and loading registers in benchmarks.
-class CBenchApp : private IUserMessages, private IPasswordPrompt, private IClock {
+// A document with silent services, for building and loading registers in benchmarks.
+class CBenchDoc : private IUserMessages, private IPasswordPrompt, private IClock {
 public:
-    CBenchApp() : m_app(*this, *this, *this) {}
-    CTallywiseApp& App() { return m_app; }
-    CTallywiseDoc& Doc() { return m_app.GetDocument(); }
+    CBenchDoc() : m_doc(CDocServices{*this, *this, *this, m_userTypes}) {}
+    CTallywiseDoc& Doc() { return m_doc; }
 
 private:
     void ShowMessage(const std::string&, EMsgIcon) override {}
@@ -19,7 +18,8 @@ private:
     std::string AskPassword(const std::string&) override { return {}; }
     std::time_t Now() override { return 958003200; } // 2000-05-11 00:00 UTC
 
-    CTallywiseApp m_app;
+    CUserTypeTable m_userTypes;
+    CTallywiseDoc m_doc;
 };
 
 // Fills doc with a new register of nEntries entries, a few a day from 1990 on, with the

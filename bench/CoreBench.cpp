@@ -13,14 +13,14 @@ constexpr int LARGE = MAX_COUNT;        // the most a file can hold
 constexpr int FULL_BUT_ONE = LARGE - 1; // an insertion into a full register is refused
 
 std::vector<std::uint8_t> SavedRegister(int nEntries) {
-    CBenchApp bench;
+    CBenchDoc bench;
     FillRegister(bench.Doc(), nEntries);
     return bench.Doc().SaveToBuffer();
 }
 
 void BM_Load(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = SavedRegister(static_cast<int>(state.range(0)));
-    CBenchApp bench;
+    CBenchDoc bench;
     for (auto _ : state) {
         const CLoadResult result = bench.Doc().LoadFromBuffer(bytes.data(), bytes.size(), "b.twd");
         if (!result.Ok()) {
@@ -32,7 +32,7 @@ void BM_Load(benchmark::State& state) {
 }
 
 void BM_Save(benchmark::State& state) {
-    CBenchApp bench;
+    CBenchDoc bench;
     FillRegister(bench.Doc(), static_cast<int>(state.range(0)));
     std::size_t nBytes = 0;
     for (auto _ : state) {
@@ -44,7 +44,7 @@ void BM_Save(benchmark::State& state) {
 }
 
 void BM_BuildTextRegister(benchmark::State& state) {
-    CBenchApp bench;
+    CBenchDoc bench;
     FillRegister(bench.Doc(), static_cast<int>(state.range(0)));
     const CTallywiseDoc& doc = bench.Doc();
     for (auto _ : state) {
@@ -56,7 +56,7 @@ void BM_BuildTextRegister(benchmark::State& state) {
 // One entry into the middle of the register; it is removed again outside the timing.
 void BM_InsertEntry(benchmark::State& state) {
     const int nEntries = static_cast<int>(state.range(0));
-    CBenchApp bench;
+    CBenchDoc bench;
     CTallywiseDoc& doc = bench.Doc();
     FillRegister(doc, nEntries);
     for (auto _ : state) {
@@ -80,7 +80,7 @@ void BM_DocumentMemory(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = SavedRegister(static_cast<int>(state.range(0)));
     CAllocCounts used;
     for (auto _ : state) {
-        CBenchApp bench;
+        CBenchDoc bench;
         const CAllocCounts before = CurrentAllocCounts();
         const CLoadResult result = bench.Doc().LoadFromBuffer(bytes.data(), bytes.size(), "m.twd");
         const CAllocCounts after = CurrentAllocCounts();

@@ -1,5 +1,5 @@
 #include "CliCommands.h"
-#include "../app/CTallywiseApp.h"
+#include "../document/CTallywiseDoc.h"
 #include "../framework/Format.h"
 #include "../framework/IClock.h"
 #include "../framework/IPasswordPrompt.h"
@@ -118,8 +118,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CCliMessages messages;
     CCliPassword password(parsed->m_password);
     CSystemClock clock;
-    CTallywiseApp app(messages, password, clock);
-    CTallywiseDoc& doc = app.GetDocument();
+    CUserTypeTable userTypes;
+    CTallywiseDoc doc(CDocServices{messages, password, clock, userTypes});
     const std::string& strIn = parsed->m_files[0];
     CLoadResult result = doc.OnOpenDocument(strIn);
     if (!result.Ok()) {

@@ -1,9 +1,12 @@
 #include "CTallywiseDoc.h"
-#include "../app/CTallywiseApp.h"
+#include "../framework/DateTime.h"
 #include "../framework/Format.h"
+#include "../framework/IClock.h"
+#include "../framework/IRegisterObserver.h"
 #include "../framework/IStatusPanes.h"
 #include "../framework/IUserMessages.h"
 #include "CDescList.h"
+#include <algorithm>
 
 namespace {
 template <class T> void FreeList(T*& pHead) {
@@ -15,31 +18,34 @@ template <class T> void FreeList(T*& pHead) {
 }
 } // namespace
 
-CTallywiseDoc::CTallywiseDoc(CTallywiseApp& app) : m_app(app) {}
-
-IUserMessages& CTallywiseDoc::Messages() const {
-    return m_app.Messages();
-}
+CTallywiseDoc::CTallywiseDoc(const CDocServices& services) : m_services(services) {}
 
 std::time_t CTallywiseDoc::Today() const {
-    return m_app.Today();
-}
-
-CUserTypeTable& CTallywiseDoc::UserTypes() const {
-    return m_app.m_userTypes;
+    return ToLocalMidnight(m_services.m_clock.Now());
 }
 
 CTallywiseDoc::~CTallywiseDoc() {
     DeleteContents();
 }
 
+// The list lets go of every row before the entries are freed.
 void CTallywiseDoc::DeleteContents() {
-    FreeList(m_pEntries);
+    CEntry* pEntries = m_pEntries;
+    m_pEntries = nullptr;
+    m_nEntries = 0;
+    AnnounceReset();
+    FreeList(pEntries);
     DescListFree(m_pDescs, m_nDescs);
     FreeList(m_pDeleted);
     FreeList(m_pAutos);
-    m_nEntries = m_nDeleted = m_nAutos = 0;
-    ResetUserTypes(m_app.m_userTypes);
+    m_nDeleted = m_nAutos = 0;
+    ResetUserTypes(UserTypes());
+}
+
+void CTallywiseDoc::AnnounceReset() {
+    m_nBalancesStale = 0xFFFF;
+    if (m_pObserver)
+        m_pObserver->OnEntriesReset();
 }
 
 bool CTallywiseDoc::OnNewDocument() {
@@ -63,7 +69,7 @@ bool CTallywiseDoc::OnNewDocument() {
 
 std::optional<std::uint16_t> CTallywiseDoc::InsertEntry(std::unique_ptr<CEntry> pEntry) {
     if (!CanInsertEntry()) {
-        m_app.Messages().ShowMessage(
+        Messages().ShowMessage(
             Format("This register cannot hold more than %d entries.\nArchive old entries to "
                    "make room for new ones.",
                    MAX_COUNT),
@@ -81,7 +87,9 @@ std::optional<std::uint16_t> CTallywiseDoc::InsertEntry(std::unique_ptr<CEntry> 
     e->m_pNext = *ppLink;
     *ppLink = e;
     ++m_nEntries;
-    UpdateBalances();
+    if (m_pObserver)
+        m_pObserver->OnEntryInserted(nPos);
+    UpdateBalances(nPos);
     return nPos;
 }
 
@@ -90,14 +98,14 @@ void CTallywiseDoc::RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRec
         return;
     if (bKeepForUndo) {
         if (m_nDeleted == MAX_DELETED - 1)
-            m_app.Messages().ShowMessage(
+            Messages().ShowMessage(
                 "You have reached the maximum number\nof 100 deleted entries in this "
                 "checkbook.\nThe next time you delete an entry,\nit will not be able to be "
                 "un-deleted.  Remove\ndeleted entries to free up space.",
                 EMsgIcon::Exclamation);
         else if (m_nDeleted >= MAX_DELETED)
-            m_app.Messages().ShowMessage("This entry will not be stored in\nthe undo delete list.",
-                                         EMsgIcon::Exclamation);
+            Messages().ShowMessage("This entry will not be stored in\nthe undo delete list.",
+                                   EMsgIcon::Exclamation);
     }
     SetModifiedFlag();
     CEntry** ppLink = &m_pEntries;
@@ -115,19 +123,41 @@ void CTallywiseDoc::RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRec
         *ppTail = pDel;
         ++m_nDeleted;
     }
-    delete pGone;
     --m_nEntries;
+    // The row goes before the entry does.
+    if (m_pObserver)
+        m_pObserver->OnEntryRemoved(nPos);
+    delete pGone;
+    m_nBalancesStale = std::min(m_nBalancesStale, nPos);
     if (bRecalc)
-        UpdateBalances();
+        UpdateBalances(nPos);
 }
 
-void CTallywiseDoc::UpdateBalances() {
+void CTallywiseDoc::UpdateBalances(std::uint16_t nFrom) {
     double dBalance = m_dStartBal;
     for (CEntry* e = m_pEntries; e; e = e->m_pNext) {
         dBalance = e->m_bDebit ? dBalance - e->m_dAmount : dBalance + e->m_dAmount;
         e->m_dBalance = dBalance;
     }
+    nFrom = std::min(nFrom, m_nBalancesStale);
+    m_nBalancesStale = 0xFFFF;
+    if (m_pObserver && nFrom < m_nEntries)
+        m_pObserver->OnBalancesChanged(nFrom);
     PublishStatus();
+}
+
+void CTallywiseDoc::SetEntryCleared(std::uint16_t nPos, std::uint32_t bCleared) {
+    CEntry* e = GetEntryAt(nPos);
+    if (!e)
+        return;
+    SetModifiedFlag();
+    e->m_bCleared = bCleared;
+    EntryChanged(nPos);
+}
+
+void CTallywiseDoc::EntryChanged(std::uint16_t nPos) {
+    if (m_pObserver && nPos < m_nEntries)
+        m_pObserver->OnEntryChanged(nPos);
 }
 
 double CTallywiseDoc::CurrentBalance() const {
@@ -138,10 +168,10 @@ double CTallywiseDoc::CurrentBalance() const {
 }
 
 void CTallywiseDoc::PublishStatus() {
-    if (!m_app.m_pStatus)
+    if (!m_pStatus)
         return;
-    m_app.m_pStatus->SetStatusBalance(CurrentBalance());
-    m_app.m_pStatus->SetStatusEntries(m_nEntries);
+    m_pStatus->SetStatusBalance(CurrentBalance());
+    m_pStatus->SetStatusEntries(m_nEntries);
 }
 
 void CTallywiseDoc::AddDescription(std::string strText) {
@@ -151,7 +181,7 @@ void CTallywiseDoc::AddDescription(std::string strText) {
 }
 
 void CTallywiseDoc::RefreshTypeUsage() {
-    CUserTypeTable& types = m_app.m_userTypes;
+    CUserTypeTable& types = UserTypes();
     for (CUserType& t : types)
         t.m_bNotInUse = 1;
     auto mark = [&types](int nType) {
@@ -196,4 +226,6 @@ void CTallywiseDoc::SwapContents(CTallywiseDoc& other) {
     swap(m_strVersionRead, other.m_strVersionRead);
     swap(m_bModified, other.m_bModified);
     swap(m_strPathName, other.m_strPathName);
+    // Each document keeps its own list and status panes; the list shows the new entries.
+    AnnounceReset();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "CAutoEntry.h"
 #include "CDescItem.h"
+#include "CDocServices.h"
 #include "CEntry.h"
 #include "CUserType.h"
 #include "Limits.h"
@@ -12,7 +13,8 @@
 #include <vector>
 
 class CArchive;
-class CTallywiseApp;
+class IRegisterObserver;
+class IStatusPanes;
 class IUserMessages;
 
 enum class ELoadError {
@@ -41,7 +43,7 @@ struct CLoadRefused {
 // The register of one bank account.
 class CTallywiseDoc {
 public:
-    explicit CTallywiseDoc(CTallywiseApp& app);
+    explicit CTallywiseDoc(const CDocServices& services);
     ~CTallywiseDoc();
     CTallywiseDoc(const CTallywiseDoc&) = delete;
     CTallywiseDoc& operator=(const CTallywiseDoc&) = delete;
@@ -68,12 +70,25 @@ public:
     // Version tag of the last file read ("3.5TW", "3.0TW" or "2.0").
     std::string m_strVersionRead;
 
+    // The settings a save follows; see CSaveOptions.
+    CSaveOptions m_saveOptions;
+
+    // Where the document announces changes of its entry list and its two status figures.
+    void SetObserver(IRegisterObserver* pObserver) { m_pObserver = pObserver; }
+    void SetStatusPanes(IStatusPanes* pStatus) { m_pStatus = pStatus; }
+
     // Links e in date order behind entries of the same date and recomputes balances.
     // Refuses (with a message, returning nothing) when the register already holds 65535.
     std::optional<std::uint16_t> InsertEntry(std::unique_ptr<CEntry> pEntry);
     bool CanInsertEntry() const { return m_nEntries < MAX_COUNT; }
     void RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRecalc);
-    void UpdateBalances();
+    // Recomputes every running balance; the list rewrites them from nFrom, or from an
+    // earlier position that a removal without recalculation left behind.
+    void UpdateBalances(std::uint16_t nFrom = 0);
+    // Flips or sets one entry's cleared flag and marks the document modified.
+    void SetEntryCleared(std::uint16_t nPos, std::uint32_t bCleared);
+    // One entry's cells changed in place.
+    void EntryChanged(std::uint16_t nPos);
     void AddDescription(std::string strText);
     void RefreshTypeUsage();
     CEntry* GetEntryAt(std::uint16_t nPos) const;
@@ -114,12 +129,10 @@ public:
     void SetPathName(const std::string& strPath);
     std::string GetTitle() const; // "TWDoc" until saved or opened, then the file name
 
-    CTallywiseApp& App() const { return m_app; }
-
     // The services and shared tables a document works with.
-    IUserMessages& Messages() const;
+    IUserMessages& Messages() const { return m_services.m_messages; }
     std::time_t Today() const;
-    CUserTypeTable& UserTypes() const;
+    CUserTypeTable& UserTypes() const { return m_services.m_userTypes; }
 
 private:
     void LoadEntries(CArchive& ar, std::uint16_t nCount);
@@ -131,7 +144,13 @@ private:
     void Import20(CArchive& ar);
     bool CheckPassword();
 
-    CTallywiseApp& m_app;
+    void AnnounceReset();
+
+    CDocServices m_services;
+    IRegisterObserver* m_pObserver = nullptr;
+    IStatusPanes* m_pStatus = nullptr;
+    // First position whose balance changed since the list last heard of balances.
+    std::uint16_t m_nBalancesStale = 0xFFFF;
     bool m_bModified = false;
     std::string m_strPathName;
     std::string m_strLoadFileName; // file name shown by the password prompt

@@ -1,5 +1,4 @@
 // The register file: the current "3.5TW" layout written, "3.5TW", "3.0TW" and "2.0" read.
-#include "../app/CTallywiseApp.h"
 #include "../framework/CArchive.h"
 #include "../framework/Cp1252.h"
 #include "../framework/DateTime.h"
@@ -9,6 +8,7 @@
 #include "../framework/TextFile.h"
 #include "CDescList.h"
 #include "CTallywiseDoc.h"
+#include "DocStrings.h"
 
 namespace {
 constexpr const char* TAG_35 = "3.5TW";
@@ -135,7 +135,7 @@ void CTallywiseDoc::StoreDocument(CArchive& ar) {
     ar.WriteString(m_strBankName);
     ar.WriteString(m_strAccountNum);
     ar.WriteString(m_strAccountName);
-    for (const CUserType& t : m_app.m_userTypes) {
+    for (const CUserType& t : UserTypes()) {
         ar.WriteU32(t.m_bEnabled);
         ar.WriteString(t.m_strName);
         ar.WriteString(t.m_strAbbr);
@@ -169,12 +169,12 @@ void CTallywiseDoc::LoadDocument(CArchive& ar) {
         m_strVersionRead = strTag;
         Load3x(ar, strTag == TAG_35);
     } else if (strTag == TAG_20) {
-        if (!m_app.Messages().AskYesNo("Import version 2.0 file?"))
+        if (!Messages().AskYesNo("Import version 2.0 file?"))
             throw CLoadRefused{ELoadError::ImportDeclined};
         m_strVersionRead = strTag;
         Import20(ar);
     } else {
-        m_app.Messages().ShowMessage("Invalid File Version", EMsgIcon::None);
+        Messages().ShowMessage("Invalid File Version", EMsgIcon::None);
         throw CLoadRefused{ELoadError::InvalidVersion};
     }
 }
@@ -191,9 +191,9 @@ void CTallywiseDoc::Load3x(CArchive& ar, bool b35) {
     m_strBankName = ar.ReadString();
     m_strAccountNum = ar.ReadString();
     m_strAccountName = ar.ReadString();
-    ResetUserTypes(m_app.m_userTypes);
+    ResetUserTypes(UserTypes());
     if (b35) {
-        for (CUserType& t : m_app.m_userTypes) {
+        for (CUserType& t : UserTypes()) {
             t.m_bEnabled = ar.ReadU32();
             t.m_strName = ar.ReadString();
             t.m_strAbbr = ar.ReadString();
@@ -288,14 +288,14 @@ void CTallywiseDoc::Import20(CArchive& ar) {
     for (const CEntry* e = m_pEntries; e; e = e->m_pNext)
         AddDescription(e->m_strDesc);
     UpdateBalances();
-    ResetUserTypes(m_app.m_userTypes);
+    ResetUserTypes(UserTypes());
 }
 
 bool CTallywiseDoc::CheckPassword() {
-    IPasswordPrompt& prompt = m_app.PasswordPrompt();
+    IPasswordPrompt& prompt = m_services.m_password;
     if (prompt.AskPassword(m_strLoadFileName) == m_strPassword)
         return true;
-    m_app.Messages().ShowMessage("Password is not correct", EMsgIcon::Exclamation);
+    Messages().ShowMessage("Password is not correct", EMsgIcon::Exclamation);
     return prompt.AskPassword(m_strLoadFileName) == m_strPassword;
 }
 
@@ -324,6 +324,8 @@ CLoadResult CTallywiseDoc::LoadFromBuffer(const std::uint8_t* pData, std::size_t
     if (!result.Ok()) {
         // Nothing of a file that failed stays: not its entries, password or bank lines.
         OnNewDocument();
+    } else {
+        AnnounceReset();
     }
     return result;
 }
@@ -338,7 +340,8 @@ CLoadResult CTallywiseDoc::OnOpenDocument(const std::string& strPath) {
     CLoadResult result = LoadFromBuffer(bytes.data(), bytes.size(), FileNameOf(strPath));
     if (result.Ok()) {
         SetPathName(strPath);
-        m_app.m_strLastFile = AbsolutePath(strPath);
+        if (m_saveOptions.m_pLastFile)
+            *m_saveOptions.m_pLastFile = AbsolutePath(strPath);
         SetModifiedFlag(false);
     }
     return result;
@@ -347,9 +350,8 @@ CLoadResult CTallywiseDoc::OnOpenDocument(const std::string& strPath) {
 bool CTallywiseDoc::SaveDocumentFile(const std::string& strPath, std::string* pError) {
     std::string strError;
     if (!WriteFileAtomic(strPath, SaveToBuffer(), strError)) {
-        m_app.Messages().ShowMessage(
-            Format("Could not save %s.\n%s", strPath.c_str(), strError.c_str()),
-            EMsgIcon::Exclamation);
+        Messages().ShowMessage(Format("Could not save %s.\n%s", strPath.c_str(), strError.c_str()),
+                               EMsgIcon::Exclamation);
         if (pError)
             *pError = strError;
         return false;
@@ -358,13 +360,14 @@ bool CTallywiseDoc::SaveDocumentFile(const std::string& strPath, std::string* pE
 }
 
 bool CTallywiseDoc::OnSaveDocument(const std::string& strPath) {
-    if (m_app.m_nBackup)
+    if (m_saveOptions.m_pBackup && *m_saveOptions.m_pBackup)
         SaveDocumentFile(ReplaceExtension(strPath, "bak"));
-    if (m_app.m_nTextBackup)
+    if (m_saveOptions.m_pTextBackup && *m_saveOptions.m_pTextBackup)
         WriteTextRegister(ReplaceExtension(strPath, "txt"), m_nEntries, 0, 0, false);
     if (!SaveDocumentFile(strPath))
         return false;
-    m_app.m_strLastFile = AbsolutePath(strPath);
+    if (m_saveOptions.m_pLastFile)
+        *m_saveOptions.m_pLastFile = AbsolutePath(strPath);
     SetModifiedFlag(false);
     return true;
 }

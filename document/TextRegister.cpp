@@ -1,5 +1,4 @@
 // The text register: the text copy written on save, and the body of archive files.
-#include "../app/CTallywiseApp.h"
 #include "../framework/Cp1252.h"
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
@@ -31,7 +30,7 @@ std::string CTallywiseDoc::BuildTextRegister(int nCount, std::time_t startDate, 
                                              bool bWithArchiveHeader) const {
     std::string s;
     if (bWithArchiveHeader) {
-        s += "Archived on " + FormatDate(m_app.Today(), TEXT_DATE) + "\n";
+        s += "Archived on " + FormatDate(Today(), TEXT_DATE) + "\n";
         s += "Start Date: " + FormatDate(startDate, TEXT_DATE) +
              "\nEnd Date: " + FormatDate(endDate, TEXT_DATE) + "\n\n";
     }

@@ -1,7 +1,7 @@
 // libFuzzer target of the register loader: any bytes must end in a clean load or a clean
 // refusal, and a register that loads must survive its own save.
 #include "FuzzServices.h"
-#include "app/CTallywiseApp.h"
+#include "document/CTallywiseDoc.h"
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     CYesMessages messages;
     CFixedPasswordPrompt prompt;
     CFixedClock clock;
-    CTallywiseApp app(messages, prompt, clock);
-    CTallywiseDoc& doc = app.GetDocument();
+    CUserTypeTable userTypes;
+    CTallywiseDoc doc(CDocServices{messages, prompt, clock, userTypes});
 
     const CLoadResult result = doc.LoadFromBuffer(pData, nSize, "fuzz.twd");
     if (!result.Ok()) {

@@ -1,7 +1,7 @@
 // Writes the seed registers of the fuzz corpus into a folder: tw_fuzz_seeds DIR
 // Current files come from the document's own save; the older layouts are built by hand.
 #include "FuzzServices.h"
-#include "app/CTallywiseApp.h"
+#include "document/CTallywiseDoc.h"
 #include "framework/CArchive.h"
 #include "framework/DateTime.h"
 #include <cstdint>
@@ -65,8 +65,7 @@ void AddAuto(CTallywiseDoc& doc, const std::string& strDesc, std::int8_t nType, 
 }
 
 // A register that uses every part of the layout.
-void FillDocument(CTallywiseApp& app, bool bPassword) {
-    CTallywiseDoc& doc = app.GetDocument();
+void FillDocument(CTallywiseDoc& doc, bool bPassword) {
     doc.OnNewDocument();
     doc.m_dStartBal = 1500.25;
     doc.m_bStartBalSet = 1;
@@ -79,8 +78,8 @@ void FillDocument(CTallywiseApp& app, bool bPassword) {
         doc.m_strPassword = FUZZ_PASSWORD;
         doc.m_bPassword = 1;
     }
-    app.m_userTypes[0] = {"Transfer", "X", 1, 0};
-    app.m_userTypes[2] = {"Dividend", "D", 1, 1};
+    doc.UserTypes()[0] = {"Transfer", "X", 1, 0};
+    doc.UserTypes()[2] = {"Dividend", "D", 1, 1};
 
     AddEntry(doc, Fields(1001, 3, "Rent", TYPE_CHECK, 500.0, true, true));
     AddEntry(doc, Fields(0, 4, "Paycheck", TYPE_OTHER, 750.0, false, true));
@@ -221,12 +220,13 @@ CBytes SavedDocument(int nKind) {
     CYesMessages messages;
     CFixedPasswordPrompt prompt;
     CFixedClock clock;
-    CTallywiseApp app(messages, prompt, clock);
+    CUserTypeTable userTypes;
+    CTallywiseDoc doc(CDocServices{messages, prompt, clock, userTypes});
     if (nKind == 0)
-        app.GetDocument().OnNewDocument();
+        doc.OnNewDocument();
     else
-        FillDocument(app, nKind == 2);
-    return app.GetDocument().SaveToBuffer();
+        FillDocument(doc, nKind == 2);
+    return doc.SaveToBuffer();
 }
 
 } // namespace

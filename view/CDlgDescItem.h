@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <string>
 
 class QLineEdit;
@@ -9,19 +9,18 @@ class QPushButton;
 // out on OK.
 //
 // Object names: "text", "ok", "cancel".
-class CDlgDescItem : public QDialog {
+class CDlgDescItem : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgDescItem(QWidget* pParent = nullptr);
 
     std::string m_strText;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
+protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
 
 private:
-    void OnInitDialog();
-
     QLineEdit* m_pText;
     QPushButton* m_pOk;
     QPushButton* m_pCancel;

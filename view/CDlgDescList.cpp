@@ -1,5 +1,4 @@
 #include "CDlgDescList.h"
-#include "../app/CHelpSystem.h"
 #include "../document/CDescList.h"
 #include "../document/Limits.h"
 #include "../framework/CDataExchange.h"
@@ -9,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CDlgDescList::CDlgDescList(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Description List"));
+CDlgDescList::CDlgDescList(QWidget* pParent)
+    : CDlgBase(pParent, QStringLiteral("Description List")) {
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("list"));
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -26,15 +25,13 @@ CDlgDescList::CDlgDescList(QWidget* pParent) : QDialog(pParent) {
     m_pAdd = makeButton("Add", "add");
     m_pEdit = makeButton("Edit", "edit");
     m_pDelete = makeButton("Delete", "delete");
-    m_pOk = makeButton("OK", "ok");
-    m_pOk->setDefault(true);
+    m_pOk = MakeButton(EDlgButton::Ok);
     m_pEdit->setEnabled(false);
     m_pDelete->setEnabled(false);
 
     connect(m_pAdd, &QPushButton::clicked, this, &CDlgDescList::OnAdd);
     connect(m_pEdit, &QPushButton::clicked, this, &CDlgDescList::OnEdit);
     connect(m_pDelete, &QPushButton::clicked, this, &CDlgDescList::OnDelete);
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pList, &QListWidget::itemSelectionChanged, this, &CDlgDescList::OnSelectionChanged);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, &CDlgDescList::OnEdit);
 
@@ -48,15 +45,8 @@ CDlgDescList::CDlgDescList(QWidget* pParent) : QDialog(pParent) {
     pLayout->addWidget(m_pList, 1);
     pLayout->addLayout(pButtons);
 
-    InstallDialogHelp(
-        this, QStringLiteral("::/DlgDescList.txt"),
-        {{m_pList, 1600}, {m_pAdd, 1601}, {m_pEdit, 1602}, {m_pDelete, 1603}, {m_pOk, 1604}});
-}
-
-void CDlgDescList::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    SetHelp(QStringLiteral("::/DlgDescList.txt"),
+            {{m_pList, 1600}, {m_pAdd, 1601}, {m_pEdit, 1602}, {m_pDelete, 1603}, {m_pOk, 1604}});
 }
 
 void CDlgDescList::OnInitDialog() {

@@ -1,6 +1,6 @@
 #pragma once
 #include "../document/CDescItem.h"
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <cstdint>
 
 class QListWidget;
@@ -11,7 +11,7 @@ class QPushButton;
 // and count back.
 //
 // Object names: "list", "add", "edit", "delete", "ok".
-class CDlgDescList : public QDialog {
+class CDlgDescList : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgDescList(QWidget* pParent = nullptr);
@@ -19,10 +19,10 @@ public:
     CDescItem* m_pDescs = nullptr;
     std::uint16_t m_nDescs = 0;
 
-    void setVisible(bool bVisible) override;
+protected:
+    void OnInitDialog() override;
 
 private:
-    void OnInitDialog();
     void OnAdd();
     void OnEdit();
     void OnDelete();

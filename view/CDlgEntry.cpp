@@ -1,5 +1,4 @@
 #include "CDlgEntry.h"
-#include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
@@ -42,22 +41,21 @@ QLabel* MakeLabel(const char* pszText, QWidget* pParent) {
 } // namespace
 
 CDlgEntry::CDlgEntry(const CUserTypeTable* pUserTypes, QWidget* pParent)
-    : QDialog(pParent), m_pUserTypes(pUserTypes) {
+    : CDlgBase(pParent), m_pUserTypes(pUserTypes) {
     CreateControls();
     LayOutControls();
-    InstallDialogHelp(this, QStringLiteral("::/DlgTWEntry.txt"),
-                      {{m_pDate, 1500},
-                       {m_pDesc, 1501},
-                       {m_pDescList, 1502},
-                       {m_pType, 1503},
-                       {m_pAmount, 1504},
-                       {m_pDebit, 1505},
-                       {m_pCredit, 1506},
-                       {m_pCheckNum, 1507},
-                       {m_pCleared, 1508},
-                       {m_pPin, 1509},
-                       {m_pOk, 1510},
-                       {m_pCancel, 1511}});
+    SetHelp(QStringLiteral("::/DlgTWEntry.txt"), {{m_pDate, 1500},
+                                                  {m_pDesc, 1501},
+                                                  {m_pDescList, 1502},
+                                                  {m_pType, 1503},
+                                                  {m_pAmount, 1504},
+                                                  {m_pDebit, 1505},
+                                                  {m_pCredit, 1506},
+                                                  {m_pCheckNum, 1507},
+                                                  {m_pCleared, 1508},
+                                                  {m_pPin, 1509},
+                                                  {m_pOk, 1510},
+                                                  {m_pCancel, 1511}});
 }
 
 void CDlgEntry::CreateControls() {
@@ -121,17 +119,12 @@ void CDlgEntry::CreateControls() {
     m_pPin->setAutoRaise(false);
     m_pPin->setIconSize(QSize(16, 16));
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
 
     connect(m_pDescList, &QPushButton::clicked, this, &CDlgEntry::OnDescList);
     connect(m_pType, &QComboBox::currentIndexChanged, this, &CDlgEntry::OnTypeChanged);
     connect(m_pPin, &QToolButton::clicked, this, &CDlgEntry::OnPinClicked);
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(m_pDesc, m_pDescList);
     setTabOrder(m_pDescList, m_pAmount);
@@ -185,12 +178,6 @@ void CDlgEntry::LayOutControls() {
     pLayout->addSpacing(6);
     pLayout->addLayout(pButtons);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void CDlgEntry::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
 }
 
 void CDlgEntry::OnInitDialog() {
@@ -300,20 +287,20 @@ void CDlgEntry::OnPinClicked() {
     ShowPin();
 }
 
-void CDlgEntry::accept() {
+bool CDlgEntry::OnOK() {
     // Read in this order; the first bad field keeps the dialog open.
     const bool bCleared = m_pCleared->isChecked();
     if (!CheckTextLength(m_pDesc, MAX_DESC_CHARS))
-        return;
+        return false;
     const std::string strDesc = m_pDesc->currentText().toStdString();
     const int nTypeIndex = m_pType->currentIndex();
     double dAmount = 0.0;
     if (!ReadNumber(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))
-        return;
+        return false;
     // Checked even while the field is disabled.
     long long nCheckNum = 0;
     if (!ReadWholeNumber(m_pCheckNum, 0, MAX_CHECK_NUM, nCheckNum))
-        return;
+        return false;
     const int nDebitCredit = m_pDebitCredit->checkedId();
     const bool bPinned = m_pPin->isChecked();
 
@@ -324,5 +311,5 @@ void CDlgEntry::accept() {
     m_nCheckNum = static_cast<unsigned int>(nCheckNum);
     m_nDebitCredit = nDebitCredit;
     m_bPinned = bPinned;
-    QDialog::accept();
+    return true;
 }

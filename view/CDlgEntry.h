@@ -1,7 +1,7 @@
 #pragma once
 #include "../document/CDescItem.h"
 #include "../document/CUserType.h"
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <QIcon>
 #include <cstdint>
 #include <string>
@@ -20,7 +20,7 @@ class QToolButton;
 //
 // Object names: "date", "desc", "descList", "amount", "debit", "credit", "type",
 // "checkNum", "cleared", "pin", "ok", "cancel".
-class CDlgEntry : public QDialog {
+class CDlgEntry : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgEntry(const CUserTypeTable* pUserTypes = nullptr, QWidget* pParent = nullptr);
@@ -45,16 +45,14 @@ public:
     // The user types offered after the built-in ones; none when not set.
     const CUserTypeTable* m_pUserTypes = nullptr;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
-
 protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateControls();
     void LayOutControls();
-    void OnInitDialog();
     void FillDescBox();
     void FillTypeList();
     void ShowDate();

@@ -1,5 +1,4 @@
 #include "CDlgStartBal.h"
-#include "../app/CHelpSystem.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
@@ -9,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CDlgStartBal::CDlgStartBal(QWidget* pParent) : QDialog(pParent) {
-    setWindowTitle(QStringLiteral("Starting Balance"));
+CDlgStartBal::CDlgStartBal(QWidget* pParent)
+    : CDlgBase(pParent, QStringLiteral("Starting Balance")) {
     auto* pNote1 = new QLabel(QStringLiteral("Note: Changing the starting balance"), this);
     auto* pNote2 = new QLabel(QStringLiteral("will update all balances in this checkbook."), this);
     m_pStartBal = new QLineEdit(this);
@@ -19,23 +18,15 @@ CDlgStartBal::CDlgStartBal(QWidget* pParent) : QDialog(pParent) {
     m_pStartBal->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("-99999.99")) * 3 /
                                2);
 
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_pCancel->setObjectName(QStringLiteral("cancel"));
-    connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pCancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
 
     auto* pField = new QHBoxLayout;
     pField->addStretch();
     pField->addWidget(new QLabel(QStringLiteral("Starting Balance:"), this));
     pField->addWidget(m_pStartBal);
     pField->addStretch();
-    auto* pButtons = new QHBoxLayout;
-    pButtons->addStretch();
-    pButtons->addWidget(m_pOk);
-    pButtons->addWidget(m_pCancel);
+    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
 
     auto* pLayout = new QVBoxLayout(this);
     pLayout->addWidget(pNote1, 0, Qt::AlignHCenter);
@@ -46,14 +37,8 @@ CDlgStartBal::CDlgStartBal(QWidget* pParent) : QDialog(pParent) {
     pLayout->addLayout(pButtons);
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
-    InstallDialogHelp(this, QStringLiteral("::/DlgStartBal.txt"),
-                      {{m_pStartBal, 2600}, {m_pOk, 2601}, {m_pCancel, 2602}});
-}
-
-void CDlgStartBal::setVisible(bool bVisible) {
-    if (bVisible && !isVisible())
-        OnInitDialog();
-    QDialog::setVisible(bVisible);
+    SetHelp(QStringLiteral("::/DlgStartBal.txt"),
+            {{m_pStartBal, 2600}, {m_pOk, 2601}, {m_pCancel, 2602}});
 }
 
 void CDlgStartBal::OnInitDialog() {
@@ -62,10 +47,10 @@ void CDlgStartBal::OnInitDialog() {
     m_pStartBal->setFocus(Qt::OtherFocusReason);
 }
 
-void CDlgStartBal::accept() {
+bool CDlgStartBal::OnOK() {
     double dValue = 0.0;
     if (!ReadNumber(m_pStartBal, MIN_AMOUNT, MAX_AMOUNT, dValue))
-        return;
+        return false;
     m_dStartBal = dValue;
-    QDialog::accept();
+    return true;
 }

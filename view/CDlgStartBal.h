@@ -1,5 +1,5 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 
 class QLineEdit;
 class QPushButton;
@@ -7,19 +7,18 @@ class QPushButton;
 // "Starting Balance": m_dStartBal in, and out on OK.
 //
 // Object names: "startBal", "ok", "cancel".
-class CDlgStartBal : public QDialog {
+class CDlgStartBal : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgStartBal(QWidget* pParent = nullptr);
 
     double m_dStartBal = 0.0;
 
-    void setVisible(bool bVisible) override;
-    void accept() override;
+protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
 
 private:
-    void OnInitDialog();
-
     QLineEdit* m_pStartBal;
     QPushButton* m_pOk;
     QPushButton* m_pCancel;

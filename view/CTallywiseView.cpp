@@ -95,9 +95,12 @@ CTallywiseView::CTallywiseView(CTallywiseApp& app, QWidget* pParent)
     connect(m_pModel, &QAbstractItemModel::modelReset, this, &CTallywiseView::CommandStateChanged);
     connect(m_pModel, &QAbstractItemModel::rowsRemoved, this, &CTallywiseView::CommandStateChanged);
     UpdateColumnWidths();
+    GetDocument().SetObserver(this);
 }
 
-CTallywiseView::~CTallywiseView() = default;
+CTallywiseView::~CTallywiseView() {
+    GetDocument().SetObserver(nullptr);
+}
 
 CTallywiseDoc& CTallywiseView::GetDocument() const {
     return m_app.GetDocument();
@@ -125,6 +128,34 @@ void CTallywiseView::OnInitialUpdate() {
 
 void CTallywiseView::OnTitleChanged() {
     Q_EMIT TitleChanged();
+}
+
+void CTallywiseView::OnEntryInserted(std::uint16_t nPos) {
+    // The rows above it still hold the entries before it.
+    CEntry* pEntry = nPos == 0 ? GetDocument().m_pEntries : m_pModel->EntryAt(nPos - 1);
+    if (nPos > 0 && pEntry)
+        pEntry = pEntry->m_pNext;
+    if (!pEntry) {
+        OnEntriesReset();
+        return;
+    }
+    InsertRow(*pEntry, nPos, true);
+}
+
+void CTallywiseView::OnEntryRemoved(std::uint16_t nPos) {
+    DeleteRow(nPos);
+}
+
+void CTallywiseView::OnEntriesReset() {
+    m_pModel->Rebuild();
+}
+
+void CTallywiseView::OnBalancesChanged(std::uint16_t nFrom) {
+    RefreshBalances(nFrom);
+}
+
+void CTallywiseView::OnEntryChanged(std::uint16_t nPos) {
+    RefreshRow(nPos);
 }
 
 void CTallywiseView::InsertRow(CEntry& entry, std::uint16_t nPos, bool bSelect) {
@@ -250,8 +281,7 @@ void CTallywiseView::SetStartingBalance(double dStartBal) {
     doc.SetModifiedFlag();
     doc.m_dStartBal = dStartBal;
     doc.m_bStartBalSet = 1;
-    doc.UpdateBalances();
-    RefreshBalances(0);
+    doc.UpdateBalances(0);
     Q_EMIT CommandStateChanged();
 }
 
@@ -286,15 +316,11 @@ void CTallywiseView::OnAddEntry() {
             doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
         doc.AddDescription(dlg.m_strDesc);
         std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
-        CEntry& entry = *pEntry;
         m_nNewDay = dlg.m_nDay;
         m_nNewMonth = dlg.m_nMonth;
         m_nNewYear = dlg.m_nYear;
-        std::optional<std::uint16_t> nPos = doc.InsertEntry(std::move(pEntry));
-        if (!nPos)
+        if (!doc.InsertEntry(std::move(pEntry)))
             return;
-        InsertRow(entry, *nPos, true);
-        RefreshBalances(*nPos);
         doc.RefreshTypeUsage();
         Q_EMIT CommandStateChanged();
         if (!dlg.m_bPinned)
@@ -331,13 +357,9 @@ void CTallywiseView::OnEditEntry() {
         doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
     doc.AddDescription(dlg.m_strDesc);
     std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
-    CEntry& entry = *pEntry;
     doc.RemoveEntry(i, false, false);
-    DeleteRow(i);
     // The register just lost an entry, so there is always room for this one.
-    const std::uint16_t j = doc.InsertEntry(std::move(pEntry)).value_or(0);
-    InsertRow(entry, j, true);
-    RefreshBalances(std::min(i, j));
+    doc.InsertEntry(std::move(pEntry));
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
 }
@@ -349,13 +371,16 @@ void CTallywiseView::OnDeleteEntry() {
         return;
     const std::uint16_t i = *nRow;
     doc.RemoveEntry(i, true, true);
-    DeleteRow(i);
-    RefreshBalances(i);
-    if (doc.m_nEntries > i)
-        SelectRow(i, false);
-    else if (i > 0)
-        SelectRow(i - 1, false);
+    SelectAfterRemoval(i);
     Q_EMIT CommandStateChanged();
+}
+
+// The row that took the removed one's place, or the one above the end.
+void CTallywiseView::SelectAfterRemoval(std::uint16_t nRow) {
+    if (GetDocument().m_nEntries > nRow)
+        SelectRow(nRow, false);
+    else if (nRow > 0)
+        SelectRow(nRow - 1, false);
 }
 
 void CTallywiseView::OnStartingBalance() {
@@ -411,12 +436,10 @@ void CTallywiseView::OnListDblClk() {
 }
 
 void CTallywiseView::ToggleCleared(std::uint16_t nRow) {
-    CEntry* pEntry = m_pModel->EntryAt(nRow);
+    const CEntry* pEntry = m_pModel->EntryAt(nRow);
     if (!pEntry)
         return;
-    GetDocument().SetModifiedFlag();
-    pEntry->m_bCleared = pEntry->m_bCleared == 1 ? 0 : 1;
-    m_pModel->RefreshColumn(COL_CLEARED, nRow, nRow);
+    GetDocument().SetEntryCleared(nRow, pEntry->m_bCleared == 1 ? 0 : 1);
 }
 
 void CTallywiseView::UpdateColumnWidths() {

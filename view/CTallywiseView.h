@@ -1,5 +1,6 @@
 #pragma once
 #include "../app/IDocumentView.h"
+#include "../framework/IRegisterObserver.h"
 #include <QPointer>
 #include <QTableView>
 #include <cstdint>
@@ -20,8 +21,9 @@ int ColorToRef(const QColor& color);
 // not installed, the face name itself is kept.
 QFont MakeListFont(const std::string& strFace, int nTenths);
 
-// The register list: one row per entry, in the document's order.
-class CTallywiseView : public QTableView, public IDocumentView {
+// The register list: one row per entry, in the document's order. It follows the document's
+// announcements, so commands change only the document.
+class CTallywiseView : public QTableView, public IDocumentView, public IRegisterObserver {
     Q_OBJECT
 public:
     explicit CTallywiseView(CTallywiseApp& app, QWidget* pParent = nullptr);
@@ -30,7 +32,14 @@ public:
     void OnInitialUpdate() override;
     void OnTitleChanged() override;
 
-    // Row operations that mirror a change made in the document first.
+    // What the document announces.
+    void OnEntryInserted(std::uint16_t nPos) override;
+    void OnEntryRemoved(std::uint16_t nPos) override;
+    void OnEntriesReset() override;
+    void OnBalancesChanged(std::uint16_t nFrom) override;
+    void OnEntryChanged(std::uint16_t nPos) override;
+
+    // Row operations, driven by the announcements.
     void InsertRow(CEntry& entry, std::uint16_t nPos, bool bSelect);
     void DeleteRow(std::uint16_t nPos);
     void RefreshBalances(std::uint16_t nFrom);
@@ -83,6 +92,7 @@ private:
     bool EnsureStartingBalance();
     void SetStartingBalance(double dStartBal);
     void PostDueAutoEntries();
+    void SelectAfterRemoval(std::uint16_t nRow);
 
     CTallywiseApp& m_app;
     CRegisterModel* m_pModel;

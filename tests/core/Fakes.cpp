@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 CTestApp::CTestApp() {
-    m_app.m_pStatus = &m_status;
+    m_app.GetDocument().SetStatusPanes(&m_status);
     m_app.m_pFileDialogs = &m_files;
     char tmpl[] = "/tmp/twtestXXXXXX";
     m_strDir = ::mkdtemp(tmpl);

@@ -66,12 +66,10 @@ struct CFrameFixture {
 
     void CreateFrame() {
         m_pFrame = std::make_unique<CMainFrame>(m_app);
-        m_app.m_pStatus = m_pFrame.get();
         m_app.m_pView = m_pFrame->View();
         m_app.ProcessCommandLine({});
     }
     void DestroyFrame() {
-        m_app.m_pStatus = nullptr;
         m_app.m_pView = nullptr;
         m_pFrame.reset();
     }

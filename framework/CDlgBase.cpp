@@ -1,0 +1,70 @@
+#include "CDlgBase.h"
+#include "CDialogHelp.h"
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QPushButton>
+
+QWidget* DefaultDialogParent() {
+    if (QWidget* pModal = QApplication::activeModalWidget())
+        return pModal;
+    if (QWidget* pActive = QApplication::activeWindow())
+        return pActive;
+    for (QWidget* pTop : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(pTop) && pTop->isVisible())
+            return pTop;
+    return nullptr;
+}
+
+CDlgBase::CDlgBase(QWidget* pParent, const QString& strCaption)
+    : QDialog(pParent ? pParent : DefaultDialogParent()) {
+    if (!strCaption.isEmpty())
+        setWindowTitle(strCaption);
+}
+
+void CDlgBase::setVisible(bool bVisible) {
+    if (bVisible && !isVisible())
+        OnInitDialog();
+    QDialog::setVisible(bVisible);
+}
+
+void CDlgBase::accept() {
+    if (OnOK())
+        QDialog::accept();
+}
+
+QPushButton* CDlgBase::MakeButton(EDlgButton nButton) {
+    QPushButton* pButton = nullptr;
+    switch (nButton) {
+    case EDlgButton::Ok:
+        pButton = new QPushButton(QStringLiteral("OK"), this);
+        pButton->setObjectName(QStringLiteral("ok"));
+        pButton->setDefault(true);
+        connect(pButton, &QPushButton::clicked, this, &QDialog::accept);
+        break;
+    case EDlgButton::Cancel:
+        pButton = new QPushButton(QStringLiteral("Cancel"), this);
+        pButton->setObjectName(QStringLiteral("cancel"));
+        connect(pButton, &QPushButton::clicked, this, &QDialog::reject);
+        break;
+    case EDlgButton::Done:
+        pButton = new QPushButton(QStringLiteral("Done"), this);
+        pButton->setObjectName(QStringLiteral("done"));
+        connect(pButton, &QPushButton::clicked, this, &QDialog::accept);
+        break;
+    }
+    return pButton;
+}
+
+QHBoxLayout* CDlgBase::MakeButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* pRow = new QHBoxLayout;
+    pRow->addStretch();
+    for (QPushButton* pButton : buttons)
+        pRow->addWidget(pButton);
+    return pRow;
+}
+
+void CDlgBase::SetHelp(const QString& strTopic,
+                       std::initializer_list<std::pair<QWidget*, int>> helpIds) {
+    InstallDialogHelp(this, strTopic, helpIds);
+}
