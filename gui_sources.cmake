@@ -17,4 +17,8 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  tools/CImportModel.cpp
+  tools/CDlgImport.cpp
+  tools/CDlgCsvMapping.cpp
+  tools/ImportCommand.cpp
 )

@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 #include "../framework/CQtServices.h"
 #include "../framework/Format.h"
+#include "../tools/ImportCommand.h"
 #include "../view/CTallywiseView.h"
 #include "CAboutDlg.h"
 #include "CHelpSystem.h"
@@ -221,6 +222,8 @@ void CMainFrame::CreateFileMenu() {
     AddCommand(pMenu, ID_FILE_OPEN, "&Open...\tCtrl+O");
     AddCommand(pMenu, ID_FILE_SAVE, "&Save\tCtrl+S");
     AddCommand(pMenu, ID_FILE_SAVE_AS, "Save &As...");
+    AddCommand(pMenu, ID_FILE_IMPORT, "&Import...");
+    AddCommand(pMenu, ID_FILE_EXPORT, "&Export...");
     pMenu->addSeparator();
     AddCommand(pMenu, ID_FILE_SET_PASSWORD, "Set Pass&word");
     AddCommand(pMenu, ID_FILE_BANK_INFO, "&Bank Info");
@@ -346,6 +349,8 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
     SetCommandHandler(ID_FILE_SAVE, [this] { OnFileSave(); });
     SetCommandHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    SetCommandHandler(ID_FILE_IMPORT, [this] { OnFileImport(); });
+    SetCommandHandler(ID_FILE_EXPORT, [this] { OnFileExport(); });
     SetCommandHandler(ID_APP_EXIT, [this] { close(); });
     SetCommandHandler(ID_ENTRY_ADD, [this] { m_pView->OnAddEntry(); });
     SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
@@ -411,6 +416,15 @@ void CMainFrame::OnFileSave() {
 
 void CMainFrame::OnFileSaveAs() {
     m_app.OnFileSaveAs();
+}
+
+void CMainFrame::OnFileImport() {
+    CQtSettingsStore store;
+    DoFileImport(this, m_app, store);
+}
+
+void CMainFrame::OnFileExport() {
+    DoFileExport(this, m_app);
 }
 
 void CMainFrame::OnOpenRecentFile(int nIndex) {

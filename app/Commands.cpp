@@ -19,6 +19,8 @@ constexpr std::pair<int, const char*> s_strings[] = {
     {ID_TOOLS_SEARCH, "Search for entries\nSearch"},
     {ID_ENTRY_START_BAL, "Set or change the starting balance of this checkbook\nStarting Balance"},
     {ID_TOOLS_VIEW_ARCHIVE, "Display archived files\nView Archive"},
+    {ID_FILE_IMPORT, "Add the transactions of a bank file (OFX, QFX, QIF or CSV)\nImport"},
+    {ID_FILE_EXPORT, "Write the register as a CSV or QIF file\nExport"},
     {ID_FILE_NEW, "Create a new document\nNew"},
     {ID_FILE_OPEN, "Open an existing document\nOpen"},
     {ID_FILE_SAVE, "Save the active document\nSave"},

@@ -47,7 +47,7 @@ std::string MakeStatement() {
 }
 
 void BM_ReadAndMatchOfx(benchmark::State& state) {
-    CBenchApp bench;
+    CBenchDoc bench;
     FillMatchingRegister(bench.Doc());
     const std::string statement = MakeStatement();
     for (auto _ : state) {

@@ -8,4 +8,5 @@ set(TW_GUI_TEST_SOURCES
   gui/MainFrameTests.cpp
   gui/ViewTests.cpp
   gui/EntryCommandTests.cpp
+  gui/ImportWindowTests.cpp
 )

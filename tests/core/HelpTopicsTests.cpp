@@ -159,6 +159,8 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
+        {"::/DlgImport.txt", IdRange(3000, 3003)},
+        {"::/DlgCsvMapping.txt", IdRange(3100, 3110)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);
