@@ -33,7 +33,10 @@ std::int8_t TypeOf(const CImportTxn& t, std::uint16_t nCheckNum) {
 }
 
 // Fills the row from the transaction; false (with the reason set) when it is skipped.
-bool MakeRow(const CImportTxn& t, CImportRow& row, int& nReplaced, int& nCut) {
+// mktime is slow, and a statement has many transactions a day.
+using CDateCache = std::map<long, std::time_t>;
+
+bool MakeRow(const CImportTxn& t, CImportRow& row, int& nReplaced, int& nCut, CDateCache& dates) {
     row.m_nLine = t.m_nLine;
     row.m_bCleared = t.m_bCleared;
     row.m_nCheckNum = CheckNumberOf(t.m_strCheckNum);
@@ -53,7 +56,11 @@ bool MakeRow(const CImportTxn& t, CImportRow& row, int& nReplaced, int& nCut) {
             Format("date %02d/%02d/%04d out of range", t.m_nMonth, t.m_nDay, t.m_nYear);
         return false;
     }
-    row.m_date = MakeLocalDate(t.m_nYear, t.m_nMonth, t.m_nDay);
+    row.m_nCivilDay = DaysFromCivil(t.m_nYear, t.m_nMonth, t.m_nDay);
+    const auto [it, bNew] = dates.try_emplace(row.m_nCivilDay, 0);
+    if (bNew)
+        it->second = MakeLocalDate(t.m_nYear, t.m_nMonth, t.m_nDay);
+    row.m_date = it->second;
     if (row.m_date < 0 || row.m_date > static_cast<std::time_t>(0xFFFFFFFFLL)) {
         row.m_strReason = "date out of range";
         return false;
@@ -114,7 +121,7 @@ void MarkDuplicates(const CTallywiseDoc& doc, std::vector<CImportRow>& rows) {
         const auto it = buckets.find({ToCents(row.SignedAmount()), row.m_bDebit});
         if (it == buckets.end())
             continue;
-        const long nDay = DayOf(row.m_date);
+        const long nDay = row.m_nCivilDay;
         const std::vector<CRegisterItem>& items = it->second;
         auto p = std::lower_bound(items.begin(), items.end(), nDay - 3,
                                   [](const CRegisterItem& a, long d) { return a.m_nDay < d; });
@@ -216,10 +223,11 @@ CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read) {
     plan.m_notes = read.m_notes;
     plan.m_dateOrder = read.m_dateOrder;
     int nReplaced = 0, nCut = 0;
+    CDateCache dates;
     plan.m_rows.reserve(read.m_txns.size());
     for (const CImportTxn& t : read.m_txns) {
         CImportRow row;
-        if (!MakeRow(t, row, nReplaced, nCut))
+        if (!MakeRow(t, row, nReplaced, nCut, dates))
             row.m_nStatus = EImportStatus::Skipped;
         plan.m_rows.push_back(std::move(row));
     }

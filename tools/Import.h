@@ -30,6 +30,7 @@ struct CImportRow {
     std::string m_strReason; // of a duplicate or a skipped one
     int m_nLine = 0;
     std::time_t m_date = 0;
+    long m_nCivilDay = 0; // the date as a day number, for differences in days
     std::uint16_t m_nCheckNum = 0;
     std::string m_strDesc; // UTF-8, as it would be stored
     std::int8_t m_nType = 4;
