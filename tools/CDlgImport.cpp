@@ -2,6 +2,7 @@
 #include "../framework/CDataExchange.h"
 #include "CImportModel.h"
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -35,6 +36,7 @@ CDlgImport::CDlgImport(QWidget* pParent) : CDlgBase(pParent, QStringLiteral("Imp
     m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 6);
     m_pTable->horizontalHeader()->setStretchLastSection(true);
     m_pTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pTable->viewport()->installEventFilter(this);
     m_pSummary = new QLabel(this);
     m_pSummary->setObjectName(QStringLiteral("summary"));
     m_pNotes = new QLabel(this);
@@ -119,15 +121,17 @@ bool CDlgImport::OnOK() {
     return true;
 }
 
-void CDlgImport::resizeEvent(QResizeEvent* pEvent) {
-    CDlgBase::resizeEvent(pEvent);
-    SizeColumns();
+// The columns follow the list's width whenever it changes.
+bool CDlgImport::eventFilter(QObject* pObject, QEvent* pEvent) {
+    if (pObject == m_pTable->viewport() && pEvent->type() == QEvent::Resize)
+        SizeColumns();
+    return CDlgBase::eventFilter(pObject, pEvent);
 }
 
 // Fixed fractions of the list's width.
 void CDlgImport::SizeColumns() {
-    static const double FRACTIONS[CImportModel::COL_COUNT - 1] = {0.05, 0.12, 0.07,
-                                                                  0.38, 0.10, 0.10};
+    static const double FRACTIONS[CImportModel::COL_COUNT - 1] = {0.04, 0.11, 0.06,
+                                                                  0.31, 0.09, 0.09};
     const int nWidth = m_pTable->viewport()->width();
     for (int i = 0; i < CImportModel::COL_COUNT - 1; ++i)
         m_pTable->setColumnWidth(i, int(nWidth * FRACTIONS[i]));

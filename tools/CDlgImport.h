@@ -33,7 +33,7 @@ public:
 protected:
     void OnInitDialog() override;
     bool OnOK() override;
-    void resizeEvent(QResizeEvent* pEvent) override;
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
 private:
     void OnDateOrderChanged(int nIndex);

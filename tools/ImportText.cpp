@@ -227,7 +227,28 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::optional<double> ParseAmount(std::string_view text, bool bCommaDecimal) {
+// "2 100,00": a space (or a no-break space) that groups thousands goes.
+static std::string DropGroupingSpaces(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t nSpace = text[i] == ' '                        ? 1
+                             : text.substr(i, 2) == "\xC2\xA0"     ? 2
+                             : text.substr(i, 3) == "\xE2\x80\xAF" ? 3
+                                                                   : 0;
+        if (nSpace && !out.empty() && IsDigit(out.back()) && i + nSpace + 3 <= text.size() &&
+            IsDigit(text[i + nSpace]) && IsDigit(text[i + nSpace + 1]) &&
+            IsDigit(text[i + nSpace + 2])) {
+            i += nSpace - 1;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal) {
+    const std::string grouped = DropGroupingSpaces(original);
+    const std::string_view text = grouped;
     std::size_t nFirst = 0;
     while (nFirst < text.size() && !IsDigit(text[nFirst]))
         ++nFirst;

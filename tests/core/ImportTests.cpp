@@ -360,6 +360,8 @@ TEST(ImportTest, AmountsAsBanksWriteThem) {
          false, 4.75},
         {"1,234,567.89", false, 1234567.89},
         {".50", false, 0.50},
+        {"2 100,00", false, 2100.00},
+        {"1\xC2\xA0" "234,56 \xE2\x82\xAC", false, 1234.56},
         {"", false, std::nullopt},
         {"abc", false, std::nullopt},
         {"12 34", false, std::nullopt},
