@@ -20,33 +20,6 @@
 
 namespace {
 
-// Commands whose features are not built yet stay visible and disabled until a handler is
-// set for them.
-constexpr int s_needsStartBal[] = {ID_TOOLS_AUTO, ID_TOOLS_UNDO_DELETE, ID_TOOLS_BALANCE,
-                                   ID_TOOLS_SEARCH, ID_TOOLS_STATISTICS};
-
-// Toolbar buttons in order; 0 is a separator.
-constexpr std::pair<int, const char*> s_toolbar[] = {
-    {ID_FILE_NEW, "tb_new"},
-    {ID_FILE_OPEN, "tb_open"},
-    {ID_FILE_SAVE, "tb_save"},
-    {0, nullptr},
-    {ID_FILE_PRINT, "tb_print"},
-    {0, nullptr},
-    {ID_ENTRY_ADD, "tb_addentry"},
-    {ID_ENTRY_EDIT, "tb_editentry"},
-    {ID_ENTRY_DELETE, "tb_deleteentry"},
-    {0, nullptr},
-    {ID_TOOLS_AUTO, "tb_autoentries"},
-    {ID_TOOLS_UNDO_DELETE, "tb_undodelete"},
-    {ID_TOOLS_BALANCE, "tb_balance"},
-    {0, nullptr},
-    {ID_TOOLS_VIEW_ARCHIVE, "tb_viewarchive"},
-    {0, nullptr},
-    {ID_TOOLS_SEARCH, "tb_search"},
-    {ID_TOOLS_STATISTICS, "tb_statistics"},
-};
-
 constexpr int s_nRecentNameLength = 30;
 
 // "/home/ann/.../May.twd": the root and as many trailing folders as fit.
@@ -194,89 +167,49 @@ void CMainFrame::dropEvent(QDropEvent* pEvent) {
     }
 }
 
-QAction* CMainFrame::AddCommand(QMenu* pMenu, int nId, const char* pszText) {
-    auto* pAction = new QAction(QString::fromUtf8(pszText), this);
-    pAction->setObjectName(QString::number(nId));
-    pAction->setStatusTip(QString::fromStdString(CommandPrompt(nId)));
-    pAction->setToolTip(QString::fromStdString(CommandTooltip(nId)));
+QAction* CMainFrame::AddCommand(QMenu* pMenu, const CCommandInfo& info) {
+    auto* pAction = new QAction(QString::fromUtf8(info.m_pszMenuText), this);
+    pAction->setObjectName(QString::number(info.m_nId));
+    pAction->setStatusTip(QString::fromStdString(CommandPrompt(info.m_nId)));
+    pAction->setToolTip(QString::fromStdString(CommandTooltip(info.m_nId)));
     pAction->setIconVisibleInMenu(false);
     pMenu->addAction(pAction);
-    m_commands[nId].m_pAction = pAction;
+    m_commands[info.m_nId].m_pAction = pAction;
     return pAction;
 }
 
 void CMainFrame::CreateMenus() {
-    CreateFileMenu();
-    CreateEntryMenu();
-    CreateToolsMenu();
-    CreateViewMenu();
-    CreateHelpMenu();
-    for (QAction* pMenuAction : menuBar()->actions())
-        connect(pMenuAction->menu(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
-}
-
-void CMainFrame::CreateFileMenu() {
-    m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    QMenu* pMenu = m_pFileMenu;
-    AddCommand(pMenu, ID_FILE_NEW, "&New\tCtrl+N");
-    AddCommand(pMenu, ID_FILE_OPEN, "&Open...\tCtrl+O");
-    AddCommand(pMenu, ID_FILE_SAVE, "&Save\tCtrl+S");
-    AddCommand(pMenu, ID_FILE_SAVE_AS, "Save &As...");
-    AddCommand(pMenu, ID_FILE_IMPORT, "&Import...");
-    AddCommand(pMenu, ID_FILE_EXPORT, "&Export...");
-    pMenu->addSeparator();
-    AddCommand(pMenu, ID_FILE_SET_PASSWORD, "Set Pass&word");
-    AddCommand(pMenu, ID_FILE_BANK_INFO, "&Bank Info");
-    AddCommand(pMenu, ID_FILE_ARCHIVE, "&Archive");
-    pMenu->addSeparator();
-    AddCommand(pMenu, ID_FILE_PAGE_SETUP, "Pa&ge Setup");
-    AddCommand(pMenu, ID_FILE_PRINT_SETUP, "P&rint Setup...");
-    AddCommand(pMenu, ID_FILE_PRINT, "&Print...\tCtrl+P");
-    AddCommand(pMenu, ID_FILE_PRINT_PREVIEW, "Print Pre&view");
-    pMenu->addSeparator();
+    const std::pair<EMenu, const char*> menus[] = {{EMenu::File, "&File"},
+                                                   {EMenu::Entry, "&Entry"},
+                                                   {EMenu::Tools, "&Tools"},
+                                                   {EMenu::View, "&View"},
+                                                   {EMenu::Help, "&Help"}};
+    for (const auto& [nMenu, pszTitle] : menus) {
+        QMenu* pMenu = menuBar()->addMenu(QString::fromUtf8(pszTitle));
+        if (nMenu == EMenu::File)
+            m_pFileMenu = pMenu;
+        QAction* pPrevious = nullptr;
+        for (const CCommandInfo& info : CommandTable()) {
+            if (info.m_nMenu != nMenu)
+                continue;
+            if (info.m_nId == 0) {
+                QAction* pSeparator = pMenu->addSeparator();
+                // The separator below the recent files goes with them.
+                if (pPrevious &&
+                    pPrevious == Action(ID_FILE_MRU_FIRST + CRecentFileList::MAX_FILES - 1))
+                    m_pRecentSeparator = pSeparator;
+                continue;
+            }
+            pPrevious = AddCommand(pMenu, info);
+        }
+        connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    }
     for (int i = 0; i < CRecentFileList::MAX_FILES; ++i) {
-        QAction* pRecent = AddCommand(pMenu, ID_FILE_MRU_FIRST + i, "Recent File");
-        m_recentActions.push_back(pRecent);
+        m_recentActions.push_back(Action(ID_FILE_MRU_FIRST + i));
         SetCommandHandler(ID_FILE_MRU_FIRST + i, [this, i] { OnOpenRecentFile(i); });
     }
-    m_pRecentSeparator = pMenu->addSeparator();
-    AddCommand(pMenu, ID_APP_EXIT, "E&xit");
-}
-
-void CMainFrame::CreateEntryMenu() {
-    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&Entry"));
-    AddCommand(pMenu, ID_ENTRY_ADD, "&Add Entry\tIns");
-    AddCommand(pMenu, ID_ENTRY_EDIT, "&Edit Entry\tEnter");
-    AddCommand(pMenu, ID_ENTRY_DELETE, "&Delete Entry\tDel");
-    pMenu->addSeparator();
-    AddCommand(pMenu, ID_ENTRY_START_BAL, "&Starting Balance");
-}
-
-void CMainFrame::CreateToolsMenu() {
-    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&Tools"));
-    AddCommand(pMenu, ID_TOOLS_AUTO, "&Automatic Entries\tCtrl+A");
-    AddCommand(pMenu, ID_TOOLS_UNDO_DELETE, "&Undo Delete\tCtrl+U");
-    AddCommand(pMenu, ID_TOOLS_BALANCE, "&Balance\tCtrl+B");
-    pMenu->addSeparator();
-    AddCommand(pMenu, ID_TOOLS_VIEW_ARCHIVE, "&View Archive\tCtrl+V");
-    pMenu->addSeparator();
-    AddCommand(pMenu, ID_TOOLS_SEARCH, "Sea&rch\tCtrl+R");
-    AddCommand(pMenu, ID_TOOLS_STATISTICS, "S&tatistics\tCtrl+T");
-}
-
-void CMainFrame::CreateViewMenu() {
-    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    AddCommand(pMenu, ID_VIEW_TOOLBAR, "&Toolbar")->setCheckable(true);
-    AddCommand(pMenu, ID_VIEW_STATUS_BAR, "&Status Bar")->setCheckable(true);
-    pMenu->addSeparator();
-    AddCommand(pMenu, ID_VIEW_OPTIONS, "&Options");
-}
-
-void CMainFrame::CreateHelpMenu() {
-    QMenu* pMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(pMenu, ID_HELP_CONTENTS, "&Contents");
-    AddCommand(pMenu, ID_HELP_INDEX, "&Index");
-    AddCommand(pMenu, ID_APP_ABOUT, "&About Tallywise...");
+    Action(ID_VIEW_TOOLBAR)->setCheckable(true);
+    Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -284,13 +217,14 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->setObjectName(QStringLiteral("toolBar"));
     m_pToolBar->setIconSize(QSize(16, 16));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (const auto& [nId, pszIcon] : s_toolbar) {
+    for (int nId : ToolbarLayout()) {
         if (nId == 0) {
             m_pToolBar->addSeparator();
             continue;
         }
         QAction* pAction = Action(nId);
-        pAction->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(pszIcon))));
+        pAction->setIcon(QIcon(
+            QStringLiteral(":/icons/%1.png").arg(QLatin1String(FindCommand(nId)->m_pszToolbar))));
         m_pToolBar->addAction(pAction);
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
@@ -321,23 +255,13 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::SetAccelerators() {
-    const std::pair<int, QList<QKeySequence>> accelerators[] = {
-        {ID_TOOLS_AUTO, {QKeySequence(Qt::CTRL | Qt::Key_A)}},
-        {ID_TOOLS_BALANCE, {QKeySequence(Qt::CTRL | Qt::Key_B)}},
-        {ID_FILE_NEW, {QKeySequence(Qt::CTRL | Qt::Key_N)}},
-        {ID_FILE_OPEN, {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {ID_FILE_PRINT, {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {ID_TOOLS_SEARCH, {QKeySequence(Qt::CTRL | Qt::Key_R)}},
-        {ID_FILE_SAVE, {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {ID_TOOLS_STATISTICS, {QKeySequence(Qt::CTRL | Qt::Key_T)}},
-        {ID_TOOLS_UNDO_DELETE, {QKeySequence(Qt::CTRL | Qt::Key_U)}},
-        {ID_TOOLS_VIEW_ARCHIVE, {QKeySequence(Qt::CTRL | Qt::Key_V)}},
-        {ID_ENTRY_DELETE, {QKeySequence(Qt::Key_Delete)}},
-        {ID_ENTRY_ADD, {QKeySequence(Qt::Key_Insert)}},
-        {ID_ENTRY_EDIT, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}},
-    };
-    for (const auto& [nId, keys] : accelerators) {
-        QAction* pAction = Action(nId);
+    for (const CCommandInfo& info : CommandTable()) {
+        QAction* pAction = Action(info.m_nId);
+        if (!pAction || *info.m_pszKeys == '\0')
+            continue;
+        QList<QKeySequence> keys;
+        for (const QString& strKey : QString::fromUtf8(info.m_pszKeys).split(QLatin1Char(';')))
+            keys.append(QKeySequence::fromString(strKey, QKeySequence::PortableText));
         pAction->setShortcuts(keys);
         // Menu items are not in the window's widget tree while hidden; the window is.
         addAction(pAction);
@@ -364,11 +288,12 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_HELP_INDEX, [this] { OnHelpIndex(); });
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
 
-    auto entrySelected = [this] { return m_pView->OnUpdateEntrySelected(); };
-    SetUpdateHandler(ID_ENTRY_EDIT, entrySelected);
-    SetUpdateHandler(ID_ENTRY_DELETE, entrySelected);
-    for (int nId : s_needsStartBal)
-        SetUpdateHandler(nId, [this] { return m_pView->OnUpdateNeedsStartBal(); });
+    for (const CCommandInfo& info : CommandTable()) {
+        if (info.m_nUpdate == EUpdate::EntrySelected)
+            SetUpdateHandler(info.m_nId, [this] { return m_pView->OnUpdateEntrySelected(); });
+        else if (info.m_nUpdate == EUpdate::StartBalSet)
+            SetUpdateHandler(info.m_nId, [this] { return m_pView->OnUpdateNeedsStartBal(); });
+    }
     for (int i = 0; i < CRecentFileList::MAX_FILES; ++i)
         SetUpdateHandler(ID_FILE_MRU_FIRST + i,
                          [this, i] { return i < int(m_app.m_recentFiles.Files().size()); });

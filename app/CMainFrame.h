@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+struct CCommandInfo;
 class CTallywiseApp;
 class CTallywiseView;
 class QAction;
@@ -57,13 +58,8 @@ private:
         bool m_bHandled = false;
     };
 
-    QAction* AddCommand(QMenu* pMenu, int nId, const char* pszText);
+    QAction* AddCommand(QMenu* pMenu, const CCommandInfo& info);
     void CreateMenus();
-    void CreateFileMenu();
-    void CreateEntryMenu();
-    void CreateToolsMenu();
-    void CreateViewMenu();
-    void CreateHelpMenu();
     void CreateToolBar();
     void CreateStatusBar();
     void SetAccelerators();

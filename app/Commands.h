@@ -1,4 +1,5 @@
 #pragma once
+#include <span>
 #include <string>
 
 // Command ids of the menus, accelerators and toolbar.
@@ -34,7 +35,29 @@ enum ECommandId {
     ID_HELP_INDEX = 57666,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    ID_PREVIEW_CLOSE = 61445,
 };
+
+enum class EMenu { None, File, Entry, Tools, View, Help };
+// When a command is enabled, besides having a handler.
+enum class EUpdate { Always, EntrySelected, StartBalSet };
+
+// One command, declared once: where it appears, how it is reached, when it is enabled.
+// A row with id 0 is a separator of its menu; rows of a menu appear in table order.
+struct CCommandInfo {
+    int m_nId;
+    EMenu m_nMenu;
+    const char* m_pszMenuText; // with '&' and, after a tab, the accelerator's name
+    const char* m_pszString;   // the status-line prompt, a line break, the tooltip
+    const char* m_pszKeys;     // accelerators, ';' between several; empty for none
+    const char* m_pszToolbar;  // the toolbar picture's name; empty when not on the toolbar
+    EUpdate m_nUpdate;
+};
+
+std::span<const CCommandInfo> CommandTable();
+const CCommandInfo* FindCommand(int nId);
+// The toolbar's buttons in order; 0 is a separator.
+std::span<const int> ToolbarLayout();
 
 // The command's string: the status-line prompt, a line break, the tooltip. Empty when the
 // command has none.

@@ -23,9 +23,19 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     std::setlocale(LC_TIME, "C");
+    // "tw_gui_tests CViewTests [QtTest options]" runs one class only.
+    QString strOnly;
+    if (argc > 1 && argv[1][0] == 'C') {
+        strOnly = QString::fromLocal8Bit(argv[1]);
+        argv[1] = argv[0];
+        --argc;
+        ++argv;
+    }
     int nFailed = 0;
     for (const GuiTestFactory& make : GuiTestRegistry()) {
         std::unique_ptr<QObject> pTest(make());
+        if (!strOnly.isEmpty() && strOnly != QLatin1String(pTest->metaObject()->className()))
+            continue;
         nFailed += QTest::qExec(pTest.get(), argc, argv) != 0 ? 1 : 0;
     }
     return nFailed == 0 ? 0 : 1;
