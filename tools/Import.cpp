@@ -48,7 +48,8 @@ bool MakeRow(const CImportTxn& t, CImportRow& row, int& nReplaced, int& nCut, CD
     row.m_dAmount = std::fabs(t.m_dAmount);
     row.m_bDebit = t.m_dAmount < 0;
     if (!t.m_strSkip.empty()) {
-        row.m_strReason = t.m_strSkip;
+        row.m_strReason = t.m_nLine > 0 ? Format("%s (line %d)", t.m_strSkip.c_str(), t.m_nLine)
+                                        : t.m_strSkip;
         return false;
     }
     if (t.m_nYear < 1970 || t.m_nYear > 2105) {

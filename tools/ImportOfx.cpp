@@ -249,8 +249,8 @@ void FinishTxn(COfxTxn& o, std::vector<CImportTxn>& out) {
         t.m_strSkip = "no amount";
     else if (!amount)
         t.m_strSkip = "bad amount \"" + o.m_strAmount + "\"";
-    else
-        t.m_dAmount = *amount;
+    if (amount)
+        t.m_dAmount = *amount; // also shown for a skipped one
     if (!t.m_strSkip.empty())
         t.m_nYear = t.m_nMonth = t.m_nDay = 0;
     out.push_back(std::move(t));
