@@ -7,6 +7,7 @@ set(TW_GUI_SOURCES
   app/CAboutDlg.cpp
   app/CHelpSystem.cpp
   app/Commands.cpp
+  app/CSingleInstance.cpp
   document/CDlgEnterPassword.cpp
   view/CTallywiseView.cpp
   view/CRegisterModel.cpp
@@ -21,4 +22,25 @@ set(TW_GUI_SOURCES
   tools/CDlgImport.cpp
   tools/CDlgCsvMapping.cpp
   tools/ImportCommand.cpp
+  document/CDlgPassword.cpp
+  document/CDlgChangePassword.cpp
+  document/CDlgBankInfo.cpp
+  document/CDocCommands.cpp
+  controls/CRichText.cpp
+  tools/CDlgArchive.cpp
+  tools/CDlgViewArch.cpp
+  tools/ReportList.cpp
+  tools/CDlgAEEntry.cpp
+  tools/CDlgAutomaticEntries.cpp
+  tools/CDlgUndoDelete.cpp
+  tools/CDlgBalance.cpp
+  tools/CDlgSearch.cpp
+  tools/CDlgSearchResults.cpp
+  tools/CDlgStatistics.cpp
+  app/CDlgOptions.cpp
+  printing/CQtPrintSurface.cpp
+  printing/CRegisterPrinter.cpp
+  printing/CPrintPreview.cpp
+  printing/CDlgPageSetup.cpp
+  printing/CCommandLinePrint.cpp
 )

@@ -152,6 +152,13 @@ struct CHelpSystem::CImpl {
     }
 };
 
+QString FindHelpFolder(const QString& strProgramDir) {
+    const QString strBeside = strProgramDir + QStringLiteral("/help");
+    if (QFileInfo(strBeside).isDir())
+        return strBeside;
+    return QDir::cleanPath(strProgramDir + QStringLiteral("/../share/tallywise/help"));
+}
+
 CHelpSystem::CHelpSystem(QString strHelpDir) : m_pImpl(new CImpl) {
     m_pImpl->strDir = std::move(strHelpDir);
 }

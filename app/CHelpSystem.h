@@ -24,6 +24,10 @@ private:
     CImpl* m_pImpl;
 };
 
+// The help pages of a program in strProgramDir: beside it in a build tree, else in the
+// data folder of the installed layout (bin/../share/tallywise/help).
+QString FindHelpFolder(const QString& strProgramDir);
+
 // The program's help system; none in tests unless one is set.
 CHelpSystem* HelpSystem();
 void SetHelpSystem(CHelpSystem* pHelp);

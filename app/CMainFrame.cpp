@@ -1,7 +1,10 @@
 #include "CMainFrame.h"
+#include "../document/CDocCommands.h"
 #include "../framework/CQtServices.h"
 #include "../framework/Format.h"
 #include "../tools/ImportCommand.h"
+#include "../printing/CDlgPageSetup.h"
+#include "../printing/CRegisterPrinter.h"
 #include "../view/CTallywiseView.h"
 #include "CAboutDlg.h"
 #include "CHelpSystem.h"
@@ -280,6 +283,18 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
     SetCommandHandler(ID_ENTRY_DELETE, [this] { m_pView->OnDeleteEntry(); });
     SetCommandHandler(ID_ENTRY_START_BAL, [this] { m_pView->OnStartingBalance(); });
+    SetCommandHandler(ID_FILE_ARCHIVE, [this] { m_pView->OnArchive(); });
+    SetCommandHandler(ID_TOOLS_VIEW_ARCHIVE, [this] { m_pView->OnViewArchive(); });
+    SetCommandHandler(ID_FILE_SET_PASSWORD,
+                      [this] { CDocCommands(m_app.GetDocument(), this).OnSetPassword(); });
+    SetCommandHandler(ID_FILE_BANK_INFO,
+                      [this] { CDocCommands(m_app.GetDocument(), this).OnBankInfo(); });
+    SetCommandHandler(ID_TOOLS_AUTO, [this] { m_pView->OnAutomaticEntries(); });
+    SetCommandHandler(ID_TOOLS_UNDO_DELETE, [this] { m_pView->OnUndoDelete(); });
+    SetCommandHandler(ID_TOOLS_BALANCE, [this] { m_pView->OnBalance(); });
+    SetCommandHandler(ID_TOOLS_SEARCH, [this] { m_pView->OnSearch(); });
+    SetCommandHandler(ID_TOOLS_STATISTICS, [this] { m_pView->OnStatistics(); });
+    SetCommandHandler(ID_VIEW_OPTIONS, [this] { m_pView->OnOptions(); });
     SetCommandHandler(ID_VIEW_TOOLBAR,
                       [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
     SetCommandHandler(ID_VIEW_STATUS_BAR,
@@ -287,6 +302,10 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
     SetCommandHandler(ID_HELP_INDEX, [this] { OnHelpIndex(); });
     SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    SetCommandHandler(ID_FILE_PAGE_SETUP, [this] { OnPageSetup(); });
+    SetCommandHandler(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    SetCommandHandler(ID_FILE_PRINT, [this] { m_pView->OnFilePrint(); });
+    SetCommandHandler(ID_FILE_PRINT_PREVIEW, [this] { m_pView->OnFilePrintPreview(); });
 
     for (const CCommandInfo& info : CommandTable()) {
         if (info.m_nUpdate == EUpdate::EntrySelected)
@@ -374,4 +393,12 @@ void CMainFrame::OnHelpContents() {
 void CMainFrame::OnHelpIndex() {
     if (CHelpSystem* pHelp = HelpSystem())
         pHelp->ShowIndex(this);
+}
+
+void CMainFrame::OnPageSetup() {
+    RunPageSetup(m_app, this);
+}
+
+void CMainFrame::OnFilePrintSetup() {
+    m_pView->Printing().OnFilePrintSetup();
 }

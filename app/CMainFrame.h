@@ -78,6 +78,8 @@ private:
     void OnAppAbout();
     void OnHelpContents();
     void OnHelpIndex();
+    void OnPageSetup();
+    void OnFilePrintSetup();
 
     CTallywiseApp& m_app;
     CTallywiseView* m_pView;

@@ -1,8 +1,10 @@
 #include "../framework/CQtServices.h"
 #include "../framework/IClock.h"
+#include "../printing/CCommandLinePrint.h"
 #include "../view/CTallywiseView.h"
 #include "CHelpSystem.h"
 #include "CMainFrame.h"
+#include "CSingleInstance.h"
 #include "CTallywiseApp.h"
 #include <QApplication>
 #include <QIcon>
@@ -23,13 +25,16 @@ std::vector<std::string> CommandLineArguments() {
     std::vector<std::string> args;
     const QStringList list = QApplication::arguments();
     for (qsizetype i = 1; i < list.size(); ++i)
-        args.push_back(ToLocalPath(list[i]));
+        if (list[i] != QLatin1String(CSingleInstance::NEW_INSTANCE_OPTION))
+            args.push_back(ToLocalPath(list[i]));
     return args;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && IsCommandLinePrint(std::vector<std::string>(argv + 1, argv + argc)))
+        return RunCommandLinePrint(argc, argv);
     // The pictures live in the window library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(resources);
     QApplication qtApp(argc, argv);
@@ -39,6 +44,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tallywise v3.5"));
     QApplication::setOrganizationName(QStringLiteral("Kestrane"));
     QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setDesktopFileName(QStringLiteral("com.kestrane.Tallywise"));
+    CSingleInstance single;
+    if (single.HandOver(QApplication::arguments()))
+        return 0;
 
     CQtUserMessages messages;
     CQtPasswordPrompt password;
@@ -47,13 +56,14 @@ int main(int argc, char** argv) {
     CQtSettingsStore store;
     app.ReadSettings(store);
 
-    CHelpSystem help(QApplication::applicationDirPath() + QStringLiteral("/help"));
+    CHelpSystem help(FindHelpFolder(QApplication::applicationDirPath()));
     SetHelpSystem(&help);
 
     CMainFrame frame(app);
     CQtFileDialogs fileDialogs(&frame);
     app.m_pView = frame.View();
     app.m_pFileDialogs = &fileDialogs;
+    single.Serve(frame);
 
     if (!app.ProcessCommandLine(CommandLineArguments())) {
         SetHelpSystem(nullptr);

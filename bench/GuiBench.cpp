@@ -6,9 +6,14 @@
 #include "../framework/IClock.h"
 #include "../framework/IPasswordPrompt.h"
 #include "../framework/IUserMessages.h"
+#include "../tools/AutoEntries.h"
+#include "../tools/UndoDelete.h"
+#include "../tools/CDlgSearchResults.h"
+#include "../tools/Search.h"
 #include "../view/CTallywiseView.h"
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTableView>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <clocale>
@@ -23,6 +28,12 @@ public:
     void ShowMessage(const std::string&, EMsgIcon) override {}
     bool AskYesNo(const std::string&) override { return false; }
     EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
+};
+
+// Says Yes to every automatic entry offered.
+class CYesMessages : public CSilentMessages {
+public:
+    bool AskYesNo(const std::string&) override { return true; }
 };
 
 class CNoPassword : public IPasswordPrompt {
@@ -156,6 +167,126 @@ void EntryCommand(benchmark::State& state) {
     app.m_pView = nullptr;
 }
 
+// nAutos monthly definitions, each due once today or not before next month.
+void AddDefinitions(CTallywiseDoc& doc, int nAutos, bool bDue) {
+    while (doc.m_pAutos)
+        RemoveAutoEntry(doc.m_pAutos, doc.m_nAutos, 0);
+    for (int i = 0; i < nAutos; ++i) {
+        auto a = std::make_unique<CAutoEntry>();
+        a->m_strDesc = "Automatic " + std::to_string(i);
+        a->m_nType = TYPE_OTHER;
+        a->m_dAmount = 10.0 + i;
+        a->m_nDay = std::int8_t(1 + i % 28);
+        a->m_nextDate = bDue ? MakeLocalDate(2004, 2, 1 + i % 10) : MakeLocalDate(2004, 3, 1);
+        AppendAutoEntry(doc.m_pAutos, doc.m_nAutos, std::move(a));
+    }
+}
+
+// Open-to-shown with range(1) definitions none of which is due.
+void OpenWithAutosNoneDue(benchmark::State& state) {
+    CSilentMessages messages;
+    CNoPassword password;
+    CFixedClock clock;
+    CTallywiseApp app(messages, password, clock);
+    auto pFrame = std::make_unique<CMainFrame>(app);
+    app.m_pView = pFrame->View();
+    FillRegister(app.GetDocument(), int(state.range(0)));
+    AddDefinitions(app.GetDocument(), int(state.range(1)), false);
+    CPaintWatch watch;
+    pFrame->View()->viewport()->installEventFilter(&watch);
+    for (auto _ : state) {
+        state.PauseTiming();
+        pFrame->hide();
+        QApplication::processEvents();
+        watch.m_bPainted = false;
+        state.ResumeTiming();
+        pFrame->View()->OnInitialUpdate();
+        pFrame->show();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    app.m_pView = nullptr;
+}
+
+// 100 due occurrences answered Yes and restoring one deleted entry, each until the rows
+// are painted, with the register list following the document.
+enum EToolStep { STEP_POST_100, STEP_RESTORE };
+
+void ToolCommand(benchmark::State& state) {
+    CYesMessages messages;
+    CNoPassword password;
+    CFixedClock clock;
+    CTallywiseApp app(messages, password, clock);
+    auto pFrame = std::make_unique<CMainFrame>(app);
+    app.m_pView = pFrame->View();
+    CTallywiseDoc& doc = app.GetDocument();
+    const int nEntries = int(state.range(0));
+    FillRegister(doc, nEntries);
+    CTallywiseView* pView = pFrame->View();
+    pView->OnInitialUpdate();
+    pFrame->show();
+    CPaintWatch watch;
+    pView->viewport()->installEventFilter(&watch);
+    auto paint = [&] {
+        watch.m_bPainted = false;
+        pView->viewport()->update();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+    };
+    const auto nStep = EToolStep(state.range(1));
+    for (auto _ : state) {
+        state.PauseTiming();
+        AddDefinitions(doc, nStep == STEP_POST_100 ? 100 : 0, true);
+        if (nStep == STEP_RESTORE && doc.m_nDeleted == 0)
+            doc.RemoveEntry(std::uint16_t(nEntries / 2), true, true);
+        paint();
+        state.ResumeTiming();
+        if (nStep == STEP_POST_100)
+            PostDueAutoEntries(doc, clock.Now());
+        else
+            RestoreDeletedEntry(doc, 0);
+        paint();
+        state.PauseTiming();
+        // Back to the register the next round starts from.
+        while (doc.m_nEntries > nEntries)
+            doc.RemoveEntry(std::uint16_t(nEntries / 2), false, true);
+        paint();
+        state.ResumeTiming();
+    }
+    app.m_pView = nullptr;
+// Opening the search results window: the list filled from the copies, the totals, the show
+// and the first paint of the rows.
+void SearchResultsOpen(benchmark::State& state) {
+    CUserTypeTable types;
+    std::vector<CEntry> copies(std::size_t(state.range(0)));
+    const std::time_t first = MakeLocalDate(2000, 1, 1);
+    for (int i = 0; i < state.range(0); ++i) {
+        CEntry& e = copies[std::size_t(i)];
+        e.m_nType = std::int8_t(i % 5);
+        e.m_nCheckNum = std::uint16_t(100 + i);
+        e.m_date = ToLocalMidnight(first + std::time_t(i / 8) * 86400);
+        e.m_strDesc = "Grocery store purchase " + std::to_string(i);
+        e.m_dAmount = 10.0 + (i % 97);
+        e.m_bDebit = i % 3 == 0 ? 0 : 1;
+    }
+    const CSearchResults results(std::move(copies));
+    std::unique_ptr<CDlgSearchResults> pDlg;
+    for (auto _ : state) {
+        pDlg = std::make_unique<CDlgSearchResults>(types);
+        pDlg->m_pResults = results.m_pResults;
+        pDlg->m_nResults = results.m_nResults;
+        CPaintWatch watch;
+        pDlg->findChild<QTableView*>()->viewport()->installEventFilter(&watch);
+        pDlg->show();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        pDlg.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 // The offscreen platform warns about every window feature it lacks.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
     if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
@@ -164,10 +295,20 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& str
 
 } // namespace
 
+BENCHMARK(SearchResultsOpen)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenToShown)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
 // Second argument: 0 add, 1 edit, 2 delete.
 BENCHMARK(EntryCommand)
     ->ArgsProduct({{5000, 65534}, {STEP_ADD, STEP_EDIT, STEP_DELETE}})
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(OpenWithAutosNoneDue)->Args({5000, 0})->Args({5000, 100})->Unit(benchmark::kMillisecond);
+// Second argument: 0 posting 100 due occurrences, 1 restoring a deleted entry.
+BENCHMARK(ToolCommand)
+    ->Args({5000, STEP_POST_100})
+    ->Args({65435, STEP_POST_100}) // room for the 100
+    ->Args({5000, STEP_RESTORE})
+    ->Args({65534, STEP_RESTORE})
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

@@ -2,6 +2,9 @@
 if(TARGET tallywise_gui)
   add_executable(tw_gui_bench ${CMAKE_CURRENT_LIST_DIR}/GuiBench.cpp)
   target_link_libraries(tw_gui_bench PRIVATE tallywise_gui benchmark::benchmark)
+  target_sources(tw_gui_bench PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ArchiveGuiBench.cpp
+                                      ${CMAKE_CURRENT_LIST_DIR}/BenchRegister.cpp)
+  target_include_directories(tw_gui_bench PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   set_target_properties(tw_gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
 
@@ -11,4 +14,13 @@ if(TARGET tallywise_gui)
                  ${CMAKE_CURRENT_LIST_DIR}/ImportBenchData.cpp)
   target_link_libraries(tw_import_gui_bench PRIVATE tallywise_gui benchmark::benchmark)
   set_target_properties(tw_import_gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
+
+# Printing: a register to PDF, and the preview's first page.
+if(TARGET tallywise_gui)
+  add_executable(tw_print_bench ${CMAKE_CURRENT_LIST_DIR}/PrintBench.cpp
+                 ${CMAKE_CURRENT_LIST_DIR}/BenchRegister.cpp)
+  target_link_libraries(tw_print_bench PRIVATE tallywise_gui benchmark::benchmark)
+  target_include_directories(tw_print_bench PRIVATE ${CMAKE_SOURCE_DIR})
+  set_target_properties(tw_print_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()

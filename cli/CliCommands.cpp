@@ -5,6 +5,7 @@
 #include "../framework/IPasswordPrompt.h"
 #include "../framework/IUserMessages.h"
 #include "CliImport.h"
+#include "CliTools.h"
 #include <cctype>
 #include <optional>
 
@@ -17,7 +18,26 @@ const char* const CLI_USAGE =
     "         [--map date=N,desc=N,amount=N|debit=N,credit=N[,num=N][,cleared=N]] [--dry-run]\n"
     "                         add the new transactions of a bank file IN to the register\n"
     "  export FILE OUT        write the register as OUT.csv or OUT.qif\n"
-    "  --help                 print this text\n";
+    "  balance FILE STATEMENT reconcile with a bank statement's ending balance\n"
+    "                         (-9999999.99 to 9999999.99; a negative one as -12.34):\n"
+    "                         the six figures of the Balance dialog and its message\n"
+    "  search FILE CRITERIA   list the entries that pass every criterion given:\n"
+    "    --check N | --check FIRST-LAST           check numbers 0 to 999999\n"
+    "    --amount X | --amount FIRST:LAST         amounts -99999.99 to 99999.99\n"
+    "    --debits, --credits                      with --amount only: the sides to find\n"
+    "                                             (neither means both)\n"
+    "    --desc TEXT                              the whole description, same case\n"
+    "    --date MM/DD/YYYY | --date FIRST:LAST    entry dates, both ends included\n"
+    "    --type LIST                              comma-separated C, A, R, T, O, U1-U4\n"
+    "                                             (also types not switched on; '' finds\n"
+    "                                             nothing)\n"
+    "                         a value may also follow '=' (--amount=-5.00); prints one\n"
+    "                         line per match (Num., Date, Desc., Type, Debit, Credit,\n"
+    "                         tab-separated), the count and the debit and credit totals\n"
+    "  stats FILE             first and last date and check number, then entries,\n"
+    "                         debits and credits per shown entry type and in total\n"
+    "  --help                 print this text\n"
+    "A file that cannot be opened gives status 1, wrong usage status 2.\n";
 
 namespace {
 // No one to ask: version 2.0 files are imported, messages are kept for the error line.
@@ -44,8 +64,26 @@ struct CCliArgs {
     std::string m_strCommand;
     std::vector<std::string> m_files;
     std::optional<std::string> m_password;
+    std::vector<CCliOption> m_options; // the search criteria
     bool m_bHelp = false;
 };
+
+// "--name=value", "--name value" or a flag.
+std::size_t TakeSearchOption(const std::vector<std::string>& args, std::size_t i,
+                             std::vector<CCliOption>& options) {
+    const std::string& a = args[i];
+    const std::size_t nEq = a.find('=');
+    if (nEq != std::string::npos) {
+        options.push_back({a.substr(0, nEq), a.substr(nEq + 1)});
+        return i;
+    }
+    if (SearchOptionTakesValue(a) && i + 1 < args.size()) {
+        options.push_back({a, args[i + 1]});
+        return i + 1;
+    }
+    options.push_back({a, std::nullopt});
+    return i;
+}
 
 std::optional<CCliArgs> ParseArgs(const std::vector<std::string>& args) {
     CCliArgs parsed;
@@ -57,6 +95,8 @@ std::optional<CCliArgs> ParseArgs(const std::vector<std::string>& args) {
             if (i + 1 >= args.size() || parsed.m_password)
                 return std::nullopt;
             parsed.m_password = args[++i];
+        } else if (IsSearchOption(a.substr(0, a.find('=')))) {
+            i = TakeSearchOption(args, i, parsed.m_options);
         } else if (a.rfind("--", 0) == 0) {
             return std::nullopt;
         } else if (parsed.m_strCommand.empty()) {
@@ -96,6 +136,27 @@ void PrintInfo(const CTallywiseDoc& doc, std::ostream& out) {
 }
 } // namespace
 
+namespace {
+std::size_t FileCount(const std::string& strCommand) {
+    if (strCommand == "info" || strCommand == "text" || strCommand == "search" ||
+        strCommand == "stats")
+        return 1;
+    if (strCommand == "convert" || strCommand == "balance")
+        return 2;
+    return 0;
+}
+
+// Checks what the tool commands were given before any file is read.
+bool ParseToolArgs(const CCliArgs& parsed, std::optional<double>& statement,
+                   std::optional<CSearchCriteria>& criteria, std::string& strError) {
+    if (parsed.m_strCommand == "balance")
+        statement = ParseStatement(parsed.m_files[1], strError);
+    else if (parsed.m_strCommand == "search")
+        criteria = ParseSearchCriteria(parsed.m_options, strError);
+    return strError.empty();
+}
+} // namespace
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (!args.empty() && (args[0] == "import" || args[0] == "export")) {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -107,12 +168,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << CLI_USAGE;
         return 0;
     }
-    const std::size_t nFiles = parsed && parsed->m_strCommand == "convert" ? 2 : 1;
-    if (!parsed ||
-        (parsed->m_strCommand != "info" && parsed->m_strCommand != "text" &&
-         parsed->m_strCommand != "convert") ||
-        parsed->m_files.size() != nFiles) {
+    if (!parsed || FileCount(parsed->m_strCommand) == 0 ||
+        parsed->m_files.size() != FileCount(parsed->m_strCommand) ||
+        (!parsed->m_options.empty() && parsed->m_strCommand != "search")) {
         err << CLI_USAGE;
+        return 2;
+    }
+    std::optional<double> statement;
+    std::optional<CSearchCriteria> criteria;
+    std::string strUsage;
+    if (!ParseToolArgs(*parsed, statement, criteria, strUsage)) {
+        err << "tallywise-cli: " << strUsage << "\n";
         return 2;
     }
     CCliMessages messages;
@@ -126,10 +192,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "tallywise-cli: " << strIn << ": " << OpenFailure(result, password) << "\n";
         return 1;
     }
-    if (parsed->m_strCommand == "info") {
+    const std::string& strCommand = parsed->m_strCommand;
+    if (strCommand == "info") {
         PrintInfo(doc, out);
-    } else if (parsed->m_strCommand == "text") {
+    } else if (strCommand == "text") {
         out << doc.BuildTextRegister(doc.m_nEntries, 0, 0, false);
+    } else if (strCommand == "balance") {
+        PrintBalance(doc, *statement, out);
+    } else if (strCommand == "search") {
+        PrintSearch(doc, *criteria, out);
+    } else if (strCommand == "stats") {
+        PrintStatistics(doc, out);
     } else {
         std::string strError;
         if (!doc.SaveDocumentFile(parsed->m_files[1], &strError)) {

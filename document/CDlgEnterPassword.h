@@ -1,21 +1,25 @@
 #pragma once
-#include <QDialog>
+#include "../framework/CDlgBase.h"
 #include <string>
 
 class QLabel;
 class QLineEdit;
 
-// Dialog 136: asks for the password while a protected register is read.
-class CDlgEnterPassword : public QDialog {
+// "Enter Password": asks for the password while a protected register is read.
+// m_strFileName in (the file name without folder); m_strPassword out on OK.
+//
+// Object names: "prompt", "password", "ok", "cancel".
+class CDlgEnterPassword : public CDlgBase {
     Q_OBJECT
 public:
     explicit CDlgEnterPassword(QWidget* pParent = nullptr);
 
-    std::string m_strFileName; // in: the file name without folder
-    std::string m_strPassword; // out, on OK
+    std::string m_strFileName;
+    std::string m_strPassword;
 
-    int exec() override;
-    void accept() override;
+protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
 
 private:
     QLabel* m_pPrompt;

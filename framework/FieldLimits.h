@@ -16,3 +16,5 @@ constexpr int MIN_ROWS_PER_PAGE = 10;
 constexpr int MAX_ROWS_PER_PAGE = 100;
 constexpr int MIN_FONT_POINTS = 8;
 constexpr int MAX_FONT_POINTS = 18;
+// Check numbers a search may ask for; entries carry 16-bit numbers.
+constexpr long long MAX_SEARCH_CHECK_NUM = 999999;

@@ -12,10 +12,33 @@ TW_BUILD_PACKAGES=(
   libgl1-mesa-dev
   qt6-qpa-plugins
   fonts-dejavu-core
+  fonts-liberation
   googletest
   libgtest-dev
   libbenchmark-dev
   tzdata
+)
+
+# Checking the desktop integration and the Debian package: the validators of the desktop
+# entry and the AppStream data, the MIME database and a reader of it, the package's
+# shared-library dependencies and lintian.
+TW_DESKTOP_PACKAGES=(
+  desktop-file-utils
+  appstream
+  shared-mime-info
+  libfile-mimeinfo-perl
+  file
+  dpkg-dev
+  lintian
+)
+
+# Remaking the README's picture (scripts/screenshot.sh): a virtual X server, a way to find
+# the window, a screen grabber and the sample register's writer.
+TW_SCREENSHOT_PACKAGES=(
+  xvfb
+  xdotool
+  imagemagick
+  python3
 )
 
 # The fuzz build: clang and its libFuzzer runtime.

@@ -1,5 +1,5 @@
 set(TW_CORE_TEST_SOURCES
-  core/Fakes.cpp
+  core/FakeFailure.cpp
   core/FrameworkTests.cpp
   core/DocumentTests.cpp
   core/FileFormatTests.cpp
@@ -10,4 +10,14 @@ set(TW_CORE_TEST_SOURCES
   core/HelpTopicsTests.cpp
   core/ImportTests.cpp
   core/ImportCliTests.cpp
+  core/ArchiveTests.cpp
+  core/ProtectionTests.cpp
+  core/AutoEntriesTests.cpp
+  core/UndoDeleteTests.cpp
+  core/BalanceTests.cpp
+  core/SearchTests.cpp
+  core/StatisticsTests.cpp
+  core/CliToolsTests.cpp
+  core/OptionsTests.cpp
+  core/PrintLayoutTests.cpp
 )

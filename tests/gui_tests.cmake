@@ -9,4 +9,16 @@ set(TW_GUI_TEST_SOURCES
   gui/ViewTests.cpp
   gui/EntryCommandTests.cpp
   gui/ImportWindowTests.cpp
+  gui/PasswordDialogTests.cpp
+  gui/ArchiveDialogTests.cpp
+  gui/AutoEntriesTests.cpp
+  gui/UndoDeleteTests.cpp
+  gui/BalanceCommandTests.cpp
+  gui/SearchCommandTests.cpp
+  gui/StatisticsCommandTests.cpp
+  gui/OptionsTests.cpp
+  gui/PageSetupTests.cpp
+  gui/PrintTests.cpp
+  gui/SingleInstanceTests.cpp
+  gui/InstallLayoutTests.cpp
 )

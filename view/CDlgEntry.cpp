@@ -221,8 +221,7 @@ void CDlgEntry::FillTypeList() {
     m_pType->clear();
     for (const std::string& strName : TypeListNames(types))
         m_pType->addItem(QString::fromStdString(strName));
-    const int nIndex = m_nTypeIndex >= 0 && m_nTypeIndex < m_pType->count() ? m_nTypeIndex : 1;
-    m_pType->setCurrentIndex(nIndex);
+    m_pType->setCurrentIndex(TypeListStartIndex(m_nTypeIndex, m_pType->count()));
     OnTypeChanged(m_pType->currentIndex());
 }
 

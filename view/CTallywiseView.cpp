@@ -1,8 +1,25 @@
 #include "CTallywiseView.h"
+#include "../app/CDlgOptions.h"
 #include "../app/CTallywiseApp.h"
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
+#include "../framework/IClock.h"
 #include "../framework/IUserMessages.h"
+#include "../tools/Archive.h"
+#include "../tools/CDlgArchive.h"
+#include "../tools/CDlgViewArch.h"
+#include "../tools/AutoEntries.h"
+#include "../tools/CDlgAutomaticEntries.h"
+#include "../tools/CDlgUndoDelete.h"
+#include "../tools/UndoDelete.h"
+#include "../tools/Balance.h"
+#include "../tools/CDlgBalance.h"
+#include "../tools/CDlgSearch.h"
+#include "../tools/CDlgSearchResults.h"
+#include "../tools/CDlgStatistics.h"
+#include "../tools/Search.h"
+#include "../tools/Statistics.h"
+#include "../printing/CRegisterPrinter.h"
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
@@ -50,7 +67,12 @@ int ColorToRef(const QColor& color) {
 }
 
 QFont MakeListFont(const std::string& strFace, int nTenths) {
-    QFont font(QString::fromStdString(strFace));
+    // A face this desktop lacks ("MS Sans Serif" on Linux) is drawn with a narrow sans-serif
+    // face, so that the default columns at the default window size still hold "(-99999.99)";
+    // the desktop's sans-serif, the last resort, is too wide for that.
+    const QString strFamily = QString::fromStdString(strFace);
+    QFont font(strFamily);
+    font.setFamilies({strFamily, QStringLiteral("Liberation Sans Narrow")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(nTenths > 0 ? nTenths / 10.0 : 8.0);
     return font;
@@ -104,6 +126,20 @@ CTallywiseView::~CTallywiseView() {
 
 CTallywiseDoc& CTallywiseView::GetDocument() const {
     return m_app.GetDocument();
+}
+
+CRegisterPrinter& CTallywiseView::Printing() {
+    if (!m_pPrinting)
+        m_pPrinting = std::make_unique<CRegisterPrinter>(m_app, this);
+    return *m_pPrinting;
+}
+
+void CTallywiseView::OnFilePrint() {
+    Printing().OnFilePrint();
+}
+
+void CTallywiseView::OnFilePrintPreview() {
+    Printing().OnFilePrintPreview();
 }
 
 void CTallywiseView::OnInitialUpdate() {
@@ -391,6 +427,50 @@ void CTallywiseView::OnStartingBalance() {
     SetStartingBalance(dlg.m_dStartBal);
 }
 
+void CTallywiseView::OnArchive() {
+    CTallywiseDoc& doc = GetDocument();
+    std::optional<CArchiveSetup> setup = PrepareArchive(doc);
+    if (!setup)
+        return;
+    CDlgArchive dlg(this);
+    dlg.m_startDate = setup->m_startDate;
+    dlg.m_endDate = setup->m_endDate;
+    dlg.m_latestDate = setup->m_latestDate;
+    dlg.m_strFileName = setup->m_strFileName;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    ArchiveEntries(doc, {dlg.m_strFileName, dlg.m_startDate, dlg.m_endDate, dlg.m_bMayReplace});
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnViewArchive() {
+    CDlgViewArch dlg(this);
+    dlg.exec();
+}
+
+void CTallywiseView::OnOptions() {
+    CTallywiseDoc& doc = GetDocument();
+    // The Type page locks the types the register uses, so that knowledge must be current.
+    doc.RefreshTypeUsage();
+    CDlgOptions dlg(this);
+    dlg.m_options = OptionsFromApp(m_app);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const COptionsApplied applied = ApplyOptions(dlg.m_options, m_app);
+    if (applied.m_bUserTypesChanged) {
+        // The table is saved with the register: without this a close would drop it unasked.
+        doc.SetModifiedFlag();
+        m_pModel->RefreshColumn(COL_TYPE, 0, m_pModel->rowCount() - 1);
+    }
+    if (applied.m_bFontChanged)
+        ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
+    if (applied.m_bColorsChanged)
+        ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
+    if (applied.m_bFontChanged || applied.m_bColorsChanged)
+        viewport()->repaint();
+    Q_EMIT CommandStateChanged();
+}
+
 void CTallywiseView::contextMenuEvent(QContextMenuEvent* pEvent) {
     window()->activateWindow();
     viewport()->repaint();
@@ -462,5 +542,94 @@ void CTallywiseView::SelectRow(int nRow, bool bScroll) {
         scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
+void CTallywiseView::PostDueAutoEntries() {
+    // Each posted entry's row is selected as the document announces it.
+    if (::PostDueAutoEntries(GetDocument(), m_app.Clock().Now()).m_nOffered > 0)
+        Q_EMIT CommandStateChanged();
+}
+
+// ---- Tools ---------------------------------------------------------------------------
+
+void CTallywiseView::OnAutomaticEntries() {
+    CTallywiseDoc& doc = GetDocument();
+    CDlgAutomaticEntries dlg(&m_app.m_userTypes, this);
+    dlg.m_pAutos = doc.m_pAutos;
+    dlg.m_nAutos = doc.m_nAutos;
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    dlg.m_now = m_app.Clock().Now();
+    dlg.exec();
+    doc.SetModifiedFlag();
+    doc.m_pAutos = dlg.m_pAutos;
+    doc.m_nAutos = dlg.m_nAutos;
+    doc.m_pDescs = dlg.m_pDescs;
+    doc.m_nDescs = dlg.m_nDescs;
+    PostDueAutoEntries();
+    doc.RefreshTypeUsage();
+    Q_EMIT CommandStateChanged();
+}
+
+void CTallywiseView::OnUndoDelete() {
+    CTallywiseDoc& doc = GetDocument();
+    CDlgUndoDelete dlg(&m_app.m_userTypes, this);
+    dlg.m_pDeleted = doc.m_pDeleted;
+    dlg.m_nDeleted = doc.m_nDeleted;
+    const bool bRestore = dlg.exec() == QDialog::Accepted && dlg.m_nRestore;
+    doc.m_pDeleted = dlg.m_pDeleted;
+    doc.m_nDeleted = dlg.m_nDeleted;
+    doc.SetModifiedFlag();
+    if (bRestore)
+        RestoreDeletedEntry(doc, *dlg.m_nRestore);
+    doc.RefreshTypeUsage();
+    Q_EMIT CommandStateChanged();
 // Offering the automatic entries that fell due comes with the automatic entries tool.
 void CTallywiseView::PostDueAutoEntries() {}
+
+// ---- Tools that only read the register -------------------------------------------------
+
+namespace {
+const char* const NO_ENTRIES = "There are no entries.";
+}
+
+void CTallywiseView::OnBalance() {
+    const CTallywiseDoc& doc = GetDocument();
+    if (doc.m_nEntries == 0) {
+        doc.Messages().ShowMessage(NO_ENTRIES, EMsgIcon::Information);
+        return;
+    }
+    const COutstanding figures = OutstandingFigures(doc.m_pEntries);
+    CDlgBalance dlg(this);
+    dlg.m_dOutDebits = figures.m_dOutDebits;
+    dlg.m_dOutCredits = figures.m_dOutCredits;
+    dlg.m_dEndBal = figures.m_dEndBal;
+    dlg.exec();
+}
+
+void CTallywiseView::OnSearch() {
+    const CTallywiseDoc& doc = GetDocument();
+    CDlgSearch dlg(doc.UserTypes(), doc.Today(), this);
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    CSearchCriteria criteria = dlg.Criteria();
+    NormaliseSides(criteria);
+    if (!criteria.AnyCriterion())
+        return;
+    const CSearchResults results = FindEntries(doc.m_pEntries, criteria);
+    CDlgSearchResults resultsDlg(doc.UserTypes(), this);
+    resultsDlg.m_pResults = results.m_pResults;
+    resultsDlg.m_nResults = results.m_nResults;
+    resultsDlg.exec();
+}
+
+void CTallywiseView::OnStatistics() {
+    const CTallywiseDoc& doc = GetDocument();
+    if (doc.m_nEntries == 0) {
+        doc.Messages().ShowMessage(NO_ENTRIES, EMsgIcon::Information);
+        return;
+    }
+    CDlgStatistics dlg(this);
+    dlg.SetTexts(StatisticsTexts(ComputeStatistics(doc.m_pEntries), doc.UserTypes()));
+    dlg.exec();
+}

@@ -4,10 +4,12 @@
 #include <QPointer>
 #include <QTableView>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 class CDlgEntry;
+class CRegisterPrinter;
 class CRegisterModel;
 class CTallywiseApp;
 class CTallywiseDoc;
@@ -17,8 +19,8 @@ class QAction;
 // 0x00BBGGRR values of the settings.
 QColor ColorFromRef(int nColor);
 int ColorToRef(const QColor& color);
-// The list font of a face and a size in tenths of a point; Qt substitutes a face that is
-// not installed, the face name itself is kept.
+// The list font of a face and a size in tenths of a point; a face that is not installed is
+// drawn with a narrow sans-serif face instead, the stored name itself is kept.
 QFont MakeListFont(const std::string& strFace, int nTenths);
 
 // The register list: one row per entry, in the document's order. It follows the document's
@@ -59,6 +61,8 @@ public:
     CRegisterModel* Model() const { return m_pModel; }
     CTallywiseApp& App() const { return m_app; }
     CTallywiseDoc& GetDocument() const;
+    // The print commands and the printer of this run.
+    CRegisterPrinter& Printing();
 
     // The date the next Add Entry proposes.
     int m_nNewDay = 1;
@@ -70,6 +74,16 @@ public Q_SLOTS:
     void OnEditEntry();
     void OnDeleteEntry();
     void OnStartingBalance();
+    void OnArchive();
+    void OnViewArchive();
+    void OnAutomaticEntries();
+    void OnUndoDelete();
+    void OnBalance();
+    void OnSearch();
+    void OnStatistics();
+    void OnOptions();
+    void OnFilePrint();
+    void OnFilePrintPreview();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.
@@ -100,4 +114,5 @@ private:
     QPointer<QAction> m_pPopupAdd;
     QPointer<QAction> m_pPopupEdit;
     QPointer<QAction> m_pPopupDelete;
+    std::unique_ptr<CRegisterPrinter> m_pPrinting;
 };

@@ -177,3 +177,62 @@ TEST(DocumentTest, NewDocumentValuesAndDeleteContents) {
     EXPECT_EQ(t.m_status.m_dBalance, 0.0);
     EXPECT_EQ(t.m_status.m_nEntries, 0);
 }
+
+TEST(DocumentTest, AnnouncesEveryChangeOfTheEntryList) {
+    CTestApp t;
+    CTallywiseDoc& doc = t.Doc();
+    CRecordingObserver list;
+    doc.SetObserver(&list);
+    Insert(doc, MakeEntry(MAY3, 1, true, "B"));
+    Insert(doc, MakeEntry(MAY2, 1, true, "A"));
+    Insert(doc, MakeEntry(MAY3, 1, true, "C"));
+    doc.SetEntryCleared(1, 1);
+    doc.RemoveEntry(2, true, true);
+    EXPECT_EQ(list.m_events,
+              (std::vector<std::string>{"inserted 0", "balances 0", "inserted 0", "balances 0",
+                                        "inserted 2", "balances 2", "changed 1", "removed 2"}));
+    EXPECT_EQ(doc.GetEntryAt(1)->m_bCleared, 1u);
+
+    // An edit: out without recalculating, back in further down; balances from where it was.
+    list.m_events.clear();
+    Insert(doc, MakeEntry(MAY3, 1, true, "D"));
+    doc.RemoveEntry(0, false, false);
+    Insert(doc, MakeEntry(MAY3, 1, true, "A"));
+    EXPECT_EQ(list.m_events, (std::vector<std::string>{"inserted 2", "balances 2", "removed 0",
+                                                       "inserted 2", "balances 0"}));
+
+    list.m_events.clear();
+    doc.OnNewDocument();
+    EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset"}));
+    doc.SetObserver(nullptr);
+}
+
+TEST(DocumentTest, OpeningAnotherRegisterLeavesTheShownOneAlone) {
+    CTestApp t;
+    CTallywiseDoc& doc = t.Doc();
+    doc.UserTypes()[0] = {"Transfer", "X", 1, 0};
+    Insert(doc, MakeEntry(MAY2, 1, true, "Old"));
+    CRecordingObserver list;
+    doc.SetObserver(&list);
+    doc.SetModifiedFlag(false);
+
+    // Another register, protected, whose user types differ.
+    CTestApp other;
+    other.Doc().UserTypes()[0] = {"Gift", "G", 1, 0};
+    other.Doc().m_strPassword = "pw";
+    other.Doc().m_bPassword = 1;
+    const std::string strPath = t.Path("other.twd");
+    ASSERT_TRUE(other.Doc().SaveDocumentFile(strPath));
+
+    // While the prompt is up, the register on screen keeps its types and its rows.
+    t.m_password.m_fnOnAsk = [&] {
+        EXPECT_EQ(t.m_app.m_userTypes[0].m_strAbbr, "X");
+        EXPECT_TRUE(list.m_events.empty());
+    };
+    t.m_password.m_answers = {"pw"};
+    ASSERT_TRUE(t.m_app.OpenDocumentFile(strPath));
+    EXPECT_EQ(t.m_app.m_userTypes[0].m_strAbbr, "G");
+    EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset"}));
+    EXPECT_EQ(doc.m_nEntries, 0);
+    doc.SetObserver(nullptr);
+}

@@ -164,6 +164,7 @@ TEST(FileFormatTest, Version30HasNoUserTypesAndSavesAs35) {
 
 TEST(FileFormatTest, Version20ImportConverts) {
     CTestApp t;
+    t.m_messages.m_answers = {EAnswer::Yes};
     std::vector<std::uint8_t> bytes = Make20File();
     ASSERT_TRUE(Load(t, bytes).Ok());
     CTallywiseDoc& doc = t.Doc();
@@ -199,6 +200,7 @@ TEST(FileFormatTest, Version20WithoutStartingBalanceRecord) {
     for (int i = 0; i < 5; ++i)
         ar.WriteU32(0);
     CTestApp t;
+    t.m_messages.m_answers = {EAnswer::Yes};
     t.Doc().m_dStartBal = 9;
     ASSERT_TRUE(Load(t, ar.Bytes()).Ok());
     EXPECT_EQ(t.Doc().m_dStartBal, 0.0);
@@ -275,6 +277,7 @@ TEST(FileFormatTest, HugeCountsInAShortFileFail) {
     for (int i = 0; i < 4; ++i)
         ar.WriteU32(0xFFFFFFFF);
     CTestApp u;
+    u.m_messages.m_answers = {EAnswer::Yes};
     EXPECT_EQ(Load(u, ar.Bytes()).m_nError, ELoadError::Damaged);
 }
 

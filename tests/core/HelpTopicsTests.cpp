@@ -161,6 +161,20 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
         {"::/DlgImport.txt", IdRange(3000, 3003)},
         {"::/DlgCsvMapping.txt", IdRange(3100, 3110)},
+        {"::/DlgArchive.txt", IdRange(3700, 3705)},
+        {"::/DlgViewArch.txt", IdRange(3800, 3803)},
+        {"::/DlgAutomaticEntries.txt", IdRange(2700, 2704)},
+        {"::/DlgAEEntry.txt", IdRange(2800, 2812)},
+        {"::/DlgUndoDelete.txt", IdRange(2900, 2903)},
+        {"::/DlgBalance.txt", IdRange(2700, 2709)},
+        {"::/DlgSearch.txt",
+         [] {
+             std::set<int> ids = IdRange(2400, 2434);
+             ids.merge(IdRange(2500, 2501));
+             return ids;
+         }()},
+        {"::/DlgOptions.txt", IdRange(1800, 1816)},
+        {"::/DlgPageSetup.txt", IdRange(1900, 1910)},
     };
     for (const auto& topic : topics) {
         std::optional<std::string> name = HelpTopicFileName(topic.pszTopic);

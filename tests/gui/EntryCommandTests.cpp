@@ -81,9 +81,9 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         const std::string strRequired =
             "You must set the starting balance \nbefore you can add entries.";
-        QCOMPARE(m_pFix->m_messages.m_shown.size(), std::size_t(4));
-        QCOMPARE(m_pFix->m_messages.m_shown[1], strRequired);
-        QCOMPARE(m_pFix->m_messages.m_shown[3], strRequired);
+        QCOMPARE(m_pFix->m_messages.Texts().size(), std::size_t(4));
+        QCOMPARE(m_pFix->m_messages.Texts()[1], strRequired);
+        QCOMPARE(m_pFix->m_messages.Texts()[3], strRequired);
         QCOMPARE(m_pFix->Doc().m_nEntries, std::uint16_t(0));
         QCOMPARE(m_pFix->Doc().m_bStartBalSet, 0u);
     }
@@ -115,7 +115,7 @@ private Q_SLOTS:
         for (int i = 0; i < MAX_ENTRIES; ++i)
             m_pFix->AddEntry(TYPE_ATM, 0, 1, 1, "x", 1, true);
         m_pFix->View()->OnAddEntry(); // no dialog: the limit message only
-        QCOMPARE(QString::fromStdString(m_pFix->m_messages.m_shown.back()),
+        QCOMPARE(QString::fromStdString(m_pFix->m_messages.Texts().back()),
                  QStringLiteral("You have reached the maximum \nentry limit of 5000 entries. "
                                 "\nArchive old transactions to \nadd new entries."));
     }

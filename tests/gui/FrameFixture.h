@@ -8,47 +8,11 @@
 #include "../../framework/IPasswordPrompt.h"
 #include "../../framework/IUserMessages.h"
 #include "../../view/CTallywiseView.h"
+#include "Fakes.h"
 #include <deque>
 #include <memory>
 #include <string>
 #include <vector>
-
-class CFakeMessages : public IUserMessages {
-public:
-    std::vector<std::string> m_shown; // every text, in order
-    std::deque<EAnswer> m_answers;    // answers to questions; No when none is left
-    void ShowMessage(const std::string& strText, EMsgIcon) override { m_shown.push_back(strText); }
-    bool AskYesNo(const std::string& strText) override {
-        return AskYesNoCancel(strText) == EAnswer::Yes;
-    }
-    EAnswer AskYesNoCancel(const std::string& strText) override {
-        m_shown.push_back(strText);
-        if (m_answers.empty())
-            return EAnswer::No;
-        EAnswer answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
-};
-
-class CFakePassword : public IPasswordPrompt {
-public:
-    std::string AskPassword(const std::string&) override { return std::string(); }
-};
-
-class CFixedClock : public IClock {
-public:
-    std::time_t m_now = MakeLocalDate(2004, 2, 10) + 9 * 3600;
-    std::time_t Now() override { return m_now; }
-};
-
-class CFakeFileDialogs : public IFileDialogs {
-public:
-    std::optional<std::string> m_openPath;
-    std::optional<std::string> m_savePath;
-    std::optional<std::string> AskOpenPath() override { return m_openPath; }
-    std::optional<std::string> AskSavePath(const std::string&) override { return m_savePath; }
-};
 
 struct CFrameFixture {
     CFakeMessages m_messages;
@@ -59,6 +23,7 @@ struct CFrameFixture {
     std::unique_ptr<CMainFrame> m_pFrame;
 
     CFrameFixture() {
+        m_clock.m_now = MakeLocalDate(2004, 2, 10) + 9 * 3600;
         m_app.m_pFileDialogs = &m_fileDialogs;
         CreateFrame();
     }

@@ -70,12 +70,12 @@ private Q_SLOTS:
     void captionFollowsTheTitle() {
         QCOMPARE(Frame().windowTitle(), QStringLiteral("TWDoc - Tallywise v3.5"));
         const std::string strPath = WriteRegister("May.twd", 3);
-        m_pFix->m_fileDialogs.m_openPath = strPath;
+        m_pFix->m_fileDialogs.m_open = strPath;
         Action(ID_FILE_OPEN)->trigger();
         QCOMPARE(Frame().windowTitle(), QStringLiteral("May.twd - Tallywise v3.5"));
         QCOMPARE(Frame().View()->model()->rowCount(), 3);
         QCOMPARE(Frame().EntriesPane()->text(), QStringLiteral("Entries: 3"));
-        m_pFix->m_fileDialogs.m_savePath = ToLocalPath(m_dir.filePath("June"));
+        m_pFix->m_fileDialogs.m_save = ToLocalPath(m_dir.filePath("June"));
         Action(ID_FILE_SAVE_AS)->trigger();
         QCOMPARE(Frame().windowTitle(), QStringLiteral("June.twd - Tallywise v3.5"));
         Action(ID_FILE_NEW)->trigger();
@@ -150,21 +150,28 @@ private Q_SLOTS:
 
     void commandsAreEnabledByTheirRules() {
         Frame().UpdateCommands();
-        const int alwaysOn[] = {ID_FILE_NEW,        ID_FILE_OPEN,    ID_FILE_SAVE,
-                                ID_FILE_SAVE_AS,    ID_APP_EXIT,     ID_ENTRY_ADD,
-                                ID_ENTRY_START_BAL, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
-                                ID_HELP_CONTENTS,   ID_HELP_INDEX,   ID_APP_ABOUT};
+        const int alwaysOn[] = {
+            ID_FILE_NEW,          ID_FILE_OPEN,       ID_FILE_SAVE,         ID_FILE_SAVE_AS,
+            ID_APP_EXIT,          ID_ENTRY_ADD,       ID_ENTRY_START_BAL,   ID_VIEW_TOOLBAR,
+            ID_VIEW_STATUS_BAR,   ID_HELP_CONTENTS,   ID_HELP_INDEX,        ID_APP_ABOUT,
+            ID_FILE_ARCHIVE,      ID_FILE_SET_PASSWORD, ID_FILE_BANK_INFO,  ID_TOOLS_VIEW_ARCHIVE,
+            ID_FILE_PAGE_SETUP,   ID_FILE_PRINT_SETUP, ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
+            ID_VIEW_OPTIONS};
         for (int nId : alwaysOn)
             QVERIFY2(Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
-        const int notBuilt[] = {ID_FILE_ARCHIVE,       ID_FILE_SET_PASSWORD, ID_FILE_BANK_INFO,
-                                ID_FILE_PAGE_SETUP,    ID_FILE_PRINT_SETUP,  ID_FILE_PRINT,
-                                ID_FILE_PRINT_PREVIEW, ID_VIEW_OPTIONS,      ID_TOOLS_VIEW_ARCHIVE,
-                                ID_TOOLS_AUTO,         ID_TOOLS_UNDO_DELETE, ID_TOOLS_BALANCE,
-                                ID_TOOLS_SEARCH,       ID_TOOLS_STATISTICS};
-        for (int nId : notBuilt) {
+        // The five tools wait for a starting balance.
+        const int needsStartBal[] = {ID_TOOLS_AUTO, ID_TOOLS_UNDO_DELETE, ID_TOOLS_BALANCE,
+                                     ID_TOOLS_SEARCH, ID_TOOLS_STATISTICS};
+        for (int nId : needsStartBal) {
             QVERIFY2(!Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
             QVERIFY(Action(nId)->isVisible());
         }
+        m_pFix->Doc().m_bStartBalSet = 1;
+        Frame().UpdateCommands();
+        for (int nId : needsStartBal)
+            QVERIFY2(Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
+        m_pFix->Doc().m_bStartBalSet = 0;
+        Frame().UpdateCommands();
         QVERIFY(!Action(ID_ENTRY_EDIT)->isEnabled());
         QVERIFY(!Action(ID_ENTRY_DELETE)->isEnabled());
 
@@ -233,7 +240,7 @@ private Q_SLOTS:
         QFile::remove(FromLocalPath(strPath));
         m_pFix->m_app.OnFileNew();
         recent[0]->trigger();
-        QCOMPARE(m_pFix->m_messages.m_shown.size(), std::size_t(1)); // the failed open
+        QCOMPARE(m_pFix->m_messages.Texts().size(), std::size_t(1)); // the failed open
         Frame().UpdateCommands();
         QCOMPARE(recent[0]->text(), QStringLiteral("Recent File"));
         QVERIFY(!recent[0]->isEnabled());
@@ -287,7 +294,7 @@ private Q_SLOTS:
         m_pFix->m_messages.m_answers = {EAnswer::Cancel};
         QVERIFY(!Frame().close());
         QVERIFY(Frame().isVisible());
-        QCOMPARE(m_pFix->m_messages.m_shown.back(), std::string("Save changes to TWDoc?"));
+        QCOMPARE(m_pFix->m_messages.Texts().back(), std::string("Save changes to TWDoc?"));
         m_pFix->m_messages.m_answers = {EAnswer::No};
         QVERIFY(Frame().close());
     }
@@ -304,7 +311,7 @@ private Q_SLOTS:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QApplication::sendEvent(&Frame(), &drop);
         QTRY_COMPARE(Frame().View()->model()->rowCount(), 4);
-        QCOMPARE(m_pFix->m_messages.m_shown, std::vector<std::string>{"Save changes to TWDoc?"});
+        QCOMPARE(m_pFix->m_messages.Texts(), std::vector<std::string>{"Save changes to TWDoc?"});
         QCOMPARE(Frame().windowTitle(), QStringLiteral("Dropped.twd - Tallywise v3.5"));
     }
 };

@@ -52,11 +52,15 @@ void CModalHelper::ThenMessageBox(int nButton, QString* pText) {
     });
 }
 
-int CModalHelper::Pending() const { return m_pQueue ? int(m_pQueue->m_handlers.size()) : 0; }
+int CModalHelper::Pending() const {
+    return m_pQueue ? int(m_pQueue->m_handlers.size()) : 0;
+}
 
 void CModalHelper::Arm() {
     if (!m_pQueue->m_timer.isActive())
         m_pQueue->m_timer.start();
 }
 
-CModalHelper::~CModalHelper() { delete m_pQueue; }
+CModalHelper::~CModalHelper() {
+    delete m_pQueue;
+}

@@ -171,6 +171,7 @@ private Q_SLOTS:
         QCOMPARE(pView->GetSelectedRow(), std::optional<std::uint16_t>(nNew));
 
         // Replacing the whole list (New) leaves no row behind.
+        doc.SetModifiedFlag(false);
         m_pFix->m_app.OnFileNew();
         QCOMPARE(pView->model()->rowCount(), 0);
     }
@@ -202,7 +203,6 @@ private Q_SLOTS:
         QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 1u);
         QTest::mouseDClick(pView->viewport(), Qt::LeftButton, {}, ptRow0);
         QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 0u);
-
     }
 
     void doubleClickOnAnEmptyRegisterDoesNothing() {

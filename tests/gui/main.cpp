@@ -1,3 +1,4 @@
+#include "Fakes.h"
 #include "GuiTest.h"
 #include <QApplication>
 #include <QDir>
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
         --argc;
         ++argv;
     }
+    SetFakeFailureHandler(
+        [](const std::string& strWhat) { QTest::qFail(strWhat.c_str(), __FILE__, __LINE__); });
     int nFailed = 0;
     for (const GuiTestFactory& make : GuiTestRegistry()) {
         std::unique_ptr<QObject> pTest(make());

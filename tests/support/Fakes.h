@@ -4,16 +4,23 @@
 #include "framework/DateTime.h"
 #include "framework/IClock.h"
 #include "framework/IPasswordPrompt.h"
+#include "framework/IRegisterObserver.h"
 #include "framework/ISettingsStore.h"
 #include "framework/IStatusPanes.h"
 #include "framework/IUserMessages.h"
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-// Records every message; questions are answered from a script (Yes when it runs out).
+// How a test program fails a test from inside a fake: GoogleTest and QtTest each set theirs.
+void SetFakeFailureHandler(std::function<void(const std::string&)> fnFail);
+void ReportFakeFailure(const std::string& strWhat);
+
+// Records every message; questions are answered from a script. A question the script has
+// no answer for fails the test with its text, and is answered No.
 class CFakeMessages : public IUserMessages {
 public:
     struct CShown {
@@ -27,11 +34,11 @@ public:
     }
     bool AskYesNo(const std::string& strText) override {
         m_shown.push_back({strText, EMsgIcon::Question});
-        return Next() == EAnswer::Yes;
+        return Next(strText) == EAnswer::Yes;
     }
     EAnswer AskYesNoCancel(const std::string& strText) override {
         m_shown.push_back({strText, EMsgIcon::Question});
-        return Next();
+        return Next(strText);
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> v;
@@ -41,9 +48,11 @@ public:
     }
 
 private:
-    EAnswer Next() {
-        if (m_answers.empty())
-            return EAnswer::Yes;
+    EAnswer Next(const std::string& strText) {
+        if (m_answers.empty()) {
+            ReportFakeFailure("no scripted answer to the question: " + strText);
+            return EAnswer::No;
+        }
         EAnswer a = m_answers.front();
         m_answers.pop_front();
         return a;
@@ -54,8 +63,11 @@ class CFakePassword : public IPasswordPrompt {
 public:
     std::deque<std::string> m_answers;
     std::vector<std::string> m_asked; // file names shown
+    std::function<void()> m_fnOnAsk;  // runs while the prompt would be up
     std::string AskPassword(const std::string& strFileName) override {
         m_asked.push_back(strFileName);
+        if (m_fnOnAsk)
+            m_fnOnAsk();
         if (m_answers.empty())
             return "";
         std::string s = m_answers.front();
@@ -88,6 +100,22 @@ public:
     }
     void WriteString(const std::string& s, const std::string& k, const std::string& v) override {
         m_strings[s + "/" + k] = v;
+    }
+};
+
+// Records what the document announces, one short line per announcement.
+class CRecordingObserver : public IRegisterObserver {
+public:
+    std::vector<std::string> m_events;
+    void OnEntryInserted(std::uint16_t nPos) override { Add("inserted", nPos); }
+    void OnEntryRemoved(std::uint16_t nPos) override { Add("removed", nPos); }
+    void OnEntriesReset() override { m_events.push_back("reset"); }
+    void OnBalancesChanged(std::uint16_t nFrom) override { Add("balances", nFrom); }
+    void OnEntryChanged(std::uint16_t nPos) override { Add("changed", nPos); }
+
+private:
+    void Add(const char* pszWhat, int nPos) {
+        m_events.push_back(std::string(pszWhat) + " " + std::to_string(nPos));
     }
 };
 

@@ -4,6 +4,19 @@
 #include <iterator>
 #include <unistd.h>
 
+namespace {
+std::function<void(const std::string&)> s_fnFail;
+}
+
+void SetFakeFailureHandler(std::function<void(const std::string&)> fnFail) {
+    s_fnFail = std::move(fnFail);
+}
+
+void ReportFakeFailure(const std::string& strWhat) {
+    if (s_fnFail)
+        s_fnFail(strWhat);
+}
+
 CTestApp::CTestApp() {
     m_app.GetDocument().SetStatusPanes(&m_status);
     m_app.m_pFileDialogs = &m_files;

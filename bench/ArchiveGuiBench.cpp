@@ -1,0 +1,125 @@
+// The two archive tools in the window: archiving 4,000 of 5,000 entries with the register
+// list following and repainted, and View Archive showing a 5,000-line archive (the file
+// read and decoded, the text set and the first paint of the viewer).
+#include "../app/CMainFrame.h"
+#include "../app/CTallywiseApp.h"
+#include "../controls/CRichText.h"
+#include "../document/CTallywiseDoc.h"
+#include "../framework/IClock.h"
+#include "../framework/IPasswordPrompt.h"
+#include "../framework/IUserMessages.h"
+#include "../framework/TextFile.h"
+#include "../tools/Archive.h"
+#include "../tools/CDlgViewArch.h"
+#include "../view/CRegisterModel.h"
+#include "../view/CTallywiseView.h"
+#include "BenchRegister.h"
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+class CPaintWatch : public QObject {
+public:
+    bool m_bPainted = false;
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::Paint)
+            m_bPainted = true;
+        return QObject::eventFilter(pObject, pEvent);
+    }
+};
+
+class CSilentServices : public IUserMessages, public IPasswordPrompt, public IClock {
+public:
+    void ShowMessage(const std::string&, EMsgIcon) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
+    std::string AskPassword(const std::string&) override { return std::string(); }
+    std::time_t Now() override { return 958003200; }
+};
+
+void WaitForPaint(CPaintWatch& watch) {
+    while (!watch.m_bPainted)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void ArchiveInWindow(benchmark::State& state) {
+    char szDir[] = "/tmp/twbenchXXXXXX";
+    const std::string strDir = ::mkdtemp(szDir);
+    const std::string strPath = strDir + "/Home.twd";
+    CSilentServices services;
+    CTallywiseApp app(services, services, services);
+    auto pFrame = std::make_unique<CMainFrame>(app);
+    app.m_pView = pFrame->View();
+    CTallywiseView* pView = pFrame->View();
+    CTallywiseDoc& doc = app.GetDocument();
+    pFrame->show();
+    CPaintWatch watch;
+    pView->viewport()->installEventFilter(&watch);
+    for (auto _ : state) {
+        state.PauseTiming();
+        FillRegister(doc, 5000);
+        for (CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
+            e->m_bCleared = 1;
+        doc.OnSaveDocument(strPath);
+        doc.SetPathName(strPath);
+        pView->Model()->Rebuild();
+        pView->scrollToBottom();
+        watch.m_bPainted = false;
+        WaitForPaint(watch);
+        const CArchiveRequest request{strDir + "/Home01.twa", doc.m_pEntries->m_date,
+                                      doc.GetEntryAt(3999)->m_date, true};
+        watch.m_bPainted = false;
+        state.ResumeTiming();
+        if (ArchiveEntries(doc, request) != EArchiveResult::Archived ||
+            pView->model()->rowCount() != 1000) {
+            state.SkipWithError("the entries were not archived");
+            break;
+        }
+        WaitForPaint(watch);
+    }
+    app.m_pView = nullptr;
+    std::filesystem::remove_all(strDir);
+}
+
+void ViewArchive(benchmark::State& state) {
+    char szDir[] = "/tmp/twbenchXXXXXX";
+    const std::string strDir = ::mkdtemp(szDir);
+    const std::string strPath = strDir + "/Home01.twa";
+    {
+        CBenchDoc bench;
+        // The header and column lines make up the rest of the 5,000 lines.
+        FillRegister(bench.Doc(), 4990);
+        CTallywiseDoc& doc = bench.Doc();
+        WriteTextFile(strPath, doc.BuildTextRegister(doc.m_nEntries, 0, 0, true), false);
+    }
+    CDlgViewArch dlg;
+    dlg.show();
+    CRichText* pViewer = dlg.findChild<CRichText*>(QStringLiteral("viewer"));
+    CPaintWatch watch;
+    pViewer->viewport()->installEventFilter(&watch);
+    const QString strFile = QString::fromStdString(strPath);
+    for (auto _ : state) {
+        state.PauseTiming();
+        pViewer->clear();
+        QApplication::processEvents();
+        watch.m_bPainted = false;
+        state.ResumeTiming();
+        if (!dlg.LoadFile(strFile)) {
+            state.SkipWithError("the archive was not shown");
+            break;
+        }
+        WaitForPaint(watch);
+    }
+    state.counters["lines"] = pViewer->blockCount();
+    std::filesystem::remove_all(strDir);
+}
+
+} // namespace
+
+BENCHMARK(ArchiveInWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(ViewArchive)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,115 @@
+// Benchmarks of the tools that read a whole register: search, statistics and the balance
+// figures, on a register loaded from its saved bytes as the command line loads it.
+#include "BenchRegister.h"
+#include "framework/DateTime.h"
+#include "tools/Balance.h"
+#include "tools/Search.h"
+#include "tools/Statistics.h"
+#include <benchmark/benchmark.h>
+#include <vector>
+
+namespace {
+
+// A register filled, saved and loaded again, so its memory is laid out as after an open.
+class CLoadedRegister {
+public:
+    explicit CLoadedRegister(int nEntries) {
+        CBenchDoc maker;
+        FillRegister(maker.Doc(), nEntries);
+        const std::vector<std::uint8_t> bytes = maker.Doc().SaveToBuffer();
+        m_bOk = m_bench.Doc().LoadFromBuffer(bytes.data(), bytes.size(), "b.twd").Ok();
+    }
+    const CTallywiseDoc& Doc() { return m_bench.Doc(); }
+    bool Ok() const { return m_bOk; }
+
+private:
+    CBenchDoc m_bench;
+    bool m_bOk = false;
+};
+
+// All five criteria ticked, each wide enough that every entry is tested by all of them.
+CSearchCriteria AllCriteria() {
+    CSearchCriteria c;
+    c.m_bByCheck = true;
+    c.m_nCheckMode = SEARCH_RANGE;
+    c.m_nFirstCheck = 0;
+    c.m_nLastCheck = 999999;
+    c.m_bByAmount = true;
+    c.m_nAmountMode = SEARCH_RANGE;
+    c.m_dFirstAmount = -99999.99;
+    c.m_dLastAmount = 99999.99;
+    c.m_bByDate = true;
+    c.m_nDateMode = SEARCH_RANGE;
+    c.m_firstDate = MakeLocalDate(1970, 1, 2);
+    c.m_lastDate = MakeLocalDate(2106, 2, 6);
+    c.m_bByType = true;
+    c.m_types.fill(true);
+    c.m_bByDesc = true;
+    c.m_strFindDesc = "Groceries";
+    return c;
+}
+
+void BM_SearchAllCriteria(benchmark::State& state) {
+    CLoadedRegister reg(static_cast<int>(state.range(0)));
+    if (!reg.Ok()) {
+        state.SkipWithError("the register did not load");
+        return;
+    }
+    const CSearchCriteria c = AllCriteria();
+    std::uint16_t nFound = 0;
+    for (auto _ : state) {
+        CSearchResults results = FindEntries(reg.Doc().m_pEntries, c);
+        const CSearchTotals totals = SearchTotals(results.m_pResults);
+        nFound = results.m_nResults;
+        benchmark::DoNotOptimize(totals);
+    }
+    state.counters["found"] = nFound;
+}
+
+// The worst case: every entry passes and is copied (no description criterion).
+void BM_SearchEveryEntryFound(benchmark::State& state) {
+    CLoadedRegister reg(static_cast<int>(state.range(0)));
+    if (!reg.Ok()) {
+        state.SkipWithError("the register did not load");
+        return;
+    }
+    CSearchCriteria c = AllCriteria();
+    c.m_bByDesc = false;
+    for (auto _ : state) {
+        CSearchResults results = FindEntries(reg.Doc().m_pEntries, c);
+        benchmark::DoNotOptimize(results.m_pResults);
+    }
+}
+
+void BM_Statistics(benchmark::State& state) {
+    CLoadedRegister reg(static_cast<int>(state.range(0)));
+    if (!reg.Ok()) {
+        state.SkipWithError("the register did not load");
+        return;
+    }
+    for (auto _ : state) {
+        CStatisticsTexts texts =
+            StatisticsTexts(ComputeStatistics(reg.Doc().m_pEntries), reg.Doc().UserTypes());
+        benchmark::DoNotOptimize(texts.m_rows.data());
+    }
+}
+
+void BM_BalanceFigures(benchmark::State& state) {
+    CLoadedRegister reg(static_cast<int>(state.range(0)));
+    if (!reg.Ok()) {
+        state.SkipWithError("the register did not load");
+        return;
+    }
+    for (auto _ : state) {
+        const CReconciliation r = Reconcile(1234.56, OutstandingFigures(reg.Doc().m_pEntries));
+        std::string strMessage = BalanceMessage(r.m_dDiff);
+        benchmark::DoNotOptimize(strMessage.data());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SearchAllCriteria)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchEveryEntryFound)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Statistics)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BalanceFigures)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,65 @@
+#include "CDlgChangePassword.h"
+#include "../framework/CDataExchange.h"
+#include "CDlgPassword.h"
+#include "Protection.h"
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CDlgChangePassword::CDlgChangePassword(QWidget* pParent)
+    : CDlgBase(pParent, QStringLiteral("Set Password")),
+      m_pOld(MakePasswordField(this, "oldPassword")),
+      m_pNew(MakePasswordField(this, "newPassword")), m_pAgain(MakePasswordField(this, "again")) {
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
+
+    auto* pFields = new QGridLayout;
+    const QString labels[] = {QStringLiteral("Enter old password:"),
+                              QStringLiteral("Enter new password:"),
+                              QStringLiteral("Re-enter new password:")};
+    QLineEdit* const fields[] = {m_pOld, m_pNew, m_pAgain};
+    for (int i = 0; i < 3; ++i) {
+        pFields->addWidget(new QLabel(labels[i], this), i, 0, Qt::AlignRight);
+        pFields->addWidget(fields[i], i, 1);
+    }
+    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addWidget(new QLabel(QStringLiteral("If you would like to remove password"), this));
+    pLayout->addWidget(new QLabel(QStringLiteral("protection, leave the new fields blank."), this));
+    pLayout->addSpacing(8);
+    pLayout->addLayout(pFields);
+    pLayout->addSpacing(8);
+    pLayout->addLayout(pButtons);
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+
+    SetHelp(QStringLiteral("::/DlgPassword.txt"),
+            {{m_pOld, 2100}, {m_pNew, 2101}, {m_pAgain, 2102}, {m_pOk, 2103}, {m_pCancel, 2104}});
+}
+
+void CDlgChangePassword::OnInitDialog() {
+    ClearFields();
+}
+
+void CDlgChangePassword::ClearFields() {
+    m_pOld->clear();
+    m_pNew->clear();
+    m_pAgain->clear();
+    m_pOld->setFocus(Qt::OtherFocusReason);
+}
+
+bool CDlgChangePassword::OnOK() {
+    const std::string strNew = m_pNew->text().toStdString();
+    const std::string strMessage = CheckChangedPassword(m_strCurrent, m_pOld->text().toStdString(),
+                                                        strNew, m_pAgain->text().toStdString());
+    if (!strMessage.empty()) {
+        ShowAppMessage(this, QString::fromStdString(strMessage), QMessageBox::Warning);
+        ClearFields();
+        return false;
+    }
+    m_strNewPassword = strNew;
+    return true;
+}

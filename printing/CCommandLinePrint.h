@@ -1,0 +1,22 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The forms of the command line that print without the register window:
+//   tallywise --print-to-pdf OUT.pdf [--range MM/DD/YYYY:MM/DD/YYYY] [--password PW] FILE
+//   tallywise --print FILE     (the file type's print command: the default printer)
+//   tallywise --help
+
+extern const char* const PROGRAM_USAGE;
+
+// True when the arguments (without the program name) ask for one of them.
+bool IsCommandLinePrint(const std::vector<std::string>& args);
+// Runs it from main, with an application of its own; returns the exit status.
+int RunCommandLinePrint(int argc, char** argv);
+
+// --print-to-pdf inside a running application. 0 done, 1 FILE could not be opened or
+// OUT.pdf not written (one line on err), 2 wrong usage. bCanPrompt: a protected FILE
+// without --password may ask for the password in a window.
+int RunPrintToPdf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  bool bCanPrompt);
