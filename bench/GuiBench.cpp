@@ -254,6 +254,8 @@ void ToolCommand(benchmark::State& state) {
         state.ResumeTiming();
     }
     app.m_pView = nullptr;
+}
+
 // Opening the search results window: the list filled from the copies, the totals, the show
 // and the first paint of the rows.
 void SearchResultsOpen(benchmark::State& state) {

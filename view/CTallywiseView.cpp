@@ -582,8 +582,7 @@ void CTallywiseView::OnUndoDelete() {
         RestoreDeletedEntry(doc, *dlg.m_nRestore);
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
-// Offering the automatic entries that fell due comes with the automatic entries tool.
-void CTallywiseView::PostDueAutoEntries() {}
+}
 
 // ---- Tools that only read the register -------------------------------------------------
 
