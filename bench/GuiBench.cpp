@@ -7,9 +7,9 @@
 #include "../framework/IPasswordPrompt.h"
 #include "../framework/IUserMessages.h"
 #include "../tools/AutoEntries.h"
-#include "../tools/UndoDelete.h"
 #include "../tools/CDlgSearchResults.h"
 #include "../tools/Search.h"
+#include "../tools/UndoDelete.h"
 #include "../view/CTallywiseView.h"
 #include <QApplication>
 #include <QElapsedTimer>

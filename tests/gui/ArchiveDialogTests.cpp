@@ -164,7 +164,7 @@ private Q_SLOTS:
         modal.Then([](QWidget* pDlg) { Child<QPushButton>(pDlg, "ok")->click(); });
         m_pFix->View()->OnArchive();
         QCOMPARE(modal.Pending(), 0);
-        QCOMPARE(m_pFix->m_messages.m_shown.back(), std::string(ARCHIVE_NOT_CLEARED));
+        QCOMPARE(m_pFix->m_messages.Texts().back(), std::string(ARCHIVE_NOT_CLEARED));
         QCOMPARE(doc.m_nEntries, std::uint16_t(1));
         QVERIFY(!QFile::exists(TempPath("Home03.twa")));
     }
@@ -173,7 +173,7 @@ private Q_SLOTS:
         m_pFix = std::make_unique<CFrameFixture>();
         m_pFix->AddEntry(TYPE_ATM, 0, 1, 5, "Jan 5", 10.0, true, true);
         m_pFix->View()->OnArchive();
-        QCOMPARE(m_pFix->m_messages.m_shown,
+        QCOMPARE(m_pFix->m_messages.Texts(),
                  std::vector<std::string>{std::string(ARCHIVE_SAVE_FIRST)});
     }
 

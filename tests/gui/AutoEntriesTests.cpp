@@ -342,7 +342,7 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.m_nAutos, std::uint16_t(1));
-        QCOMPARE(fix.m_messages.m_shown,
+        QCOMPARE(fix.m_messages.Texts(),
                  std::vector<std::string>{"Add automatic entry: \n\n     February 10, 2004\n     "
                                           "Loan\n     -25.00"});
         QCOMPARE(doc.m_pAutos->m_nextDate, MakeLocalDate(2004, 3, 10));
@@ -359,7 +359,7 @@ private Q_SLOTS:
         modal.Then(Click("done"));
         fix.View()->OnAutomaticEntries();
         QVERIFY(doc.IsModified());
-        QCOMPARE(fix.m_messages.m_shown.size(), std::size_t(1));
+        QCOMPARE(fix.m_messages.Texts().size(), std::size_t(1));
     }
 
     // A register opened with an overdue definition asks at once, oldest first.
@@ -374,11 +374,11 @@ private Q_SLOTS:
         doc.SetModifiedFlag(false);
         fix.m_messages.m_answers = {EAnswer::No, EAnswer::Yes, EAnswer::No};
         QVERIFY(fix.m_app.OpenDocumentFile(strPath));
-        QCOMPARE(fix.m_messages.m_shown.size(), std::size_t(3));
-        QCOMPARE(fix.m_messages.m_shown[1],
+        QCOMPARE(fix.m_messages.Texts().size(), std::size_t(3));
+        QCOMPARE(fix.m_messages.Texts()[1],
                  std::string("Add automatic entry: \n\n     December 31, 2003\n     Rent\n     "
                              "-450.00"));
-        QCOMPARE(fix.m_messages.m_shown[2].substr(28, 16), std::string("January 31, 2004"));
+        QCOMPARE(fix.m_messages.Texts()[2].substr(28, 16), std::string("January 31, 2004"));
         QVERIFY(doc.IsModified());
         QCOMPARE(fix.View()->model()->rowCount(), 1);
         QCOMPARE(fix.View()->GetSelectedRow().value_or(99), std::uint16_t(0));

@@ -33,7 +33,7 @@ private Q_SLOTS:
 
     void emptyRegisterShowsAMessageOnly() {
         m_pFix->View()->OnBalance();
-        QCOMPARE(m_pFix->m_messages.m_shown, std::vector<std::string>{"There are no entries."});
+        QCOMPARE(m_pFix->m_messages.Texts(), std::vector<std::string>{"There are no entries."});
     }
 
     // One calculation per opening; the register is only read.

@@ -150,13 +150,13 @@ private Q_SLOTS:
 
     void commandsAreEnabledByTheirRules() {
         Frame().UpdateCommands();
-        const int alwaysOn[] = {
-            ID_FILE_NEW,          ID_FILE_OPEN,       ID_FILE_SAVE,         ID_FILE_SAVE_AS,
-            ID_APP_EXIT,          ID_ENTRY_ADD,       ID_ENTRY_START_BAL,   ID_VIEW_TOOLBAR,
-            ID_VIEW_STATUS_BAR,   ID_HELP_CONTENTS,   ID_HELP_INDEX,        ID_APP_ABOUT,
-            ID_FILE_ARCHIVE,      ID_FILE_SET_PASSWORD, ID_FILE_BANK_INFO,  ID_TOOLS_VIEW_ARCHIVE,
-            ID_FILE_PAGE_SETUP,   ID_FILE_PRINT_SETUP, ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
-            ID_VIEW_OPTIONS};
+        const int alwaysOn[] = {ID_FILE_NEW,           ID_FILE_OPEN,          ID_FILE_SAVE,
+                                ID_FILE_SAVE_AS,       ID_APP_EXIT,           ID_ENTRY_ADD,
+                                ID_ENTRY_START_BAL,    ID_VIEW_TOOLBAR,       ID_VIEW_STATUS_BAR,
+                                ID_HELP_CONTENTS,      ID_HELP_INDEX,         ID_APP_ABOUT,
+                                ID_FILE_ARCHIVE,       ID_FILE_SET_PASSWORD,  ID_FILE_BANK_INFO,
+                                ID_TOOLS_VIEW_ARCHIVE, ID_FILE_PAGE_SETUP,    ID_FILE_PRINT_SETUP,
+                                ID_FILE_PRINT,         ID_FILE_PRINT_PREVIEW, ID_VIEW_OPTIONS};
         for (int nId : alwaysOn)
             QVERIFY2(Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
         // The five tools wait for a starting balance.

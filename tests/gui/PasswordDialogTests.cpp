@@ -216,7 +216,7 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.m_bPassword, 0u);
-        QCOMPARE(m_pFix->m_messages.m_shown,
+        QCOMPARE(m_pFix->m_messages.Texts(),
                  (std::vector<std::string>{NO_PASSWORD_SET, PASSWORD_SET, PASSWORD_REMOVED}));
     }
 

@@ -75,9 +75,9 @@ private Q_SLOTS:
         printer.setOutputFileName(dir.filePath(QStringLiteral("out.pdf")));
         QVERIFY(PrintRegister(f.Doc(), PrintSettingsOf(f.m_app), printer));
         QCOMPARE(PdfPageCount(printer.outputFileName()), pages);
-        QCOMPARE(f.m_messages.m_shown.size(), message.isEmpty() ? 0u : 1u);
+        QCOMPARE(f.m_messages.Texts().size(), message.isEmpty() ? 0u : 1u);
         if (!message.isEmpty())
-            QCOMPARE(QString::fromStdString(f.m_messages.m_shown[0]), message);
+            QCOMPARE(QString::fromStdString(f.m_messages.Texts()[0]), message);
     }
 
     void aFileThatCannotBeWrittenEndsTheJob() {
@@ -87,7 +87,7 @@ private Q_SLOTS:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QStringLiteral("/nonexistent-folder/out.pdf"));
         QVERIFY(!PrintRegister(f.Doc(), PrintSettingsOf(f.m_app), printer));
-        QCOMPARE(f.m_messages.m_shown, std::vector<std::string>{"Error initializing print."});
+        QCOMPARE(f.m_messages.Texts(), std::vector<std::string>{"Error initializing print."});
     }
 
     void aMissingFaceFallsBackToTheDesktopSansSerif() {
@@ -112,7 +112,7 @@ private Q_SLOTS:
         f.m_pFrame->Action(ID_FILE_PRINT)->trigger();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(!bRange);
-        QVERIFY(f.m_messages.m_shown.empty());
+        QVERIFY(f.m_messages.Texts().empty());
     }
 
     void previewPagesThroughTheJob() {
@@ -162,7 +162,7 @@ private Q_SLOTS:
         CPrintPreview preview(f.Doc(), PrintSettingsOf(f.m_app), *pPrinter);
         QVERIFY(preview.Begin());
         QCOMPARE(preview.PageCount(), 1);
-        QCOMPARE(f.m_messages.m_shown, std::vector<std::string>{"No entries to print."});
+        QCOMPARE(f.m_messages.Texts(), std::vector<std::string>{"No entries to print."});
     }
 };
 

@@ -96,6 +96,8 @@ private Q_SLOTS:
         CFrameFixture fix;
         fix.AddEntry(TYPE_ATM, 0, 2, 1, "Cash", 20.0, true);
         fix.Doc().SetModifiedFlag(modified);
+        if (modified)
+            fix.m_messages.m_answers = {EAnswer::No};
         CSingleInstance server(NewSocket());
         QVERIFY(!server.HandOver({QStringLiteral("tallywise")}));
         QVERIFY(server.IsServing());
@@ -109,9 +111,9 @@ private Q_SLOTS:
         auto pProbe = StartProbe(args, m_dir.path());
         QCOMPARE(FinishedOutput(*pProbe), QStringList{"handed"});
         QCOMPARE(pProbe->exitCode(), 0);
-        QTRY_COMPARE(fix.m_messages.m_shown.size(), size_t(shown.size()));
+        QTRY_COMPARE(fix.m_messages.Texts().size(), size_t(shown.size()));
         for (qsizetype i = 0; i < shown.size(); ++i)
-            QVERIFY(QString::fromStdString(fix.m_messages.m_shown[size_t(i)]).startsWith(shown[i]));
+            QVERIFY(QString::fromStdString(fix.m_messages.Texts()[size_t(i)]).startsWith(shown[i]));
         QTRY_COMPARE(int(fix.Doc().m_nEntries), entries);
         QCOMPARE(activated.size(), file.isEmpty() ? 1 : 0);
         if (entries == 3)

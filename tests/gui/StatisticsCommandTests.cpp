@@ -21,7 +21,7 @@ private Q_SLOTS:
 
     void emptyRegisterShowsAMessageOnly() {
         m_pFix->View()->OnStatistics();
-        QCOMPARE(m_pFix->m_messages.m_shown, std::vector<std::string>{"There are no entries."});
+        QCOMPARE(m_pFix->m_messages.Texts(), std::vector<std::string>{"There are no entries."});
     }
 
     // The three tools need a starting balance; then the menu commands reach the view.
@@ -37,7 +37,7 @@ private Q_SLOTS:
         }
         frame.Action(ID_TOOLS_STATISTICS)->trigger();
         frame.Action(ID_TOOLS_BALANCE)->trigger();
-        QCOMPARE(m_pFix->m_messages.m_shown,
+        QCOMPARE(m_pFix->m_messages.Texts(),
                  (std::vector<std::string>{"There are no entries.", "There are no entries."}));
         CModalHelper modal;
         QString strTitle;
