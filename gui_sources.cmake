@@ -19,6 +19,10 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  tools/CImportModel.cpp
+  tools/CDlgImport.cpp
+  tools/CDlgCsvMapping.cpp
+  tools/ImportCommand.cpp
   document/CDlgPassword.cpp
   document/CDlgChangePassword.cpp
   document/CDlgBankInfo.cpp

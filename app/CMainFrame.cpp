@@ -2,6 +2,7 @@
 #include "../document/CDocCommands.h"
 #include "../framework/CQtServices.h"
 #include "../framework/Format.h"
+#include "../tools/ImportCommand.h"
 #include "../printing/CDlgPageSetup.h"
 #include "../printing/CRegisterPrinter.h"
 #include "../view/CTallywiseView.h"
@@ -277,6 +278,8 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
     SetCommandHandler(ID_FILE_SAVE, [this] { OnFileSave(); });
     SetCommandHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    SetCommandHandler(ID_FILE_IMPORT, [this] { OnFileImport(); });
+    SetCommandHandler(ID_FILE_EXPORT, [this] { OnFileExport(); });
     SetCommandHandler(ID_APP_EXIT, [this] { close(); });
     SetCommandHandler(ID_ENTRY_ADD, [this] { m_pView->OnAddEntry(); });
     SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
@@ -359,6 +362,15 @@ void CMainFrame::OnFileSave() {
 
 void CMainFrame::OnFileSaveAs() {
     m_app.OnFileSaveAs();
+}
+
+void CMainFrame::OnFileImport() {
+    CQtSettingsStore store;
+    DoFileImport(this, m_app, store);
+}
+
+void CMainFrame::OnFileExport() {
+    DoFileExport(this, m_app);
 }
 
 void CMainFrame::OnOpenRecentFile(int nIndex) {
