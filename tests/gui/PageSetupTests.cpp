@@ -146,14 +146,16 @@ private Q_SLOTS:
             PickDate(QDate(2004, 1, 1))(w);
         });
         QTest::mouseClick(Child<QLineEdit>(&dlg, "from"), Qt::LeftButton);
-        QTRY_COMPARE(modal.Pending(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(modal.Pending(), 0, 20000);
         QCOMPARE(nDayPassed, 5);
-        QTRY_COMPARE(Child<QLineEdit>(&dlg, "from")->text(), QStringLiteral("January 01, 2004"));
+        QTRY_COMPARE_WITH_TIMEOUT(Child<QLineEdit>(&dlg, "from")->text(),
+                                  QStringLiteral("January 01, 2004"), 20000);
         QCOMPARE(dlg.focusWidget(), Child<QPushButton>(&dlg, "ok"));
         modal.Then(PickDate(QDate(2004, 1, 31)));
         QTest::mouseClick(Child<QLineEdit>(&dlg, "to"), Qt::LeftButton);
-        QTRY_COMPARE(modal.Pending(), 0);
-        QTRY_COMPARE(Child<QLineEdit>(&dlg, "to")->text(), QStringLiteral("January 31, 2004"));
+        QTRY_COMPARE_WITH_TIMEOUT(modal.Pending(), 0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(Child<QLineEdit>(&dlg, "to")->text(),
+                                  QStringLiteral("January 31, 2004"), 20000);
         QCOMPARE(dlg.m_nFromMonth, 1);
         QCOMPARE(dlg.m_nToDay, 31);
     }
