@@ -14,6 +14,7 @@ set(TW_GUI_SOURCES
   framework/CDataExchange.cpp
   controls/CMonthView.cpp
   view/CDlgCalendar.cpp
+  view/CDateFieldPopup.cpp
   view/CDlgDescItem.cpp
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp

@@ -3,7 +3,7 @@
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
-#include "../view/CDlgCalendar.h"
+#include "../view/CDateFieldPopup.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -75,10 +75,6 @@ private:
         }
     }
 };
-
-QString LongDate(int nYear, int nMonth, int nDay) {
-    return QString::fromStdString(FormatDate(MakeLocalDate(nYear, nMonth, nDay), "%B %d, %Y"));
-}
 
 QLineEdit* MakeDateField(QWidget* pParent, const char* pszName) {
     auto* pField = new QLineEdit(pParent);
@@ -179,8 +175,11 @@ QWidget* CDlgPageSetup::CreateDatePage() {
     connect(m_pRange, &QRadioButton::clicked, this, &CDlgPageSetup::OnRange);
     m_pFrom = MakeDateField(pPage, "from");
     m_pTo = MakeDateField(pPage, "to");
-    m_pFrom->installEventFilter(this);
-    m_pTo->installEventFilter(this);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pFrom, [this] { return m_pOk; }, &m_nFromDay, &m_nFromMonth, &m_nFromYear);
+    m_pDatePopup->Watch(
+        m_pTo, [this] { return m_pOk; }, &m_nToDay, &m_nToMonth, &m_nToYear);
 
     auto* pGrid = new QGridLayout(pPage);
     pGrid->addWidget(m_pAll, 0, 0, 1, 3);
@@ -211,8 +210,8 @@ void CDlgPageSetup::OnInitDialog() {
 }
 
 void CDlgPageSetup::ShowDates() {
-    m_pFrom->setText(LongDate(m_nFromYear, m_nFromMonth, m_nFromDay));
-    m_pTo->setText(LongDate(m_nToYear, m_nToMonth, m_nToDay));
+    m_pFrom->setText(CDateFieldPopup::LongDate(m_nFromYear, m_nFromMonth, m_nFromDay));
+    m_pTo->setText(CDateFieldPopup::LongDate(m_nToYear, m_nToMonth, m_nToDay));
 }
 
 bool CDlgPageSetup::OnOK() {
@@ -257,38 +256,6 @@ void CDlgPageSetup::OnChangeFont() {
     m_strPrintFont = font.family().toStdString();
     m_nPrintFontSize = static_cast<int>(std::lround(font.pointSizeF() * 10.0));
     m_pFontLabel->setText(FontLabel(m_strPrintFont, m_nPrintFontSize));
-}
-
-bool CDlgPageSetup::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if ((pWatched == m_pFrom || pWatched == m_pTo) && pEvent->type() == QEvent::FocusIn) {
-        auto* pField = static_cast<QLineEdit*>(pWatched);
-        // Run the calendar after the focus change has finished.
-        QMetaObject::invokeMethod(
-            this, [this, pField] { OnDateFocus(pField); }, Qt::QueuedConnection);
-    }
-    return QDialog::eventFilter(pWatched, pEvent);
-}
-
-void CDlgPageSetup::OnDateFocus(QLineEdit* pField) {
-    if (m_bDateBusy || !isVisible())
-        return;
-    m_bDateBusy = true;
-    m_pOk->setFocus(Qt::OtherFocusReason);
-    const bool bFrom = pField == m_pFrom;
-    int& nDay = bFrom ? m_nFromDay : m_nToDay;
-    int& nMonth = bFrom ? m_nFromMonth : m_nToMonth;
-    int& nYear = bFrom ? m_nFromYear : m_nToYear;
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(pField);
-    dlg.m_nDay = nDay;
-    dlg.m_nMonth = nMonth;
-    dlg.m_nYear = nYear;
-    dlg.exec();
-    nDay = dlg.m_nDay;
-    nMonth = dlg.m_nMonth;
-    nYear = dlg.m_nYear;
-    ShowDates();
-    m_bDateBusy = false;
 }
 
 void RunPageSetup(CTallywiseApp& app, QWidget* pParent) {

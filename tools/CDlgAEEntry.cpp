@@ -3,7 +3,7 @@
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
-#include "../view/CDlgCalendar.h"
+#include "../view/CDateFieldPopup.h"
 #include "../view/CDlgDescList.h"
 #include "AutoEntries.h"
 #include <QButtonGroup>
@@ -97,7 +97,9 @@ void CDlgAEEntry::CreateControls() {
     m_pStarting->setContextMenuPolicy(Qt::NoContextMenu);
     m_pStarting->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 /
                                  3);
-    m_pStarting->installEventFilter(this);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pStarting, [this] { return m_pNumDays; }, &m_nDay, &m_nMonth, &m_nYear);
 
     m_pAmount = MakeNumberField("amount", nNumberWidth, this);
     m_pDebit = MakeRadio("Debit", "debit", this);
@@ -220,8 +222,7 @@ void CDlgAEEntry::FillDescBox() {
 }
 
 void CDlgAEEntry::ShowStartDate() {
-    const std::string strDate = FormatDate(MakeLocalDate(m_nYear, m_nMonth, m_nDay), "%B %d, %Y");
-    m_pStarting->setText(QString::fromStdString(strDate));
+    m_pStarting->setText(CDateFieldPopup::LongDate(m_nYear, m_nMonth, m_nDay));
 }
 
 void CDlgAEEntry::OnPeriodChanged() {
@@ -232,10 +233,7 @@ void CDlgAEEntry::OnPeriodChanged() {
 }
 
 bool CDlgAEEntry::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pWatched == m_pStarting && pEvent->type() == QEvent::FocusIn) {
-        // Run the calendar after the focus change has finished.
-        QMetaObject::invokeMethod(this, &CDlgAEEntry::OnStartingFocus, Qt::QueuedConnection);
-    } else if (pWatched == m_pDesc && pEvent->type() == QEvent::KeyPress) {
+    if (pWatched == m_pDesc && pEvent->type() == QEvent::KeyPress) {
         // The down arrow opens the list instead of stepping through it.
         const auto* pKey = static_cast<QKeyEvent*>(pEvent);
         if (pKey->key() == Qt::Key_Down && pKey->modifiers() == Qt::NoModifier) {
@@ -244,24 +242,6 @@ bool CDlgAEEntry::eventFilter(QObject* pWatched, QEvent* pEvent) {
         }
     }
     return QDialog::eventFilter(pWatched, pEvent);
-}
-
-void CDlgAEEntry::OnStartingFocus() {
-    if (m_bCalendarBusy || !isVisible())
-        return;
-    m_bCalendarBusy = true;
-    m_pNumDays->setFocus(Qt::OtherFocusReason);
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(m_pStarting);
-    dlg.m_nDay = m_nDay;
-    dlg.m_nMonth = m_nMonth;
-    dlg.m_nYear = m_nYear;
-    dlg.exec();
-    m_nDay = dlg.m_nDay;
-    m_nMonth = dlg.m_nMonth;
-    m_nYear = dlg.m_nYear;
-    ShowStartDate();
-    m_bCalendarBusy = false;
 }
 
 void CDlgAEEntry::OnDescList() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+class CDateFieldPopup;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -48,7 +49,6 @@ private:
     void FillDescBox();
     void ShowStartDate();
     void OnPeriodChanged();
-    void OnStartingFocus();
     void OnDescList();
 
     QRadioButton* m_pMonthly = nullptr;
@@ -66,5 +66,5 @@ private:
     QPushButton* m_pDescList = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
-    bool m_bCalendarBusy = false;
+    CDateFieldPopup* m_pDatePopup;
 };

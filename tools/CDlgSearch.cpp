@@ -3,7 +3,7 @@
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
-#include "../view/CDlgCalendar.h"
+#include "../view/CDateFieldPopup.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -224,6 +224,7 @@ QWidget* CDlgSearch::MakeDatePage() {
     int* const months[] = {&m_nSingleMonth, &m_nFirstMonth, &m_nLastMonth};
     int* const years[] = {&m_nSingleYear, &m_nFirstYear, &m_nLastYear};
     QWidget* fields[3];
+    m_pDatePopup = new CDateFieldPopup(this);
     for (std::size_t i = 0; i < m_dates.size(); ++i) {
         // Shows the date only; a click opens the calendar, the keyboard never stops here.
         auto* pEdit = Named(new QLineEdit(pPage), NAMES[i]);
@@ -233,8 +234,9 @@ QWidget* CDlgSearch::MakeDatePage() {
         pEdit->setContextMenuPolicy(Qt::NoContextMenu);
         pEdit->setMinimumWidth(
             pEdit->fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
-        pEdit->installEventFilter(this);
         m_dates[i] = {pEdit, days[i], months[i], years[i]};
+        m_pDatePopup->Watch(
+            pEdit, [this] { return DateModeButton(); }, days[i], months[i], years[i]);
         fields[i] = pEdit;
     }
     static const char* const LABELS[] = {"Enter date:", "Enter first date:", "Enter last date:"};
@@ -330,41 +332,12 @@ void CDlgSearch::FillDescBox() {
 }
 
 void CDlgSearch::ShowDate(const CDateField& field) {
-    const std::time_t date = MakeLocalDate(*field.m_pYear, *field.m_pMonth, *field.m_pDay);
-    field.m_pEdit->setText(QString::fromStdString(FormatDate(date, "%B %d, %Y")));
+    field.m_pEdit->setText(
+        CDateFieldPopup::LongDate(*field.m_pYear, *field.m_pMonth, *field.m_pDay));
 }
 
-bool CDlgSearch::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pEvent->type() == QEvent::FocusIn) {
-        for (std::size_t i = 0; i < m_dates.size(); ++i) {
-            if (pWatched != m_dates[i].m_pEdit)
-                continue;
-            // Run the calendar after the focus change has finished.
-            QMetaObject::invokeMethod(
-                this, [this, i] { OnDateFocus(int(i)); }, Qt::QueuedConnection);
-        }
-    }
-    return CDlgBase::eventFilter(pWatched, pEvent);
-}
-
-void CDlgSearch::OnDateFocus(int nField) {
-    if (m_bDateBusy || !isVisible())
-        return;
-    m_bDateBusy = true;
-    const CDateField& field = m_dates[static_cast<std::size_t>(nField)];
-    (m_pDateRange->isChecked() ? static_cast<QWidget*>(m_pDateRange) : m_pDateSingle)
-        ->setFocus(Qt::OtherFocusReason);
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(field.m_pEdit);
-    dlg.m_nDay = *field.m_pDay;
-    dlg.m_nMonth = *field.m_pMonth;
-    dlg.m_nYear = *field.m_pYear;
-    dlg.exec();
-    *field.m_pDay = dlg.m_nDay;
-    *field.m_pMonth = dlg.m_nMonth;
-    *field.m_pYear = dlg.m_nYear;
-    ShowDate(field);
-    m_bDateBusy = false;
+QWidget* CDlgSearch::DateModeButton() const {
+    return m_pDateRange->isChecked() ? static_cast<QWidget*>(m_pDateRange) : m_pDateSingle;
 }
 
 void CDlgSearch::UpdateCheckPage() {

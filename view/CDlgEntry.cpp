@@ -3,7 +3,7 @@
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
-#include "CDlgCalendar.h"
+#include "CDateFieldPopup.h"
 #include "CDlgDescList.h"
 #include "EntryTypes.h"
 #include <QButtonGroup>
@@ -70,7 +70,9 @@ void CDlgEntry::CreateControls() {
     m_pDate->setFocusPolicy(Qt::ClickFocus);
     m_pDate->setContextMenuPolicy(Qt::NoContextMenu);
     m_pDate->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
-    m_pDate->installEventFilter(this);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pDate, [this] { return m_pDesc; }, &m_nDay, &m_nMonth, &m_nYear);
 
     m_pDesc = new QComboBox(this);
     m_pDesc->setObjectName(QStringLiteral("desc"));
@@ -226,8 +228,7 @@ void CDlgEntry::FillTypeList() {
 }
 
 void CDlgEntry::ShowDate() {
-    const std::string strDate = FormatDate(MakeLocalDate(m_nYear, m_nMonth, m_nDay), "%B %d, %Y");
-    m_pDate->setText(QString::fromStdString(strDate));
+    m_pDate->setText(CDateFieldPopup::LongDate(m_nYear, m_nMonth, m_nDay));
 }
 
 void CDlgEntry::ShowPin() {
@@ -235,10 +236,7 @@ void CDlgEntry::ShowPin() {
 }
 
 bool CDlgEntry::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pWatched == m_pDate && pEvent->type() == QEvent::FocusIn) {
-        // Run the calendar after the focus change has finished.
-        QMetaObject::invokeMethod(this, &CDlgEntry::OnDateFocus, Qt::QueuedConnection);
-    } else if (pWatched == m_pDesc && pEvent->type() == QEvent::KeyPress) {
+    if (pWatched == m_pDesc && pEvent->type() == QEvent::KeyPress) {
         // The down arrow opens the list instead of stepping through it.
         const auto* pKey = static_cast<QKeyEvent*>(pEvent);
         if (pKey->key() == Qt::Key_Down && pKey->modifiers() == Qt::NoModifier) {
@@ -247,24 +245,6 @@ bool CDlgEntry::eventFilter(QObject* pWatched, QEvent* pEvent) {
         }
     }
     return QDialog::eventFilter(pWatched, pEvent);
-}
-
-void CDlgEntry::OnDateFocus() {
-    if (m_bDateBusy || !isVisible())
-        return;
-    m_bDateBusy = true;
-    m_pDesc->setFocus(Qt::OtherFocusReason);
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(m_pDate);
-    dlg.m_nDay = m_nDay;
-    dlg.m_nMonth = m_nMonth;
-    dlg.m_nYear = m_nYear;
-    dlg.exec();
-    m_nDay = dlg.m_nDay;
-    m_nMonth = dlg.m_nMonth;
-    m_nYear = dlg.m_nYear;
-    ShowDate();
-    m_bDateBusy = false;
 }
 
 void CDlgEntry::OnDescList() {
