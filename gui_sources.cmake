@@ -15,6 +15,7 @@ set(TW_GUI_SOURCES
   controls/CMonthView.cpp
   view/CDlgCalendar.cpp
   view/CDateFieldPopup.cpp
+  view/DescBox.cpp
   view/CDlgDescItem.cpp
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp

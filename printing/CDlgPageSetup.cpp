@@ -6,7 +6,6 @@
 #include "../view/CDateFieldPopup.h"
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>

@@ -41,7 +41,6 @@ public:
 protected:
     void OnInitDialog() override;
     bool OnOK() override;
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateControls();

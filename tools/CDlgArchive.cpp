@@ -3,7 +3,6 @@
 #include "../framework/DateTime.h"
 #include "../view/CDateFieldPopup.h"
 #include "Archive.h"
-#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>

@@ -4,10 +4,10 @@
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
 #include "../view/CDateFieldPopup.h"
+#include "../view/DescBox.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,12 +43,6 @@ QButtonGroup* ModeGroup(QRadioButton* pSingle, QRadioButton* pRange, QWidget* pP
     pGroup->addButton(pSingle, SEARCH_SINGLE);
     pGroup->addButton(pRange, SEARCH_RANGE);
     return pGroup;
-}
-
-// The box lists descriptions alphabetically, whatever the list's own order.
-bool DescBefore(const QString& a, const QString& b) {
-    const int n = QString::compare(a, b, Qt::CaseInsensitive);
-    return n != 0 ? n < 0 : a < b;
 }
 
 // The single field, or the first and last, as the mode says.
@@ -197,14 +191,7 @@ QWidget* CDlgSearch::MakeDescPage() {
     auto* pPage = new QWidget;
     m_pByDesc = Named(new QCheckBox(QStringLiteral("Search By Description"), pPage), "byDesc");
     m_pDescLabel = Named(Label("Enter description:", pPage), "descLabel");
-    m_pDesc = Named(new QComboBox(pPage), "desc");
-    m_pDesc->setEditable(true);
-    m_pDesc->setInsertPolicy(QComboBox::NoInsert);
-    m_pDesc->setCompleter(nullptr);
-    m_pDesc->setMaxVisibleItems(15);
-    m_pDesc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pDesc->setMinimumContentsLength(36);
-    SetupTextField(m_pDesc, MAX_DESC_CHARS);
+    m_pDesc = MakeDescBox(pPage);
     QGridLayout* pGrid = PageGrid(pPage, m_pByDesc);
     pGrid->addWidget(m_pDescLabel, 1, 0);
     pGrid->addWidget(m_pDesc, 2, 0, 1, 4);
@@ -321,14 +308,7 @@ void CDlgSearch::OnInitDialog() {
 }
 
 void CDlgSearch::FillDescBox() {
-    QStringList descs;
-    for (const CDescItem* p = m_pDescs; p; p = p->m_pNext)
-        descs.append(QString::fromStdString(p->m_strText));
-    std::stable_sort(descs.begin(), descs.end(), DescBefore);
-    m_pDesc->clear();
-    m_pDesc->addItems(descs);
-    m_pDesc->setCurrentIndex(-1);
-    m_pDesc->clearEditText();
+    ::FillDescBox(m_pDesc, m_pDescs);
 }
 
 void CDlgSearch::ShowDate(const CDateField& field) {
