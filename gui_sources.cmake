@@ -13,6 +13,7 @@ set(TW_GUI_SOURCES
   view/CRegisterModel.cpp
   framework/CDataExchange.cpp
   controls/CMonthView.cpp
+  controls/CFontChooser.cpp
   view/CDlgCalendar.cpp
   view/CDateFieldPopup.cpp
   view/DescBox.cpp

@@ -1,12 +1,13 @@
 #include "CDlgPageSetup.h"
 #include "../app/CTallywiseApp.h"
+#include "../app/Options.h"
+#include "../controls/CFontChooser.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
 #include "../view/CDateFieldPopup.h"
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,38 +22,16 @@
 
 namespace {
 
-// The font chooser of the print font: faces and sizes from 8 to 18 points, no script
-// and no effects.
-class CPrintFontDialog : public QFontDialog {
+// The font chooser of the print font: only sizes from 8 to 18 points are listed, and
+// no effects.
+class CPrintFontDialog : public CFontChooser {
 public:
-    explicit CPrintFontDialog(const QFont& font, QWidget* pParent) : QFontDialog(pParent) {
-        setOption(QFontDialog::DontUseNativeDialog);
-        setWindowTitle(QStringLiteral("Font"));
+    explicit CPrintFontDialog(const QFont& font, QWidget* pParent) : CFontChooser(font, pParent) {
         for (QGroupBox* pGroup : findChildren<QGroupBox*>())
             if (pGroup->title().contains(QStringLiteral("Effects")))
                 pGroup->hide();
-        for (QComboBox* pScript : findChildren<QComboBox*>()) {
-            pScript->hide();
-            for (QLabel* pLabel : findChildren<QLabel*>())
-                if (pLabel->buddy() == pScript)
-                    pLabel->hide();
-        }
         connect(this, &QFontDialog::currentFontChanged, this, [this] { HideOtherSizes(); });
-        setCurrentFont(font);
         HideOtherSizes();
-    }
-
-    void done(int nResult) override {
-        const double dPoints = currentFont().pointSizeF();
-        if (nResult == Accepted && (dPoints < MIN_FONT_POINTS || dPoints > MAX_FONT_POINTS)) {
-            ShowAppMessage(this,
-                           QStringLiteral("Size must be between %1 and %2 points.")
-                               .arg(MIN_FONT_POINTS)
-                               .arg(MAX_FONT_POINTS),
-                           QMessageBox::Warning);
-            return;
-        }
-        QFontDialog::done(nResult);
     }
 
 private:
@@ -89,7 +68,7 @@ QLineEdit* MakeDateField(QWidget* pParent, const char* pszName) {
 } // namespace
 
 QString CDlgPageSetup::FontLabel(const std::string& strFace, int nTenths) {
-    return QStringLiteral("%1 %2pt").arg(QString::fromStdString(strFace)).arg(nTenths / 10);
+    return QString::fromStdString(FontButtonCaption(strFace, nTenths));
 }
 
 CDlgPageSetup::CDlgPageSetup(QWidget* pParent) : CDlgBase(pParent, QStringLiteral("Page Setup")) {
