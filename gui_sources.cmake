@@ -9,6 +9,7 @@ set(TW_GUI_SOURCES
   app/Commands.cpp
   app/CSingleInstance.cpp
   document/CDlgEnterPassword.cpp
+  document/CQtPasswordPrompt.cpp
   view/CTallywiseView.cpp
   view/CRegisterModel.cpp
   framework/CDataExchange.cpp
@@ -21,6 +22,10 @@ set(TW_GUI_SOURCES
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp
   view/CDlgEntry.cpp
+  tools/CImportModel.cpp
+  tools/CDlgImport.cpp
+  tools/CDlgCsvMapping.cpp
+  tools/ImportCommand.cpp
   document/CDlgPassword.cpp
   document/CDlgChangePassword.cpp
   document/CDlgBankInfo.cpp
@@ -42,4 +47,5 @@ set(TW_GUI_SOURCES
   printing/CPrintPreview.cpp
   printing/CDlgPageSetup.cpp
   printing/CCommandLinePrint.cpp
+  app/ToolbarIcon.cpp
 )

@@ -8,10 +8,12 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -20,6 +22,7 @@
 #include <QWhatsThis>
 #include <QWidget>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -30,6 +33,10 @@ const char* const CONTENTS_PAGE = "contents.html";
 const char* const INDEX_PAGE = "index.html";
 const char* const POPUP_FOLDER = "popups";
 constexpr qint64 MAX_POPUP_FILE = 1 << 20;
+const QSize HELP_WINDOW_SIZE(680, 520);
+// The frame is the window manager's and unknown before the window is shown; this much
+// room is kept for a title bar above and a border on the other sides.
+const QMargins HELP_FRAME_ALLOWANCE(8, 32, 8, 8);
 
 // The help window: a browser over the help pages with back, forward, contents and index.
 class CHelpWindow : public QWidget {
@@ -62,7 +69,7 @@ public:
         pLayout->setSpacing(4);
         pLayout->addLayout(pBar);
         pLayout->addWidget(m_pBrowser);
-        resize(680, 520);
+        resize(HELP_WINDOW_SIZE);
     }
 
     void ShowPage(const QString& strPage) {
@@ -139,16 +146,30 @@ struct CHelpSystem::CImpl {
             bFailed = true;
             return false;
         }
+        QWidget* pParent = pOwner != nullptr ? pOwner->window() : nullptr;
         if (pWindow.isNull()) {
-            QWidget* pParent = pOwner != nullptr ? pOwner->window() : nullptr;
             pWindow = new CHelpWindow(pParent, strDir);
             bOwnsWindow = pParent == nullptr;
         }
+        if (!pWindow->isVisible())
+            Place(pParent);
         pWindow->ShowPage(QString::fromLatin1(pszPage));
         pWindow->show();
         pWindow->raise();
         pWindow->activateWindow();
         return true;
+    }
+
+    // On the screen of the main window, over it; on the first screen without one.
+    void Place(QWidget* pParent) {
+        QScreen* pScreen = pParent != nullptr ? pParent->screen() : nullptr;
+        if (pScreen == nullptr)
+            pScreen = QGuiApplication::primaryScreen();
+        if (pScreen == nullptr)
+            return;
+        const QRect rcScreen = pScreen->availableGeometry();
+        const QRect rcOwner = pParent != nullptr ? pParent->frameGeometry() : rcScreen;
+        pWindow->setGeometry(HelpWindowRect(rcOwner, rcScreen, HELP_WINDOW_SIZE));
     }
 };
 
@@ -192,6 +213,15 @@ bool CHelpSystem::ShowPopup(const QString& strTopic, int nHelpId, const QPoint& 
     QString strText = QString::fromStdString(it->second);
     QWhatsThis::showText(ptGlobal, Qt::convertFromPlainText(strText, Qt::WhiteSpaceNormal));
     return true;
+}
+
+QRect HelpWindowRect(const QRect& rcOwner, const QRect& rcScreen, const QSize& sizeWanted) {
+    const QRect rcRoom = rcScreen.marginsRemoved(HELP_FRAME_ALLOWANCE);
+    QRect rc(QPoint(0, 0), sizeWanted.boundedTo(rcRoom.size()));
+    rc.moveCenter(rcOwner.center());
+    rc.moveLeft(std::clamp(rc.left(), rcRoom.left(), rcRoom.right() - rc.width() + 1));
+    rc.moveTop(std::clamp(rc.top(), rcRoom.top(), rcRoom.bottom() - rc.height() + 1));
+    return rc;
 }
 
 CHelpSystem* HelpSystem() {

@@ -1,6 +1,7 @@
 #pragma once
 #include "../framework/CDialogHelp.h"
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <initializer_list>
 #include <utility>
@@ -23,6 +24,11 @@ private:
     struct CImpl;
     CImpl* m_pImpl;
 };
+
+// Where the help window opens: its wanted client size, made smaller where the screen is
+// smaller, centred over the owner's window and moved until it lies, title bar and frame
+// included, fully within the screen's available area.
+QRect HelpWindowRect(const QRect& rcOwner, const QRect& rcScreen, const QSize& sizeWanted);
 
 // The help pages of a program in strProgramDir: beside it in a build tree, else in the
 // data folder of the installed layout (bin/../share/tallywise/help).

@@ -2,6 +2,7 @@
 #include "../document/CDocCommands.h"
 #include "../framework/CQtServices.h"
 #include "../framework/Format.h"
+#include "../tools/ImportCommand.h"
 #include "../printing/CDlgPageSetup.h"
 #include "../printing/CRegisterPrinter.h"
 #include "../view/CTallywiseView.h"
@@ -9,6 +10,7 @@
 #include "CHelpSystem.h"
 #include "CTallywiseApp.h"
 #include "Commands.h"
+#include "ToolbarIcon.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
@@ -81,7 +83,7 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::SetStatusBalance(double dBalance) {
     m_dStatusBalance = dBalance;
-    m_pBalancePane->setText(QString::fromStdString(Format("Balance: $%.2f", m_dStatusBalance)));
+    m_pBalancePane->setText(QString::fromStdString("Balance: $" + MoneyText(m_dStatusBalance)));
     ScheduleCommandUpdate();
 }
 
@@ -225,8 +227,7 @@ void CMainFrame::CreateToolBar() {
             continue;
         }
         QAction* pAction = Action(nId);
-        pAction->setIcon(QIcon(
-            QStringLiteral(":/icons/%1.png").arg(QLatin1String(FindCommand(nId)->m_pszToolbar))));
+        pAction->setIcon(ToolbarIcon(FindCommand(nId)->m_pszToolbar));
         m_pToolBar->addAction(pAction);
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
@@ -240,7 +241,8 @@ void CMainFrame::CreateStatusBar() {
     m_pMessagePane->setObjectName(QStringLiteral("messagePane"));
     pBar->addWidget(m_pMessagePane, 1);
     // The pixel widths suit an 8 pt system font; a larger one widens the pane so that a
-    // typical figure still fits.
+    // typical figure still fits, and a longer text widens it further: the label asks for
+    // the width of its text and the bar gives it, taking it from the message pane.
     auto makePane = [pBar](const char* pszName, const char* pszText, int nWidth,
                            const char* pszWidest) {
         auto* pPane = new QLabel(QString::fromUtf8(pszText), pBar);
@@ -248,7 +250,8 @@ void CMainFrame::CreateStatusBar() {
         pPane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         const int nNeeded = pPane->fontMetrics().horizontalAdvance(QString::fromUtf8(pszWidest)) +
                             2 * pPane->frameWidth() + 2 * pPane->margin() + 6;
-        pPane->setFixedWidth(std::max(nWidth, nNeeded));
+        pPane->setMinimumWidth(std::max(nWidth, nNeeded));
+        pPane->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         pBar->addPermanentWidget(pPane);
         return pPane;
     };
@@ -275,6 +278,8 @@ void CMainFrame::ConnectCommands() {
     SetCommandHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
     SetCommandHandler(ID_FILE_SAVE, [this] { OnFileSave(); });
     SetCommandHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    SetCommandHandler(ID_FILE_IMPORT, [this] { OnFileImport(); });
+    SetCommandHandler(ID_FILE_EXPORT, [this] { OnFileExport(); });
     SetCommandHandler(ID_APP_EXIT, [this] { close(); });
     SetCommandHandler(ID_ENTRY_ADD, [this] { m_pView->OnAddEntry(); });
     SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
@@ -357,6 +362,15 @@ void CMainFrame::OnFileSave() {
 
 void CMainFrame::OnFileSaveAs() {
     m_app.OnFileSaveAs();
+}
+
+void CMainFrame::OnFileImport() {
+    CQtSettingsStore store;
+    DoFileImport(this, m_app, store);
+}
+
+void CMainFrame::OnFileExport() {
+    DoFileExport(this, m_app);
 }
 
 void CMainFrame::OnOpenRecentFile(int nIndex) {

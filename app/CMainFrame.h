@@ -72,6 +72,8 @@ private:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFileImport();
+    void OnFileExport();
     void OnOpenRecentFile(int nIndex);
     void OnAppAbout();
     void OnHelpContents();

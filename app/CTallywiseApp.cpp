@@ -5,7 +5,7 @@
 #include "../framework/IUserMessages.h"
 #include "../framework/TextFile.h"
 #include "IDocumentView.h"
-#include "IFileDialogs.h"
+#include "../framework/IFileDialogs.h"
 #include <memory>
 #include <sstream>
 

@@ -1,3 +1,4 @@
+#include "../document/CQtPasswordPrompt.h"
 #include "../framework/CQtServices.h"
 #include "../framework/IClock.h"
 #include "../printing/CCommandLinePrint.h"
@@ -8,7 +9,10 @@
 #include "CTallywiseApp.h"
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <chrono>
 #include <clocale>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,6 +33,26 @@ std::vector<std::string> CommandLineArguments() {
             args.push_back(ToLocalPath(list[i]));
     return args;
 }
+
+// With TW_REPORT_SHOWN=1, prints "shown <ns since 1970>" to stderr once the register has
+// first been painted: bench/open_to_shown.sh measures the start with it.
+class CShownReporter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::Paint) {
+            pWatched->removeEventFilter(this);
+            QTimer::singleShot(0, [] {
+                const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                    std::chrono::system_clock::now().time_since_epoch());
+                std::fprintf(stderr, "shown %lld\n", static_cast<long long>(ns.count()));
+            });
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -61,6 +85,8 @@ int main(int argc, char** argv) {
 
     CMainFrame frame(app);
     CQtFileDialogs fileDialogs(&frame);
+    messages.SetParent(&frame);
+    password.SetParent(&frame);
     app.m_pView = frame.View();
     app.m_pFileDialogs = &fileDialogs;
     single.Serve(frame);
@@ -70,6 +96,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     app.ResetPrintRange();
+    if (qEnvironmentVariable("TW_REPORT_SHOWN") == QLatin1String("1"))
+        frame.View()->viewport()->installEventFilter(new CShownReporter(&frame));
     frame.show();
     frame.repaint();
     app.OpenLastFileIfWanted();

@@ -4,6 +4,7 @@
 #include "../framework/IClock.h"
 #include "../framework/IPasswordPrompt.h"
 #include "../framework/IUserMessages.h"
+#include "CliImport.h"
 #include "CliTools.h"
 #include <cctype>
 #include <optional>
@@ -13,6 +14,10 @@ const char* const CLI_USAGE =
     "  info FILE              print what the register holds\n"
     "  text FILE              write the register's text copy to standard output\n"
     "  convert IN OUT         write IN as a current register file OUT\n"
+    "  import FILE IN [--format ofx|qif|csv] [--date-order mdy|dmy|ymd]\n"
+    "         [--map date=N,desc=N,amount=N|debit=N,credit=N[,num=N][,cleared=N]] [--dry-run]\n"
+    "                         add the new transactions of a bank file IN to the register\n"
+    "  export FILE OUT        write the register as OUT.csv or OUT.qif\n"
     "  balance FILE STATEMENT reconcile with a bank statement's ending balance\n"
     "                         (-9999999.99 to 9999999.99; a negative one as -12.34):\n"
     "                         the six figures of the Balance dialog and its message\n"
@@ -147,6 +152,11 @@ bool ParseToolArgs(const CCliArgs& parsed, std::optional<double>& statement,
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && (args[0] == "import" || args[0] == "export")) {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        return args[0] == "import" ? RunImportCommand(rest, out, err)
+                                   : RunExportCommand(rest, out, err);
+    }
     std::optional<CCliArgs> parsed = ParseArgs(args);
     if (parsed && parsed->m_bHelp) {
         out << CLI_USAGE;

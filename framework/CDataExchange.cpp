@@ -1,12 +1,14 @@
 #include "CDataExchange.h"
-#include "../app/CTallywiseApp.h"
+#include "AppTitle.h"
 #include "Cp1252.h"
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -25,11 +27,35 @@ bool Refuse(QWidget* pField, QLineEdit* pText, const QString& strMessage) {
     return false;
 }
 
+// The title bar's font is the window manager's: allow for a larger, bold one, and for the
+// icon and buttons beside the caption.
+constexpr double s_dTitleFontScale = 1.25;
+constexpr int s_nTitleBarExtras = 160;
+
+int CaptionWidth(const QWidget& box) {
+    QFont font = box.font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * s_dTitleFontScale);
+    return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + s_nTitleBarExtras;
+}
+
 } // namespace
 
+int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
+                     QMessageBox::StandardButtons buttons,
+                     QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), strText, buttons, pParent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    // The box sizes itself to its layout, so a spacer row sets the least width.
+    if (auto* pGrid = qobject_cast<QGridLayout*>(box.layout()))
+        pGrid->addItem(new QSpacerItem(CaptionWidth(box), 0, QSizePolicy::Minimum),
+                       pGrid->rowCount(), 0, 1, pGrid->columnCount());
+    return box.exec();
+}
+
 void ShowAppMessage(QWidget* pParent, const QString& strText, QMessageBox::Icon icon) {
-    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), strText, QMessageBox::Ok, pParent);
-    box.exec();
+    RunAppMessageBox(pParent, icon, strText, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool ParseNumber(const QString& strText, double& dValue) {
@@ -122,15 +148,20 @@ QValidator::State CCp1252Validator::validate(QString& strInput, int& nPos) const
     }
     strInput = strKept;
     nPos = nNewPos;
+    // Every Windows-1252 character is one UTF-16 unit.
+    if (m_nMaxChars >= 0 && strInput.size() > m_nMaxChars)
+        return Invalid;
     return Acceptable;
 }
 
+// The line edit's own limit would cut the text the dialog puts in; the validator limits
+// typing instead.
 void SetupTextField(QLineEdit* pEdit, int nMaxChars) {
-    pEdit->setMaxLength(nMaxChars);
-    pEdit->setValidator(new CCp1252Validator(pEdit));
+    pEdit->setMaxLength(std::numeric_limits<int>::max());
+    pEdit->setValidator(new CCp1252Validator(pEdit, nMaxChars));
 }
 
 void SetupTextField(QComboBox* pCombo, int nMaxChars) {
-    pCombo->lineEdit()->setMaxLength(nMaxChars);
-    pCombo->setValidator(new CCp1252Validator(pCombo));
+    pCombo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    pCombo->setValidator(new CCp1252Validator(pCombo, nMaxChars));
 }

@@ -11,7 +11,12 @@ class QWidget;
 // confirmed; a bad value shows one standard message, puts the focus back in the field with
 // its text selected and returns false, so the dialog stays open on that field.
 
-// A message box with the program's caption.
+// A message box with the program's caption, wide enough for the caption to show whole in
+// the title bar; returns the button pressed.
+int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
+                     QMessageBox::StandardButtons buttons,
+                     QMessageBox::StandardButton defaultButton);
+// The same with an OK button alone.
 void ShowAppMessage(QWidget* pParent, const QString& strText, QMessageBox::Icon icon);
 
 // Parsing alone, in the "C" locale; surrounding blanks are allowed, nothing else.
@@ -28,14 +33,21 @@ bool CheckTextLength(QLineEdit* pEdit, int nMaxChars);
 bool CheckTextLength(QComboBox* pCombo, int nMaxChars);
 
 // Admits only characters that Windows-1252 can hold; others are dropped from typed or
-// pasted text, so the files can store every description.
+// pasted text, so the files can store every description. With a limit, an edit that
+// would make the text longer is refused; a longer text put in by the program stays whole.
 class CCp1252Validator : public QValidator {
     Q_OBJECT
 public:
-    using QValidator::QValidator;
+    explicit CCp1252Validator(QObject* pParent = nullptr, int nMaxChars = -1)
+        : QValidator(pParent), m_nMaxChars(nMaxChars) {}
     State validate(QString& strInput, int& nPos) const override;
+
+private:
+    int m_nMaxChars;
 };
 
-// A free text field: at most nMaxChars characters, Windows-1252 only.
+// A free text field of at most nMaxChars characters, Windows-1252 only. Typing stops at
+// the limit, but a longer text read from a file is shown whole: OK refuses it through
+// CheckTextLength, so nothing is cut without a word.
 void SetupTextField(QLineEdit* pEdit, int nMaxChars);
 void SetupTextField(QComboBox* pCombo, int nMaxChars);

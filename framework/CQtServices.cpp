@@ -1,19 +1,14 @@
 #include "CQtServices.h"
-#include "../app/CTallywiseApp.h"
-#include "../document/CDlgEnterPassword.h"
+#include "AppTitle.h"
+#include "CDataExchange.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 namespace {
 
 const QString s_strFilter = QStringLiteral("Tallywise Files (*.twd)");
-
-QWidget* DialogParent() {
-    return QApplication::activeWindow();
-}
 
 QMessageBox::Icon BoxIcon(EMsgIcon icon) {
     switch (icon) {
@@ -29,33 +24,37 @@ QMessageBox::Icon BoxIcon(EMsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-int RunBox(QMessageBox::Icon icon, const std::string& strText, QMessageBox::StandardButtons buttons,
-           QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), QString::fromStdString(strText), buttons,
-                    DialogParent());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return box.exec();
-}
-
 QString Key(const std::string& strKey) {
     return QString::fromStdString(strKey);
 }
 
 } // namespace
 
+QWidget* DialogParent(QWidget* pMainWindow) {
+    if (QWidget* pModal = QApplication::activeModalWidget())
+        return pModal;
+    return pMainWindow ? pMainWindow : QApplication::activeWindow();
+}
+
+int CQtUserMessages::Run(QMessageBox::Icon icon, const std::string& strText,
+                         QMessageBox::StandardButtons buttons,
+                         QMessageBox::StandardButton defaultButton) {
+    return RunAppMessageBox(DialogParent(m_pMainWindow), icon, QString::fromStdString(strText),
+                            buttons, defaultButton);
+}
+
 void CQtUserMessages::ShowMessage(const std::string& strText, EMsgIcon icon) {
-    RunBox(BoxIcon(icon), strText, QMessageBox::Ok, QMessageBox::Ok);
+    Run(BoxIcon(icon), strText, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool CQtUserMessages::AskYesNo(const std::string& strText) {
-    return RunBox(QMessageBox::Question, strText, QMessageBox::Yes | QMessageBox::No,
-                  QMessageBox::Yes) == QMessageBox::Yes;
+    return Run(QMessageBox::Question, strText, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 EAnswer CQtUserMessages::AskYesNoCancel(const std::string& strText) {
-    switch (RunBox(QMessageBox::Question, strText,
-                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    switch (Run(QMessageBox::Question, strText,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return EAnswer::Yes;
     case QMessageBox::No:
@@ -102,8 +101,7 @@ void CQtSettingsStore::WriteString(const std::string& strSection, const std::str
 }
 
 std::optional<std::string> CQtFileDialogs::AskOpenPath() {
-    QFileDialog dlg(m_pParent ? m_pParent.data() : DialogParent(), QStringLiteral("Open"),
-                    QString(), s_strFilter);
+    QFileDialog dlg(DialogParent(m_pParent), QStringLiteral("Open"), QString(), s_strFilter);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
@@ -112,8 +110,7 @@ std::optional<std::string> CQtFileDialogs::AskOpenPath() {
 }
 
 std::optional<std::string> CQtFileDialogs::AskSavePath(const std::string& strSuggested) {
-    QFileDialog dlg(m_pParent ? m_pParent.data() : DialogParent(), QStringLiteral("Save As"),
-                    QString(), s_strFilter);
+    QFileDialog dlg(DialogParent(m_pParent), QStringLiteral("Save As"), QString(), s_strFilter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
     dlg.setDefaultSuffix(QStringLiteral("twd"));
@@ -122,14 +119,6 @@ std::optional<std::string> CQtFileDialogs::AskSavePath(const std::string& strSug
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return ToLocalPath(WithRegisterExtension(dlg.selectedFiles().constFirst()));
-}
-
-std::string CQtPasswordPrompt::AskPassword(const std::string& strFileName) {
-    CDlgEnterPassword dlg(DialogParent());
-    dlg.m_strFileName = strFileName;
-    if (dlg.exec() != QDialog::Accepted)
-        return std::string();
-    return dlg.m_strPassword;
 }
 
 std::string ToLocalPath(const QString& strPath) {

@@ -1,18 +1,29 @@
 #pragma once
-#include "../app/IFileDialogs.h"
-#include "IPasswordPrompt.h"
+#include "IFileDialogs.h"
 #include "ISettingsStore.h"
 #include "IUserMessages.h"
+#include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
 #include <QWidget>
 
-// Message boxes with the program's caption.
+// The window a box or dialog of the core belongs to: the modal dialog that is up, else the
+// main window, which may still be hidden while the command line's file is read.
+QWidget* DialogParent(QWidget* pMainWindow);
+
+// Message boxes with the program's caption, over the main window.
 class CQtUserMessages : public IUserMessages {
 public:
+    void SetParent(QWidget* pMainWindow) { m_pMainWindow = pMainWindow; }
     void ShowMessage(const std::string& strText, EMsgIcon icon) override;
     bool AskYesNo(const std::string& strText) override;
     EAnswer AskYesNoCancel(const std::string& strText) override;
+
+private:
+    int Run(QMessageBox::Icon icon, const std::string& strText,
+            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton);
+
+    QPointer<QWidget> m_pMainWindow;
 };
 
 // Settings in the per-user INI file of "Kestrane" / "Tallywise v3.5"; a section is a group.
@@ -42,12 +53,6 @@ public:
 
 private:
     QPointer<QWidget> m_pParent;
-};
-
-// "Enter Password" while a protected register is read.
-class CQtPasswordPrompt : public IPasswordPrompt {
-public:
-    std::string AskPassword(const std::string& strFileName) override;
 };
 
 // File names between Qt and the core, in the encoding of the file system.

@@ -26,3 +26,11 @@ std::string Format(const char* pszFormat, ...) {
     va_end(copy);
     return result;
 }
+
+std::string MoneyText(double dValue) {
+    std::string strText = Format("%.2f", dValue);
+    if (!strText.empty() && strText[0] == '-' &&
+        strText.find_first_not_of("0.", 1) == std::string::npos)
+        strText.erase(0, 1);
+    return strText;
+}

@@ -1,5 +1,6 @@
 #include "CCommandLinePrint.h"
 #include "../app/CTallywiseApp.h"
+#include "../document/CQtPasswordPrompt.h"
 #include "../framework/CQtServices.h"
 #include "../framework/DateTime.h"
 #include "../framework/IClock.h"

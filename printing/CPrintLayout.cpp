@@ -27,11 +27,6 @@ constexpr std::array<CPrintColumn, PRINT_COLUMNS> s_columns = {{
     {COL_BALANCE, 0.121, ETextAlign::Right},
 }};
 
-// Balances are sums of cents; a sum that should be zero must not print as "-0.00".
-std::string MoneyText(double dValue) {
-    return Format("%.2f", std::round(dValue * 100.0) / 100.0 + 0.0);
-}
-
 void DrawBox(IPrintSurface& surface, int nLeft, int nTop, int nRight, int nBottom) {
     surface.DrawLine(nLeft, nTop, nRight, nTop);
     surface.DrawLine(nRight, nTop, nRight, nBottom);

@@ -8,6 +8,8 @@ set(TW_CORE_TEST_SOURCES
   core/CliTests.cpp
   core/ViewLogicTests.cpp
   core/HelpTopicsTests.cpp
+  core/ImportTests.cpp
+  core/ImportCliTests.cpp
   core/ArchiveTests.cpp
   core/ProtectionTests.cpp
   core/AutoEntriesTests.cpp

@@ -8,6 +8,7 @@ set(TW_GUI_TEST_SOURCES
   gui/MainFrameTests.cpp
   gui/ViewTests.cpp
   gui/EntryCommandTests.cpp
+  gui/ImportWindowTests.cpp
   gui/PasswordDialogTests.cpp
   gui/ArchiveDialogTests.cpp
   gui/AutoEntriesTests.cpp

@@ -22,8 +22,11 @@ std::string TypeAbbreviation(int nType, const CUserTypeTable& types) {
     return "";
 }
 
+// Parentheses go with the minus sign the two decimals show, so a balance a hair below
+// zero reads 0.00, not (-0.00).
 std::string BalanceText(double dBalance) {
-    return dBalance >= 0.0 ? Format("%.2f", dBalance) : Format("(%.2f)", dBalance);
+    const std::string strMoney = MoneyText(dBalance);
+    return strMoney.front() == '-' ? "(" + strMoney + ")" : strMoney;
 }
 
 std::string CellText(const CEntryFields& e, int nColumn, const CUserTypeTable& types) {

@@ -26,6 +26,7 @@ extern const std::array<CColumnInfo, COL_COUNT> g_columns;
 // The text of one cell of the row that shows entry e; the printed register uses the same.
 std::string CellText(const CEntryFields& e, int nColumn, const CUserTypeTable& types);
 std::string TypeAbbreviation(int nType, const CUserTypeTable& types);
+// "%.2f", or "(%.2f)" with the minus sign inside when the value shows below zero.
 std::string BalanceText(double dBalance);
 // Column widths for a client width: the weights of 145, truncated.
 std::array<int, COL_COUNT> ColumnWidths(int nClientWidth);

@@ -1,5 +1,6 @@
 #include "document/CEntry.h"
 #include "framework/DateTime.h"
+#include "framework/Format.h"
 #include "view/EntryTypes.h"
 #include "view/RegisterCells.h"
 #include <gtest/gtest.h>
@@ -36,6 +37,32 @@ TEST(RegisterCellsTest, CellTexts) {
             cells.push_back(CellText(e, k, types));
         EXPECT_EQ(cells, c.cells) << c.nType;
     }
+}
+
+// Regression: 0.30 - 0.10 - 0.20 is -2.8e-17, which showed as "(-0.00)" in the list and
+// "$-0.00" in the status pane.
+TEST(RegisterCellsTest, SignFollowsTheValueRoundedToCents) {
+    struct Case {
+        double dValue;
+        const char* pszMoney;
+        const char* pszBalance;
+    };
+    const Case cases[] = {
+        {0.30 - 0.10 - 0.20, "0.00", "0.00"},
+        {-0.0, "0.00", "0.00"},
+        {-0.004, "0.00", "0.00"},
+        {-0.006, "-0.01", "(-0.01)"},
+        {-12.5, "-12.50", "(-12.50)"},
+        {0.004, "0.00", "0.00"},
+        {892968.93, "892968.93", "892968.93"},
+        {-892968.93, "-892968.93", "(-892968.93)"},
+        {-100.0, "-100.00", "(-100.00)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MoneyText(c.dValue), c.pszMoney) << c.dValue;
+        EXPECT_EQ(BalanceText(c.dValue), c.pszBalance) << c.dValue;
+    }
+    EXPECT_LT(0.30 - 0.10 - 0.20, 0.0); // the case above is really below zero
 }
 
 TEST(RegisterCellsTest, ColumnWidths) {

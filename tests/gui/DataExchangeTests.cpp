@@ -2,6 +2,7 @@
 #include "DialogTestUtil.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -85,6 +86,50 @@ private Q_SLOTS:
         QCOMPARE(validator.validate(input, pos), QValidator::Acceptable);
         QCOMPARE(input, kept);
         QCOMPARE(pos, keptPos);
+    }
+
+    // Regression: the field's own maximum length cut a longer description read from a
+    // file, and OK then saved the cut text without a word.
+    void limitedFieldKeepsLongerTextAndRefusesItOnOk_data() {
+        QTest::addColumn<bool>("combo");
+        QTest::newRow("line edit") << false;
+        QTest::newRow("combo box") << true;
+    }
+    void limitedFieldKeepsLongerTextAndRefusesItOnOk() {
+        QFETCH(bool, combo);
+        QWidget window;
+        auto* pCombo = new QComboBox(&window);
+        pCombo->setEditable(true);
+        auto* pPlain = new QLineEdit(&window);
+        QLineEdit* pEdit = combo ? pCombo->lineEdit() : pPlain;
+        if (combo)
+            SetupTextField(pCombo, 10);
+        else
+            SetupTextField(pPlain, 10);
+        QVERIFY(ShowActive(window));
+        auto check = [&] {
+            return combo ? CheckTextLength(pCombo, 10) : CheckTextLength(pPlain, 10);
+        };
+        QWidget* pField = combo ? static_cast<QWidget*>(pCombo) : pPlain;
+
+        const QString strLong(40000, QLatin1Char('w')); // past the line edit's default limit
+        pEdit->setText(strLong);
+        QCOMPARE(pEdit->text(), strLong);
+        (combo ? static_cast<QWidget*>(pPlain) : pCombo)->setFocus();
+        CModalHelper modal;
+        QString strSeen;
+        modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        QVERIFY(!check());
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strSeen, QStringLiteral("Please enter no more than 10 characters."));
+        QVERIFY(window.focusWidget() == pField || window.focusWidget() == pEdit);
+        QCOMPARE(pEdit->text(), strLong);
+
+        // Typing stops at the limit, and a text within it passes.
+        pEdit->clear();
+        QTest::keyClicks(pEdit, QStringLiteral("0123456789abc"));
+        QCOMPARE(pEdit->text(), QStringLiteral("0123456789"));
+        QVERIFY(check());
     }
 };
 

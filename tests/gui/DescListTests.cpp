@@ -264,6 +264,31 @@ private Q_SLOTS:
         QCOMPARE(dlg.exec(), int(QDialog::Accepted));
         QCOMPARE(dlg.m_strText, std::string(255, 'x'));
     }
+
+    // Regression: a description of a file longer than the limit was cut when edited.
+    void itemEditorRefusesALongerTextInsteadOfCuttingIt() {
+        CDlgDescItem dlg;
+        const std::string strLong(300, 'y');
+        dlg.m_strText = strLong;
+        CModalHelper modal;
+        QString strShown, strSeen;
+        bool bFocusBack = false;
+        modal.Then([&](QWidget* w) {
+            strShown = Child<QLineEdit>(w, "text")->text();
+            ClickLater(w, "ok");
+        });
+        modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        modal.Then([&](QWidget* w) {
+            bFocusBack = w->focusWidget() == Child<QLineEdit>(w, "text");
+            Child<QPushButton>(w, "cancel")->click();
+        });
+        QCOMPARE(dlg.exec(), int(QDialog::Rejected));
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strShown.size(), 300);
+        QCOMPARE(strSeen, QStringLiteral("Please enter no more than 255 characters."));
+        QVERIFY(bFocusBack);
+        QCOMPARE(dlg.m_strText, strLong);
+    }
 };
 
 TW_GUI_TEST(CDescListTests);

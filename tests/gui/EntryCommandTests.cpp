@@ -1,11 +1,15 @@
+#include "../../view/CDlgCalendar.h"
 #include "../../view/CRegisterModel.h"
 #include "../../view/RegisterCells.h"
+#include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -164,6 +168,108 @@ private Q_SLOTS:
         QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, 140.0);
         QVERIFY(m_pFix->Doc().IsModified());
         QCOMPARE(m_pFix->Doc().m_bStartBalSet, 1u);
+    }
+
+    void startingBalanceCancelChangesNothing() {
+        CTallywiseDoc& doc = m_pFix->Doc();
+        doc.m_dStartBal = 50.0;
+        doc.m_bStartBalSet = 1;
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "A", 10, true);
+        m_pFix->View()->OnInitialUpdate();
+        doc.SetModifiedFlag(false);
+        CModalHelper modal;
+        QString strOffered;
+        modal.Then([&strOffered](QWidget* pDlg) {
+            strOffered = Child<QLineEdit>(pDlg, "startBal")->text();
+            Child<QLineEdit>(pDlg, "startBal")->setText(QStringLiteral("999.00"));
+            Child<QPushButton>(pDlg, "cancel")->click();
+        });
+        m_pFix->View()->OnStartingBalance();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strOffered, QStringLiteral("50.00"));
+        QCOMPARE(doc.m_dStartBal, 50.0);
+        QCOMPARE(doc.m_bStartBalSet, 1u);
+        QVERIFY(!doc.IsModified());
+        QCOMPARE(Cell(0, COL_BALANCE), QStringLiteral("40.00"));
+        QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, 40.0);
+        QVERIFY(m_pFix->m_messages.m_shown.empty());
+    }
+
+    void editToALaterDateMovesTheRowAndTheSelection() {
+        m_pFix->m_pFrame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pFix->m_pFrame.get()));
+        CTallywiseDoc& doc = m_pFix->Doc();
+        doc.m_bStartBalSet = 1;
+        doc.m_dStartBal = 100;
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "Old", 5, true);
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "Moved", 10, true);
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 3, "B", 20, true);
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 15, "C", 30, false);
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 20, "D", 40, true);
+        m_pFix->View()->OnInitialUpdate();
+        m_pFix->View()->selectRow(1);
+        QSignalSpy changed(m_pFix->View()->model(), &QAbstractItemModel::dataChanged);
+        CModalHelper modal;
+        modal.Then([](QWidget* pDlg) {
+            QTest::mouseClick(Child<QLineEdit>(pDlg, "date"), Qt::LeftButton);
+        });
+        modal.Then([](QWidget* pCalendar) {
+            QVERIFY(qobject_cast<CDlgCalendar*>(pCalendar));
+            QVERIFY(ClickCalendarDay(pCalendar, 15)); // behind C, of the same day
+        });
+        modal.Then([](QWidget* pDlg) {
+            QCOMPARE(Child<QLineEdit>(pDlg, "date")->text(), QStringLiteral("March 15, 2004"));
+            Child<QPushButton>(pDlg, "ok")->click();
+        });
+        m_pFix->View()->OnEditEntry();
+        QCOMPARE(modal.Pending(), 0);
+        const char* const descs[] = {"Old", "B", "C", "Moved", "D"};
+        const char* const balances[] = {"95.00", "75.00", "105.00", "95.00", "55.00"};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(Cell(i, COL_DESC), QString::fromLatin1(descs[i]));
+            QCOMPARE(Cell(i, COL_BALANCE), QString::fromLatin1(balances[i]));
+        }
+        QCOMPARE(Cell(3, COL_DATE), QStringLiteral("03/15"));
+        QCOMPARE(m_pFix->View()->GetSelectedRow().value_or(99), std::uint16_t(3));
+        // The rows from the old position on were rewritten, the one before it was not.
+        int nFirstRefreshed = 99;
+        for (const QList<QVariant>& args : changed)
+            nFirstRefreshed = std::min(nFirstRefreshed, args[0].toModelIndex().row());
+        QCOMPARE(nFirstRefreshed, 1);
+        QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, 55.0);
+        QCOMPARE(doc.m_nDeleted, std::uint16_t(0));
+    }
+
+    // Regression: Edit cut a description of more than 255 characters read from a file
+    // and saved the cut text (adding it to the description list) without a word.
+    void editKeepsADescriptionLongerThan255Characters() {
+        const std::string strLong = std::string(250, 'a') + " and the rest of a long text";
+        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, strLong.c_str(), 10, true);
+        m_pFix->View()->OnInitialUpdate();
+        m_pFix->View()->selectRow(0);
+        CModalHelper modal;
+        QString strShown, strSeen;
+        bool bFocusInDesc = false;
+        modal.Then([&strShown](QWidget* pDlg) {
+            strShown = Child<QComboBox>(pDlg, "desc")->currentText();
+            ClickLater(pDlg, "ok");
+        });
+        modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        modal.Then([&bFocusInDesc](QWidget* pDlg) {
+            auto* pDesc = Child<QComboBox>(pDlg, "desc");
+            bFocusInDesc = pDlg->focusWidget() == pDesc || pDlg->focusWidget() == pDesc->lineEdit();
+            pDesc->setEditText(QStringLiteral("Shorter"));
+            Child<QPushButton>(pDlg, "ok")->click();
+        });
+        m_pFix->View()->OnEditEntry();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strShown, QString::fromStdString(strLong));
+        QCOMPARE(strSeen, QStringLiteral("Please enter no more than 255 characters."));
+        QVERIFY(bFocusInDesc);
+        QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_strDesc, std::string("Shorter"));
+        QCOMPARE(m_pFix->Doc().m_nDescs, std::uint16_t(1)); // only the accepted text
+        QCOMPARE(m_pFix->Doc().m_pDescs->m_strText, std::string("Shorter"));
     }
 };
 

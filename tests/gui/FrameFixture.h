@@ -2,7 +2,7 @@
 // A main window over an application object whose services are scripted fakes.
 #include "../../app/CMainFrame.h"
 #include "../../app/CTallywiseApp.h"
-#include "../../app/IFileDialogs.h"
+#include "../../framework/IFileDialogs.h"
 #include "../../framework/DateTime.h"
 #include "../../framework/IClock.h"
 #include "../../framework/IPasswordPrompt.h"

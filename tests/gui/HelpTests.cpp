@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -269,6 +270,48 @@ private Q_SLOTS:
         for (QWidget* pTop : QApplication::topLevelWidgets())
             nHelpWindows += pTop->isVisible() && pTop->windowTitle() == "Tallywise v3.5 Help";
         QCOMPARE(nHelpWindows, 1);
+    }
+
+    // Regression: centred over a main window low on an 800-pixel-high screen, the help
+    // window reached below the screen's bottom.
+    void helpWindowLiesFullyOnTheScreen_data() {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("low on 1024x800")
+            << QRect(50, 500, 550, 250) << QRect(0, 0, 1024, 800) << QRect(8, 272, 680, 520);
+        QTest::newRow("room around")
+            << QRect(600, 300, 700, 400) << QRect(0, 0, 1920, 1080) << QRect(610, 240, 680, 520);
+        QTest::newRow("smaller screen")
+            << QRect(0, 0, 300, 200) << QRect(0, 0, 640, 480) << QRect(8, 32, 624, 440);
+        QTest::newRow("second screen") << QRect(2000, 900, 550, 100) << QRect(1920, 0, 1280, 1024)
+                                       << QRect(1935, 496, 680, 520);
+    }
+    void helpWindowLiesFullyOnTheScreen() {
+        QFETCH(QRect, owner);
+        QFETCH(QRect, screen);
+        QFETCH(QRect, placed);
+        QCOMPARE(HelpWindowRect(owner, screen, QSize(680, 520)), placed);
+    }
+
+    void helpWindowOpensOverItsOwner() {
+        QWidget owner;
+        const QRect rcScreen = owner.screen()->availableGeometry();
+        owner.setGeometry(rcScreen.left() + 40, rcScreen.bottom() - 200, 300, 150);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QVERIFY(m_pHelp->ShowContents(&owner));
+        QWidget* pWindow = nullptr;
+        for (QWidget* pTop : QApplication::topLevelWidgets())
+            if (pTop->isVisible() && pTop->windowTitle() == "Tallywise v3.5 Help")
+                pWindow = pTop;
+        QVERIFY(pWindow != nullptr);
+        QCOMPARE(pWindow->parentWidget(), &owner);
+        QCOMPARE(pWindow->geometry(),
+                 HelpWindowRect(owner.frameGeometry(), rcScreen, QSize(680, 520)));
+        QVERIFY(rcScreen.contains(pWindow->geometry()));
+        pWindow->close();
+        owner.close();
     }
 
     void missingContentsPageIsRemembered() {

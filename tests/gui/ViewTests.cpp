@@ -2,8 +2,11 @@
 #include "../../view/RegisterCells.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
+#include "ModalHelper.h"
+#include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -203,6 +206,43 @@ private Q_SLOTS:
         QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 1u);
         QTest::mouseDClick(pView->viewport(), Qt::LeftButton, {}, ptRow0);
         QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 0u);
+    }
+
+    void doubleClickEditsByDefault() {
+        QCOMPARE(m_pFix->m_app.m_nDblClick, 1);
+        m_pFix->m_pFrame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_pFix->m_pFrame.get()));
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "Cash", 40.0, true);
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "Rent", 60.0, true);
+        CTallywiseView* pView = m_pFix->View();
+        pView->OnInitialUpdate();
+        CModalHelper modal;
+        QString strTitle, strDesc;
+        modal.Then([&](QWidget* pDlg) {
+            strTitle = pDlg->windowTitle();
+            strDesc = Child<QComboBox>(pDlg, "desc")->currentText();
+            Child<QPushButton>(pDlg, "cancel")->click();
+        });
+        const QPoint ptRow0 = pView->visualRect(pView->model()->index(0, COL_DESC)).center();
+        QTest::mouseDClick(pView->viewport(), Qt::LeftButton, {}, ptRow0);
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strTitle, QStringLiteral("Edit Entry"));
+        QCOMPARE(strDesc, QStringLiteral("Cash"));
+        QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 0u); // not toggled
+        QCOMPARE(Cell(0, COL_CLEARED), QString());
+    }
+
+    // Regression: 0.30 - 0.10 - 0.20 showed as "(-0.00)".
+    void balanceThatRoundsToZeroHasNoParentheses() {
+        CTallywiseDoc& doc = m_pFix->Doc();
+        doc.m_dStartBal = 0.30;
+        doc.m_bStartBalSet = 1;
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "A", 0.10, true);
+        m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "B", 0.20, true);
+        m_pFix->View()->OnInitialUpdate();
+        QVERIFY(doc.GetEntryAt(1)->m_dBalance < 0.0);
+        QCOMPARE(Cell(0, COL_BALANCE), QStringLiteral("0.20"));
+        QCOMPARE(Cell(1, COL_BALANCE), QStringLiteral("0.00"));
     }
 
     void doubleClickOnAnEmptyRegisterDoesNothing() {

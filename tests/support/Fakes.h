@@ -1,6 +1,6 @@
 #pragma once
 #include "app/CTallywiseApp.h"
-#include "app/IFileDialogs.h"
+#include "framework/IFileDialogs.h"
 #include "framework/DateTime.h"
 #include "framework/IClock.h"
 #include "framework/IPasswordPrompt.h"

@@ -1,0 +1,83 @@
+// Opening the import window on a 10,000-transaction statement: reading, matching against
+// a 5,000-entry register, filling the list and its first paint, offscreen.
+#include "ImportBenchData.h"
+#include "document/CDocServices.h"
+#include "framework/IClock.h"
+#include "framework/IPasswordPrompt.h"
+#include "framework/IUserMessages.h"
+#include "tools/CDlgImport.h"
+#include "tools/ImportOfx.h"
+#include <QApplication>
+#include <QHeaderView>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <clocale>
+#include <cstdio>
+
+namespace {
+
+class CSilent : public IUserMessages, public IPasswordPrompt, public IClock {
+public:
+    void ShowMessage(const std::string&, EMsgIcon) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
+    std::string AskPassword(const std::string&) override { return {}; }
+    std::time_t Now() override { return 958003200; }
+};
+
+class CPaintWatch : public QObject {
+public:
+    bool m_bPainted = false;
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::Paint)
+            m_bPainted = true;
+        return QObject::eventFilter(pObject, pEvent);
+    }
+};
+
+void ImportWindowOpens(benchmark::State& state) {
+    CSilent services;
+    CUserTypeTable types;
+    CTallywiseDoc doc(CDocServices{services, services, services, types});
+    FillMatchingRegister(doc);
+    const std::string statement = MakeStatement();
+    for (auto _ : state) {
+        CDlgImport dlg;
+        dlg.m_plan = BuildImportPlan(doc, ReadOfx(statement));
+        dlg.m_strFileName = "statement.ofx";
+        CPaintWatch watch;
+        dlg.findChild<QTableView*>(QStringLiteral("transactions"))
+            ->viewport()
+            ->installEventFilter(&watch);
+        dlg.show();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        dlg.hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
+    if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(strText));
+}
+
+} // namespace
+
+BENCHMARK(ImportWindowOpens)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    QApplication qtApp(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    std::setlocale(LC_TIME, "C");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

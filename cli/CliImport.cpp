@@ -1,0 +1,203 @@
+#include "CliImport.h"
+#include "../app/CTallywiseApp.h"
+#include "../framework/DateTime.h"
+#include "../framework/Format.h"
+#include "../framework/IClock.h"
+#include "../framework/IPasswordPrompt.h"
+#include "../framework/IUserMessages.h"
+#include "../framework/TextFile.h"
+#include "../tools/Export.h"
+#include "../tools/Import.h"
+#include "../tools/ImportText.h"
+#include "CliCommands.h"
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+class CQuietMessages : public IUserMessages {
+public:
+    void ShowMessage(const std::string& strText, EMsgIcon) override { m_strLast = strText; }
+    bool AskYesNo(const std::string&) override { return true; }
+    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
+    std::string m_strLast;
+};
+
+class CGivenPassword : public IPasswordPrompt {
+public:
+    std::string AskPassword(const std::string&) override { return m_strPassword; }
+    std::string m_strPassword;
+};
+
+struct CImportArgs {
+    std::vector<std::string> m_files;
+    std::optional<EImportFormat> m_format;
+    EDateOrder m_order = EDateOrder::Auto;
+    std::optional<CCsvMapping> m_mapping;
+    bool m_bDryRun = false;
+    std::optional<std::string> m_password;
+};
+
+// Empty when the arguments are right, else what is wrong.
+std::string ParseImportArgs(const std::vector<std::string>& args, bool bImport, CImportArgs& a) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& s = args[i];
+        const bool bHasValue = i + 1 < args.size();
+        if (s == "--password" && bHasValue) {
+            a.m_password = args[++i];
+        } else if (bImport && s == "--dry-run") {
+            a.m_bDryRun = true;
+        } else if (bImport && s == "--format" && bHasValue) {
+            a.m_format = ImportFormatFromWord(args[++i]);
+            if (!a.m_format)
+                return "--format takes ofx, qif or csv";
+        } else if (bImport && s == "--date-order" && bHasValue) {
+            const std::optional<EDateOrder> order = DateOrderFromWord(args[++i]);
+            if (!order)
+                return "--date-order takes mdy, dmy or ymd";
+            a.m_order = *order;
+        } else if (bImport && s == "--map" && bHasValue) {
+            std::string strWhy;
+            a.m_mapping = ParseCsvMapping(args[++i], &strWhy);
+            if (!a.m_mapping)
+                return "--map: " + strWhy;
+        } else if (s.rfind("--", 0) == 0) {
+            return "unknown option " + s;
+        } else {
+            a.m_files.push_back(s);
+        }
+    }
+    return a.m_files.size() == 2 ? "" : "two file names are needed";
+}
+
+// Opens the register, or starts a new one when the file does not exist yet.
+bool OpenRegister(CTallywiseApp& app, const std::string& strPath, const CImportArgs& a,
+                  bool bMayCreate, std::ostream& err) {
+    CTallywiseDoc& doc = app.GetDocument();
+    std::error_code ec;
+    if (bMayCreate && !std::filesystem::exists(strPath, ec)) {
+        doc.OnNewDocument();
+        doc.SetPathName(strPath);
+        return true;
+    }
+    const CLoadResult result = doc.OnOpenDocument(strPath);
+    if (result.Ok())
+        return true;
+    std::string strWhy = LoadErrorText(result);
+    if (result.m_nError == ELoadError::WrongPassword)
+        strWhy = a.m_password ? "the password is not correct"
+                              : "the register is password protected (use --password)";
+    err << "tallywise-cli: " << strPath << ": " << strWhy << "\n";
+    return false;
+}
+
+void PrintRow(const CImportRow& row, std::ostream& out) {
+    static const char* const WORDS[] = {"new", "duplicate", "skipped"};
+    out << WORDS[static_cast<int>(row.m_nStatus)] << "\t"
+        << (row.m_date ? FormatDate(row.m_date, "%m/%d/%Y") : std::string()) << "\t"
+        << (row.m_nCheckNum ? std::to_string(row.m_nCheckNum) : std::string()) << "\t"
+        << row.m_strDesc << "\t" << Format("%.2f", row.SignedAmount());
+    if (row.m_nStatus != EImportStatus::New)
+        out << "\t" << row.m_strReason;
+    out << "\n";
+}
+
+} // namespace
+
+int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CImportArgs a;
+    const std::string strUsage = ParseImportArgs(args, true, a);
+    if (!strUsage.empty()) {
+        err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
+        return 2;
+    }
+    const std::string& strRegister = a.m_files[0];
+    const std::string& strIn = a.m_files[1];
+    std::vector<std::uint8_t> bytes;
+    std::string strError;
+    if (!ReadWholeFile(strIn, bytes, strError)) {
+        err << "tallywise-cli: " << strIn << ": " << strError << "\n";
+        return 1;
+    }
+    const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const EImportFormat format = a.m_format.value_or(GuessImportFormat(strIn, view));
+    bool bNeedMapping = false;
+    std::string strMappingWhy;
+    const CReadResult read =
+        ReadImportFile(format, view, a.m_order, a.m_mapping, &bNeedMapping, &strMappingWhy);
+    if (bNeedMapping) {
+        err << "tallywise-cli: " << strIn << ": the columns cannot be recognised (" << strMappingWhy
+            << "); give them with --map date=N,desc=N,amount=N\n";
+        return 2;
+    }
+    if (!read.Ok()) {
+        err << "tallywise-cli: " << strIn << ": " << read.m_strError << "\n";
+        return 1;
+    }
+    if (read.m_bOrderAmbiguous) {
+        err << "tallywise-cli: " << strIn
+            << ": the dates could be month or day first; give --date-order mdy, dmy or ymd\n";
+        return 2;
+    }
+
+    CQuietMessages messages;
+    CGivenPassword password;
+    password.m_strPassword = a.m_password.value_or("");
+    CSystemClock clock;
+    CTallywiseApp app(messages, password, clock);
+    if (!OpenRegister(app, strRegister, a, true, err))
+        return 1;
+    CTallywiseDoc& doc = app.GetDocument();
+    const CImportPlan plan = BuildImportPlan(doc, read);
+    for (const CImportRow& row : plan.m_rows)
+        PrintRow(row, out);
+    out << ImportSummary(plan) << "\n";
+    for (const std::string& note : plan.m_notes)
+        err << "tallywise-cli: " << note << "\n";
+    const std::string strLimit = ImportLimitMessage(doc, plan.m_nNew);
+    if (!strLimit.empty()) {
+        std::string s = strLimit;
+        for (char& c : s)
+            if (c == '\n')
+                c = ' ';
+        err << "tallywise-cli: " << strRegister << ": " << s
+            << (a.m_bDryRun ? " Nothing would be added." : " Nothing was added.") << "\n";
+        return 1;
+    }
+    if (a.m_bDryRun || plan.m_nNew == 0)
+        return out ? 0 : 1;
+    ApplyImport(doc, plan, {});
+    if (!doc.OnSaveDocument(strRegister)) {
+        err << "tallywise-cli: " << strRegister << ": "
+            << (messages.m_strLast.empty() ? "cannot be written" : messages.m_strLast) << "\n";
+        return 1;
+    }
+    out.flush();
+    return out ? 0 : 1;
+}
+
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CImportArgs a;
+    std::string strUsage = ParseImportArgs(args, false, a);
+    if (strUsage.empty() && !ExportFormatFromPath(a.m_files[1]))
+        strUsage = "the exported file's name must end in .csv or .qif";
+    if (!strUsage.empty()) {
+        err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
+        return 2;
+    }
+    CQuietMessages messages;
+    CGivenPassword password;
+    password.m_strPassword = a.m_password.value_or("");
+    CSystemClock clock;
+    CTallywiseApp app(messages, password, clock);
+    if (!OpenRegister(app, a.m_files[0], a, false, err))
+        return 1;
+    std::string strError;
+    if (!ExportRegister(app.GetDocument(), a.m_files[1], *ExportFormatFromPath(a.m_files[1]), {},
+                        strError)) {
+        err << "tallywise-cli: " << a.m_files[1] << ": " << strError << "\n";
+        return 1;
+    }
+    out.flush();
+    return 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+#include "ImportCsv.h"
+#include "ImportTypes.h"
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CTallywiseDoc;
+
+enum class EImportFormat { Ofx, Qif, Csv };
+
+// From the file name's extension, else from the first bytes.
+EImportFormat GuessImportFormat(const std::string& strPath, std::string_view bytes);
+std::optional<EImportFormat> ImportFormatFromWord(std::string_view word);
+
+// Reads a file of any format; a CSV file uses the mapping given, else the remembered or
+// recognised one (pNeedMapping is set when there is none).
+CReadResult ReadImportFile(EImportFormat format, std::string_view bytes, EDateOrder order,
+                           const std::optional<CCsvMapping>& mapping, bool* pNeedMapping = nullptr,
+                           std::string* pMappingWhy = nullptr);
+
+enum class EImportStatus { New, Duplicate, Skipped };
+
+// One transaction as it would enter the register.
+struct CImportRow {
+    EImportStatus m_nStatus = EImportStatus::New;
+    std::string m_strReason; // of a duplicate or a skipped one
+    int m_nLine = 0;
+    std::time_t m_date = 0;
+    long m_nCivilDay = 0; // the date as a day number, for differences in days
+    std::uint16_t m_nCheckNum = 0;
+    std::string m_strDesc; // UTF-8, as it would be stored
+    std::int8_t m_nType = 4;
+    double m_dAmount = 0.0; // magnitude
+    bool m_bDebit = true;
+    bool m_bCleared = false;
+    int m_nMatchedEntry = -1; // register position of the entry it duplicates
+    double SignedAmount() const { return m_bDebit ? -m_dAmount : m_dAmount; }
+};
+
+struct CImportPlan {
+    std::vector<CImportRow> m_rows;
+    std::vector<std::string> m_notes;
+    int m_nNew = 0, m_nDuplicates = 0, m_nSkipped = 0;
+    EDateOrder m_dateOrder = EDateOrder::Auto;
+};
+
+// Turns what was read into register entries and marks the duplicates of entries the
+// register already holds.
+CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read);
+std::string ImportSummary(const CImportPlan& plan); // "%d new, %d duplicates, %d skipped"
+
+// The refusal when adding nAdd entries would take the register past its limit; else empty.
+std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd);
+
+// Adds the rows whose tick is set (all new rows when ticks is empty) through InsertEntry,
+// with their descriptions, and marks the document modified. Returns how many were added.
+int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks);
+
+// The description as the register stores it: control characters made spaces, characters
+// Windows-1252 cannot hold made "?" (counted), at most 255 characters (counted when cut).
+std::string CleanDescription(std::string_view text, int& nReplaced, bool& bCut);

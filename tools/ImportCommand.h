@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class CTallywiseApp;
+class ISettingsStore;
+class QWidget;
+
+// The file choosers of File > Import... and File > Export...; tests replace them.
+struct CImportFileChoosers {
+    static std::function<QString(QWidget*)> s_fnOpen;
+    static std::function<QString(QWidget*, const QString&)> s_fnSave;
+};
+
+// Chooses a bank file, maps its columns when it is a CSV file, shows its transactions and
+// adds the ticked ones to the register. Nothing changes when anything fails or is cancelled.
+void DoFileImport(QWidget* pParent, CTallywiseApp& app, ISettingsStore& store);
+// Writes the register (or the print range, when it is one) as CSV or QIF.
+void DoFileExport(QWidget* pParent, CTallywiseApp& app);

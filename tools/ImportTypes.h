@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// How the day, month and year of a file's dates are ordered.
+enum class EDateOrder { Auto, MDY, DMY, YMD };
+
+// One transaction as a bank file holds it, before it becomes a register entry.
+struct CImportTxn {
+    int m_nYear = 0; // 0: no usable date (m_strSkip says why)
+    int m_nMonth = 0;
+    int m_nDay = 0;
+    double m_dAmount = 0.0; // signed: negative is a debit
+    std::string m_strCheckNum;
+    std::string m_strPayee; // UTF-8
+    std::string m_strMemo;
+    std::string m_strTrnType; // the bank's own type word (OFX TRNTYPE), if any
+    std::string m_strFitId;
+    bool m_bCleared = false;
+    int m_nLine = 0;          // where it starts in the file
+    std::string m_strSkip;    // why it cannot be imported; empty when it can
+    std::string m_strRawDate; // the date as written, for date-order decisions
+};
+
+// What a reader made of a file. A refused file has m_strError and no transactions.
+struct CReadResult {
+    std::vector<CImportTxn> m_txns;
+    std::string m_strError;
+    std::vector<std::string> m_notes;          // said in the report (skipped sections, ...)
+    EDateOrder m_dateOrder = EDateOrder::Auto; // the order used
+    bool m_bOrderAmbiguous = false;            // the file cannot tell, and no order was given
+    bool Ok() const { return m_strError.empty(); }
+};
