@@ -14,7 +14,10 @@ set(TW_GUI_SOURCES
   view/CRegisterModel.cpp
   framework/CDataExchange.cpp
   controls/CMonthView.cpp
+  controls/CFontChooser.cpp
   view/CDlgCalendar.cpp
+  view/CDateFieldPopup.cpp
+  view/DescBox.cpp
   view/CDlgDescItem.cpp
   view/CDlgDescList.cpp
   view/CDlgStartBal.cpp

@@ -1,4 +1,5 @@
 #include "CDlgOptions.h"
+#include "../controls/CFontChooser.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/FieldLimits.h"
 #include "../view/CTallywiseView.h"
@@ -7,7 +8,6 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,36 +30,6 @@ constexpr int PREVIEW_COLUMN_WIDTH = 180;
 QString Text(const char* pszText) {
     return QString::fromUtf8(pszText);
 }
-
-// The platform's font chooser, held to the sizes the list can use. No script is offered:
-// the list takes a face and a size.
-class CFontChooser : public QFontDialog {
-public:
-    CFontChooser(const QFont& initial, QWidget* pParent) : QFontDialog(pParent) {
-        setOption(QFontDialog::DontUseNativeDialog);
-        setWindowTitle(QStringLiteral("Font"));
-        setCurrentFont(initial);
-        for (QComboBox* pScript : findChildren<QComboBox*>()) {
-            pScript->hide();
-            for (QLabel* pLabel : findChildren<QLabel*>())
-                if (pLabel->buddy() == pScript)
-                    pLabel->hide();
-        }
-    }
-
-    void accept() override {
-        const double dPoints = currentFont().pointSizeF();
-        if (dPoints < MIN_FONT_POINTS || dPoints > MAX_FONT_POINTS) {
-            ShowAppMessage(this,
-                           QStringLiteral("Size must be between %1 and %2 points.")
-                               .arg(MIN_FONT_POINTS)
-                               .arg(MAX_FONT_POINTS),
-                           QMessageBox::Warning);
-            return;
-        }
-        QFontDialog::accept();
-    }
-};
 
 // Shows stored text whole, even when it is longer than can be typed: OK then refuses it
 // with the standard message instead of cutting it.

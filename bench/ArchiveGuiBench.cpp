@@ -14,24 +14,13 @@
 #include "../view/CRegisterModel.h"
 #include "../view/CTallywiseView.h"
 #include "BenchRegister.h"
+#include "BenchSupport.h"
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <unistd.h>
 
 namespace {
-
-class CPaintWatch : public QObject {
-public:
-    bool m_bPainted = false;
-
-protected:
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
-        if (pEvent->type() == QEvent::Paint)
-            m_bPainted = true;
-        return QObject::eventFilter(pObject, pEvent);
-    }
-};
 
 class CSilentServices : public IUserMessages, public IPasswordPrompt, public IClock {
 public:

@@ -11,6 +11,7 @@
 #include "../tools/Search.h"
 #include "../tools/UndoDelete.h"
 #include "../view/CTallywiseView.h"
+#include "BenchSupport.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTableView>
@@ -68,18 +69,6 @@ void FillRegister(CTallywiseDoc& doc, int nEntries) {
     doc.m_nEntries = std::uint16_t(nEntries);
     doc.UpdateBalances();
 }
-
-class CPaintWatch : public QObject {
-public:
-    bool m_bPainted = false;
-
-protected:
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
-        if (pEvent->type() == QEvent::Paint)
-            m_bPainted = true;
-        return QObject::eventFilter(pObject, pEvent);
-    }
-};
 
 void OpenToShown(benchmark::State& state) {
     CSilentMessages messages;

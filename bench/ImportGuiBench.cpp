@@ -1,5 +1,6 @@
 // Opening the import window on a 10,000-transaction statement: reading, matching against
 // a 5,000-entry register, filling the list and its first paint, offscreen.
+#include "BenchSupport.h"
 #include "ImportBenchData.h"
 #include "document/CDocServices.h"
 #include "framework/IClock.h"
@@ -23,18 +24,6 @@ public:
     EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
     std::string AskPassword(const std::string&) override { return {}; }
     std::time_t Now() override { return 958003200; }
-};
-
-class CPaintWatch : public QObject {
-public:
-    bool m_bPainted = false;
-
-protected:
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override {
-        if (pEvent->type() == QEvent::Paint)
-            m_bPainted = true;
-        return QObject::eventFilter(pObject, pEvent);
-    }
 };
 
 void ImportWindowOpens(benchmark::State& state) {

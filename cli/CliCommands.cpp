@@ -112,13 +112,7 @@ std::string OpenFailure(const CLoadResult& result, const CCliPassword& password)
     if (result.m_nError == ELoadError::WrongPassword)
         return password.m_password ? "the password is not correct"
                                    : "the register is password protected (use --password)";
-    std::string s = LoadErrorText(result);
-    if (!s.empty()) {
-        s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
-        if (s.back() == '.')
-            s.pop_back();
-    }
-    return s;
+    return LoadErrorClause(result);
 }
 
 void PrintInfo(const CTallywiseDoc& doc, std::ostream& out) {

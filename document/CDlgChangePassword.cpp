@@ -16,25 +16,12 @@ CDlgChangePassword::CDlgChangePassword(QWidget* pParent)
     m_pOk = MakeButton(EDlgButton::Ok);
     m_pCancel = MakeButton(EDlgButton::Cancel);
 
-    auto* pFields = new QGridLayout;
-    const QString labels[] = {QStringLiteral("Enter old password:"),
-                              QStringLiteral("Enter new password:"),
-                              QStringLiteral("Re-enter new password:")};
-    QLineEdit* const fields[] = {m_pOld, m_pNew, m_pAgain};
-    for (int i = 0; i < 3; ++i) {
-        pFields->addWidget(new QLabel(labels[i], this), i, 0, Qt::AlignRight);
-        pFields->addWidget(fields[i], i, 1);
-    }
-    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
-
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->addWidget(new QLabel(QStringLiteral("If you would like to remove password"), this));
-    pLayout->addWidget(new QLabel(QStringLiteral("protection, leave the new fields blank."), this));
-    pLayout->addSpacing(8);
-    pLayout->addLayout(pFields);
-    pLayout->addSpacing(8);
-    pLayout->addLayout(pButtons);
-    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutPasswordDialog(this, QStringLiteral("If you would like to remove password"),
+                         QStringLiteral("protection, leave the new fields blank."),
+                         {{QStringLiteral("Enter old password:"), m_pOld},
+                          {QStringLiteral("Enter new password:"), m_pNew},
+                          {QStringLiteral("Re-enter new password:"), m_pAgain}},
+                         MakeButtonRow({m_pOk, m_pCancel}));
 
     SetHelp(QStringLiteral("::/DlgPassword.txt"),
             {{m_pOld, 2100}, {m_pNew, 2101}, {m_pAgain, 2102}, {m_pOk, 2103}, {m_pCancel, 2104}});

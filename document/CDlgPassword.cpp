@@ -19,28 +19,36 @@ QLineEdit* MakePasswordField(QWidget* pParent, const char* pszName) {
     return pEdit;
 }
 
+void LayOutPasswordDialog(QWidget* pDlg, const QString& strLine1, const QString& strLine2,
+                          const std::vector<std::pair<QString, QLineEdit*>>& fields,
+                          QHBoxLayout* pButtons) {
+    auto* pFields = new QGridLayout;
+    for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
+        const auto& [strLabel, pEdit] = fields[static_cast<std::size_t>(i)];
+        pFields->addWidget(new QLabel(strLabel, pDlg), i, 0, Qt::AlignRight);
+        pFields->addWidget(pEdit, i, 1);
+    }
+    auto* pLayout = new QVBoxLayout(pDlg);
+    pLayout->addWidget(new QLabel(strLine1, pDlg));
+    pLayout->addWidget(new QLabel(strLine2, pDlg));
+    pLayout->addSpacing(8);
+    pLayout->addLayout(pFields);
+    pLayout->addSpacing(8);
+    pLayout->addLayout(pButtons);
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
 CDlgPassword::CDlgPassword(QWidget* pParent)
     : CDlgBase(pParent, QStringLiteral("Set Password")),
       m_pPassword(MakePasswordField(this, "password")), m_pAgain(MakePasswordField(this, "again")) {
     m_pOk = MakeButton(EDlgButton::Ok);
     m_pCancel = MakeButton(EDlgButton::Cancel);
 
-    auto* pFields = new QGridLayout;
-    pFields->addWidget(new QLabel(QStringLiteral("Enter password:"), this), 0, 0, Qt::AlignRight);
-    pFields->addWidget(m_pPassword, 0, 1);
-    pFields->addWidget(new QLabel(QStringLiteral("Re-enter password:"), this), 1, 0,
-                       Qt::AlignRight);
-    pFields->addWidget(m_pAgain, 1, 1);
-    QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});
-
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->addWidget(new QLabel(QStringLiteral("If you would like password protection"), this));
-    pLayout->addWidget(new QLabel(QStringLiteral("on this file, enter a password here."), this));
-    pLayout->addSpacing(8);
-    pLayout->addLayout(pFields);
-    pLayout->addSpacing(8);
-    pLayout->addLayout(pButtons);
-    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutPasswordDialog(this, QStringLiteral("If you would like password protection"),
+                         QStringLiteral("on this file, enter a password here."),
+                         {{QStringLiteral("Enter password:"), m_pPassword},
+                          {QStringLiteral("Re-enter password:"), m_pAgain}},
+                         MakeButtonRow({m_pOk, m_pCancel}));
 
     SetHelp(QStringLiteral("::/DlgPassword.txt"),
             {{m_pPassword, 2200}, {m_pAgain, 2201}, {m_pOk, 2202}, {m_pCancel, 2203}});

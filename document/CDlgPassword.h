@@ -1,9 +1,13 @@
 #pragma once
 #include "../framework/CDlgBase.h"
 #include <string>
+#include <utility>
+#include <vector>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
+class QString;
 
 // "Set Password" while the register has no password: the password twice; m_strPassword
 // out on OK (empty when both fields were left empty).
@@ -29,3 +33,9 @@ private:
 
 // A masked field of at most 12 characters that the register file can store.
 QLineEdit* MakePasswordField(QWidget* pParent, const char* pszName);
+
+// The layout of both password dialogs: two lines of explanation, the labelled fields, the
+// row of buttons; the dialog keeps its size.
+void LayOutPasswordDialog(QWidget* pDlg, const QString& strLine1, const QString& strLine2,
+                          const std::vector<std::pair<QString, QLineEdit*>>& fields,
+                          QHBoxLayout* pButtons);

@@ -6,17 +6,8 @@
 #include "../framework/IStatusPanes.h"
 #include "../framework/IUserMessages.h"
 #include "CDescList.h"
+#include "LinkedList.h"
 #include <algorithm>
-
-namespace {
-template <class T> void FreeList(T*& pHead) {
-    while (pHead) {
-        T* pNext = pHead->m_pNext;
-        delete pHead;
-        pHead = pNext;
-    }
-}
-} // namespace
 
 CTallywiseDoc::CTallywiseDoc(const CDocServices& services) : m_services(services) {}
 
@@ -34,10 +25,10 @@ void CTallywiseDoc::DeleteContents() {
     m_pEntries = nullptr;
     m_nEntries = 0;
     AnnounceReset();
-    FreeList(pEntries);
+    ListFree(pEntries);
     DescListFree(m_pDescs, m_nDescs);
-    FreeList(m_pDeleted);
-    FreeList(m_pAutos);
+    ListFree(m_pDeleted);
+    ListFree(m_pAutos);
     m_nDeleted = m_nAutos = 0;
     ResetUserTypes(UserTypes());
 }

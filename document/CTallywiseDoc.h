@@ -34,6 +34,9 @@ struct CLoadResult {
 };
 
 std::string LoadErrorText(const CLoadResult& result);
+// The same text as a clause of a command-line message: "tallywise: FILE: the file is damaged
+// or incomplete" (first letter lower-case, no full stop).
+std::string LoadErrorClause(const CLoadResult& result);
 
 // Thrown by Serialize when a load is refused (version, import question, password).
 struct CLoadRefused {

@@ -9,6 +9,7 @@
 #include "CDescList.h"
 #include "CTallywiseDoc.h"
 #include "DocStrings.h"
+#include <cctype>
 
 namespace {
 constexpr const char* TAG_35 = "3.5TW";
@@ -115,6 +116,16 @@ std::string LoadErrorText(const CLoadResult& result) {
         return Format("The file holds more than %d entries.", MAX_COUNT);
     }
     return "";
+}
+
+std::string LoadErrorClause(const CLoadResult& result) {
+    std::string s = LoadErrorText(result);
+    if (!s.empty()) {
+        s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
+        if (s.back() == '.')
+            s.pop_back();
+    }
+    return s;
 }
 
 void CTallywiseDoc::Serialize(CArchive& ar) {

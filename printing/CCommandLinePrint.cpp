@@ -149,13 +149,7 @@ public:
 std::string OpenFailure(const CLoadResult& result, const CArgPassword& password) {
     if (result.m_nError == ELoadError::WrongPassword && !password.m_password)
         return "the register is password protected (use --password)";
-    std::string s = LoadErrorText(result);
-    if (!s.empty()) {
-        s[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(s[0])));
-        if (s.back() == '.')
-            s.pop_back();
-    }
-    return s;
+    return LoadErrorClause(result);
 }
 
 bool HasDisplay() {

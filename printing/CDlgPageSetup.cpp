@@ -1,13 +1,13 @@
 #include "CDlgPageSetup.h"
 #include "../app/CTallywiseApp.h"
+#include "../app/Options.h"
+#include "../controls/CFontChooser.h"
 #include "../framework/CDataExchange.h"
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
-#include "../view/CDlgCalendar.h"
+#include "../view/CDateFieldPopup.h"
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
-#include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,38 +22,16 @@
 
 namespace {
 
-// The font chooser of the print font: faces and sizes from 8 to 18 points, no script
-// and no effects.
-class CPrintFontDialog : public QFontDialog {
+// The font chooser of the print font: only sizes from 8 to 18 points are listed, and
+// no effects.
+class CPrintFontDialog : public CFontChooser {
 public:
-    explicit CPrintFontDialog(const QFont& font, QWidget* pParent) : QFontDialog(pParent) {
-        setOption(QFontDialog::DontUseNativeDialog);
-        setWindowTitle(QStringLiteral("Font"));
+    explicit CPrintFontDialog(const QFont& font, QWidget* pParent) : CFontChooser(font, pParent) {
         for (QGroupBox* pGroup : findChildren<QGroupBox*>())
             if (pGroup->title().contains(QStringLiteral("Effects")))
                 pGroup->hide();
-        for (QComboBox* pScript : findChildren<QComboBox*>()) {
-            pScript->hide();
-            for (QLabel* pLabel : findChildren<QLabel*>())
-                if (pLabel->buddy() == pScript)
-                    pLabel->hide();
-        }
         connect(this, &QFontDialog::currentFontChanged, this, [this] { HideOtherSizes(); });
-        setCurrentFont(font);
         HideOtherSizes();
-    }
-
-    void done(int nResult) override {
-        const double dPoints = currentFont().pointSizeF();
-        if (nResult == Accepted && (dPoints < MIN_FONT_POINTS || dPoints > MAX_FONT_POINTS)) {
-            ShowAppMessage(this,
-                           QStringLiteral("Size must be between %1 and %2 points.")
-                               .arg(MIN_FONT_POINTS)
-                               .arg(MAX_FONT_POINTS),
-                           QMessageBox::Warning);
-            return;
-        }
-        QFontDialog::done(nResult);
     }
 
 private:
@@ -76,10 +54,6 @@ private:
     }
 };
 
-QString LongDate(int nYear, int nMonth, int nDay) {
-    return QString::fromStdString(FormatDate(MakeLocalDate(nYear, nMonth, nDay), "%B %d, %Y"));
-}
-
 QLineEdit* MakeDateField(QWidget* pParent, const char* pszName) {
     auto* pField = new QLineEdit(pParent);
     pField->setObjectName(QString::fromLatin1(pszName));
@@ -94,7 +68,7 @@ QLineEdit* MakeDateField(QWidget* pParent, const char* pszName) {
 } // namespace
 
 QString CDlgPageSetup::FontLabel(const std::string& strFace, int nTenths) {
-    return QStringLiteral("%1 %2pt").arg(QString::fromStdString(strFace)).arg(nTenths / 10);
+    return QString::fromStdString(FontButtonCaption(strFace, nTenths));
 }
 
 CDlgPageSetup::CDlgPageSetup(QWidget* pParent) : CDlgBase(pParent, QStringLiteral("Page Setup")) {
@@ -179,8 +153,11 @@ QWidget* CDlgPageSetup::CreateDatePage() {
     connect(m_pRange, &QRadioButton::clicked, this, &CDlgPageSetup::OnRange);
     m_pFrom = MakeDateField(pPage, "from");
     m_pTo = MakeDateField(pPage, "to");
-    m_pFrom->installEventFilter(this);
-    m_pTo->installEventFilter(this);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pFrom, [this] { return m_pOk; }, &m_nFromDay, &m_nFromMonth, &m_nFromYear);
+    m_pDatePopup->Watch(
+        m_pTo, [this] { return m_pOk; }, &m_nToDay, &m_nToMonth, &m_nToYear);
 
     auto* pGrid = new QGridLayout(pPage);
     pGrid->addWidget(m_pAll, 0, 0, 1, 3);
@@ -211,8 +188,8 @@ void CDlgPageSetup::OnInitDialog() {
 }
 
 void CDlgPageSetup::ShowDates() {
-    m_pFrom->setText(LongDate(m_nFromYear, m_nFromMonth, m_nFromDay));
-    m_pTo->setText(LongDate(m_nToYear, m_nToMonth, m_nToDay));
+    m_pFrom->setText(CDateFieldPopup::LongDate(m_nFromYear, m_nFromMonth, m_nFromDay));
+    m_pTo->setText(CDateFieldPopup::LongDate(m_nToYear, m_nToMonth, m_nToDay));
 }
 
 bool CDlgPageSetup::OnOK() {
@@ -257,38 +234,6 @@ void CDlgPageSetup::OnChangeFont() {
     m_strPrintFont = font.family().toStdString();
     m_nPrintFontSize = static_cast<int>(std::lround(font.pointSizeF() * 10.0));
     m_pFontLabel->setText(FontLabel(m_strPrintFont, m_nPrintFontSize));
-}
-
-bool CDlgPageSetup::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if ((pWatched == m_pFrom || pWatched == m_pTo) && pEvent->type() == QEvent::FocusIn) {
-        auto* pField = static_cast<QLineEdit*>(pWatched);
-        // Run the calendar after the focus change has finished.
-        QMetaObject::invokeMethod(
-            this, [this, pField] { OnDateFocus(pField); }, Qt::QueuedConnection);
-    }
-    return QDialog::eventFilter(pWatched, pEvent);
-}
-
-void CDlgPageSetup::OnDateFocus(QLineEdit* pField) {
-    if (m_bDateBusy || !isVisible())
-        return;
-    m_bDateBusy = true;
-    m_pOk->setFocus(Qt::OtherFocusReason);
-    const bool bFrom = pField == m_pFrom;
-    int& nDay = bFrom ? m_nFromDay : m_nToDay;
-    int& nMonth = bFrom ? m_nFromMonth : m_nToMonth;
-    int& nYear = bFrom ? m_nFromYear : m_nToYear;
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(pField);
-    dlg.m_nDay = nDay;
-    dlg.m_nMonth = nMonth;
-    dlg.m_nYear = nYear;
-    dlg.exec();
-    nDay = dlg.m_nDay;
-    nMonth = dlg.m_nMonth;
-    nYear = dlg.m_nYear;
-    ShowDates();
-    m_bDateBusy = false;
 }
 
 void RunPageSetup(CTallywiseApp& app, QWidget* pParent) {

@@ -3,6 +3,7 @@
 #include <string>
 
 class CTallywiseApp;
+class CDateFieldPopup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -39,8 +40,6 @@ public:
     static QString FontLabel(const std::string& strFace, int nTenths);
 
 protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
-
 private:
     QWidget* CreateGeneralPage();
     QWidget* CreateDatePage();
@@ -50,7 +49,6 @@ private:
     void OnAll();
     void OnRange();
     void OnChangeFont();
-    void OnDateFocus(QLineEdit* pField);
     void ShowDates();
 
     QTabWidget* m_pTabs = nullptr;
@@ -65,7 +63,7 @@ private:
     QLineEdit* m_pTo = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
-    bool m_bDateBusy = false;
+    CDateFieldPopup* m_pDatePopup;
 };
 
 // Page Setup of the application: the dialog filled from the settings and the print

@@ -1,5 +1,6 @@
 #include "AutoEntries.h"
 #include "../document/CTallywiseDoc.h"
+#include "../document/LinkedList.h"
 #include "../framework/DateTime.h"
 #include "../framework/Format.h"
 #include "../framework/IUserMessages.h"
@@ -107,32 +108,15 @@ CPostResult PostDueAutoEntries(CTallywiseDoc& doc, std::time_t now) {
 }
 
 CAutoEntry* AutoEntryAt(CAutoEntry* pHead, std::uint16_t nIndex) {
-    for (std::uint16_t i = 0; pHead && i < nIndex; ++i)
-        pHead = pHead->m_pNext;
-    return pHead;
+    return ListNodeAt(pHead, nIndex);
 }
 
 void AppendAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::unique_ptr<CAutoEntry> pNew) {
-    CAutoEntry** ppLink = &pHead;
-    while (*ppLink)
-        ppLink = &(*ppLink)->m_pNext;
-    pNew->m_pNext = nullptr;
-    *ppLink = pNew.release();
-    ++nCount;
+    ListAppend(pHead, nCount, std::move(pNew));
 }
 
 bool RemoveAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::uint16_t nIndex) {
-    CAutoEntry** ppLink = &pHead;
-    for (std::uint16_t i = 0; *ppLink && i < nIndex; ++i)
-        ppLink = &(*ppLink)->m_pNext;
-    CAutoEntry* pGone = *ppLink;
-    if (!pGone)
-        return false;
-    *ppLink = pGone->m_pNext;
-    delete pGone;
-    if (nCount > 0)
-        --nCount;
-    return true;
+    return ListRemove(pHead, nCount, nIndex);
 }
 
 std::vector<std::string> AutoTypeListNames(const CUserTypeTable& types) {

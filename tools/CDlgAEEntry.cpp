@@ -3,15 +3,13 @@
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
-#include "../view/CDlgCalendar.h"
-#include "../view/CDlgDescList.h"
+#include "../view/CDateFieldPopup.h"
+#include "../view/DescBox.h"
 #include "AutoEntries.h"
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,12 +24,6 @@ constexpr long long MAX_PERIOD_DAY = 31;
 const CUserTypeTable& NoUserTypes() {
     static const CUserTypeTable s_none{};
     return s_none;
-}
-
-// The box lists descriptions alphabetically, whatever the list's own order.
-bool DescBefore(const QString& a, const QString& b) {
-    const int n = QString::compare(a, b, Qt::CaseInsensitive);
-    return n != 0 ? n < 0 : a < b;
 }
 
 QLineEdit* MakeNumberField(const char* pszName, int nWidth, QWidget* pParent) {
@@ -97,7 +89,9 @@ void CDlgAEEntry::CreateControls() {
     m_pStarting->setContextMenuPolicy(Qt::NoContextMenu);
     m_pStarting->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 /
                                  3);
-    m_pStarting->installEventFilter(this);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pStarting, [this] { return m_pNumDays; }, &m_nDay, &m_nMonth, &m_nYear);
 
     m_pAmount = MakeNumberField("amount", nNumberWidth, this);
     m_pDebit = MakeRadio("Debit", "debit", this);
@@ -110,20 +104,9 @@ void CDlgAEEntry::CreateControls() {
     m_pType->setObjectName(QStringLiteral("type"));
     m_pType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    m_pDesc = new QComboBox(this);
-    m_pDesc->setObjectName(QStringLiteral("desc"));
-    m_pDesc->setEditable(true);
-    m_pDesc->setInsertPolicy(QComboBox::NoInsert);
-    m_pDesc->setCompleter(nullptr);
-    m_pDesc->setMaxVisibleItems(15);
-    m_pDesc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pDesc->setMinimumContentsLength(36);
-    SetupTextField(m_pDesc, MAX_DESC_CHARS);
-    m_pDesc->installEventFilter(this);
-
-    m_pDescList = new QPushButton(QStringLiteral("..."), this);
-    m_pDescList->setObjectName(QStringLiteral("descList"));
-    m_pDescList->setFixedWidth(fm.horizontalAdvance(QStringLiteral("....")) + 16);
+    m_pDesc = MakeDescBox(this);
+    OpenListOnDownArrow(m_pDesc);
+    m_pDescList = MakeDescListButton(this);
 
     m_pOk = MakeButton(EDlgButton::Ok);
     m_pCancel = MakeButton(EDlgButton::Cancel);
@@ -208,20 +191,11 @@ void CDlgAEEntry::OnInitDialog() {
 }
 
 void CDlgAEEntry::FillDescBox() {
-    QStringList descs;
-    for (const CDescItem* p = m_pDescs; p; p = p->m_pNext)
-        descs.append(QString::fromStdString(p->m_strText));
-    std::stable_sort(descs.begin(), descs.end(), DescBefore);
-    const QString strTyped = m_pDesc->currentText();
-    m_pDesc->clear();
-    m_pDesc->addItems(descs);
-    m_pDesc->setCurrentIndex(-1);
-    m_pDesc->setEditText(strTyped);
+    ::FillDescBox(m_pDesc, m_pDescs, true);
 }
 
 void CDlgAEEntry::ShowStartDate() {
-    const std::string strDate = FormatDate(MakeLocalDate(m_nYear, m_nMonth, m_nDay), "%B %d, %Y");
-    m_pStarting->setText(QString::fromStdString(strDate));
+    m_pStarting->setText(CDateFieldPopup::LongDate(m_nYear, m_nMonth, m_nDay));
 }
 
 void CDlgAEEntry::OnPeriodChanged() {
@@ -231,47 +205,8 @@ void CDlgAEEntry::OnPeriodChanged() {
     m_pStarting->setEnabled(!bMonthly);
 }
 
-bool CDlgAEEntry::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pWatched == m_pStarting && pEvent->type() == QEvent::FocusIn) {
-        // Run the calendar after the focus change has finished.
-        QMetaObject::invokeMethod(this, &CDlgAEEntry::OnStartingFocus, Qt::QueuedConnection);
-    } else if (pWatched == m_pDesc && pEvent->type() == QEvent::KeyPress) {
-        // The down arrow opens the list instead of stepping through it.
-        const auto* pKey = static_cast<QKeyEvent*>(pEvent);
-        if (pKey->key() == Qt::Key_Down && pKey->modifiers() == Qt::NoModifier) {
-            m_pDesc->showPopup();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(pWatched, pEvent);
-}
-
-void CDlgAEEntry::OnStartingFocus() {
-    if (m_bCalendarBusy || !isVisible())
-        return;
-    m_bCalendarBusy = true;
-    m_pNumDays->setFocus(Qt::OtherFocusReason);
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(m_pStarting);
-    dlg.m_nDay = m_nDay;
-    dlg.m_nMonth = m_nMonth;
-    dlg.m_nYear = m_nYear;
-    dlg.exec();
-    m_nDay = dlg.m_nDay;
-    m_nMonth = dlg.m_nMonth;
-    m_nYear = dlg.m_nYear;
-    ShowStartDate();
-    m_bCalendarBusy = false;
-}
-
 void CDlgAEEntry::OnDescList() {
-    CDlgDescList dlg(this);
-    dlg.m_pDescs = m_pDescs;
-    dlg.m_nDescs = m_nDescs;
-    dlg.exec();
-    m_pDescs = dlg.m_pDescs;
-    m_nDescs = dlg.m_nDescs;
-    FillDescBox();
+    EditDescList(this, m_pDesc, m_pDescs, m_nDescs, true);
 }
 
 bool CDlgAEEntry::OnOK() {

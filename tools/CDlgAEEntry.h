@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+class CDateFieldPopup;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -40,7 +41,6 @@ public:
 protected:
     void OnInitDialog() override;
     bool OnOK() override;
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateControls();
@@ -48,7 +48,6 @@ private:
     void FillDescBox();
     void ShowStartDate();
     void OnPeriodChanged();
-    void OnStartingFocus();
     void OnDescList();
 
     QRadioButton* m_pMonthly = nullptr;
@@ -66,5 +65,5 @@ private:
     QPushButton* m_pDescList = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
-    bool m_bCalendarBusy = false;
+    CDateFieldPopup* m_pDatePopup;
 };

@@ -1,9 +1,8 @@
 #include "CDlgArchive.h"
 #include "../framework/CQtServices.h"
 #include "../framework/DateTime.h"
-#include "../view/CDlgCalendar.h"
+#include "../view/CDateFieldPopup.h"
 #include "Archive.h"
-#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -40,7 +39,10 @@ CDlgArchive::CDlgArchive(QWidget* pParent)
     m_pEndDate->setFixedWidth(nDateWidth);
     // A click opens the calendar; the keyboard never stops here.
     m_pEndDate->setFocusPolicy(Qt::ClickFocus);
-    m_pEndDate->installEventFilter(this);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pEndDate, [this] { return m_pOk; }, [this] { return SplitLocalDate(m_endDate); },
+        [this](const CDayMonthYear& date) { OnEndDatePicked(date); });
     m_pFileName->setMinimumWidth(fm.averageCharWidth() * 48);
     m_pChange = new QPushButton(QStringLiteral("Change"), this);
     m_pChange->setObjectName(QStringLiteral("change"));
@@ -97,30 +99,9 @@ void CDlgArchive::ShowEndDate() {
     m_pEndDate->setText(DateText(m_endDate));
 }
 
-bool CDlgArchive::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pWatched == m_pEndDate && pEvent->type() == QEvent::FocusIn) {
-        // Run the calendar after the focus change has finished.
-        QMetaObject::invokeMethod(this, &CDlgArchive::OnEndDateFocus, Qt::QueuedConnection);
-    }
-    return QDialog::eventFilter(pWatched, pEvent);
-}
-
-void CDlgArchive::OnEndDateFocus() {
-    if (m_bDateBusy || !isVisible())
-        return;
-    m_bDateBusy = true;
-    m_pOk->setFocus(Qt::OtherFocusReason);
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(m_pEndDate);
-    const CDayMonthYear end = SplitLocalDate(m_endDate);
-    dlg.m_nDay = end.m_nDay;
-    dlg.m_nMonth = end.m_nMonth;
-    dlg.m_nYear = end.m_nYear;
-    dlg.exec();
-    m_endDate = SnapEndDate(MakeLocalDate(dlg.m_nYear, dlg.m_nMonth, dlg.m_nDay), m_startDate,
-                            m_latestDate);
+void CDlgArchive::OnEndDatePicked(const CDayMonthYear& date) {
+    m_endDate = SnapEndDate(MakeLocalDate(date), m_startDate, m_latestDate);
     ShowEndDate();
-    m_bDateBusy = false;
 }
 
 void CDlgArchive::OnChange() {

@@ -3,6 +3,8 @@
 #include <ctime>
 #include <string>
 
+class CDateFieldPopup;
+struct CDayMonthYear;
 class QLineEdit;
 class QPushButton;
 
@@ -24,10 +26,9 @@ public:
 
 protected:
     void OnInitDialog() override;
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
-    void OnEndDateFocus();
+    void OnEndDatePicked(const CDayMonthYear& date);
     void OnChange();
     void ShowEndDate();
 
@@ -37,5 +38,5 @@ private:
     QPushButton* m_pChange;
     QPushButton* m_pOk;
     QPushButton* m_pCancel;
-    bool m_bDateBusy = false;
+    CDateFieldPopup* m_pDatePopup;
 };

@@ -3,11 +3,11 @@
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
-#include "../view/CDlgCalendar.h"
+#include "../view/CDateFieldPopup.h"
+#include "../view/DescBox.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,12 +43,6 @@ QButtonGroup* ModeGroup(QRadioButton* pSingle, QRadioButton* pRange, QWidget* pP
     pGroup->addButton(pSingle, SEARCH_SINGLE);
     pGroup->addButton(pRange, SEARCH_RANGE);
     return pGroup;
-}
-
-// The box lists descriptions alphabetically, whatever the list's own order.
-bool DescBefore(const QString& a, const QString& b) {
-    const int n = QString::compare(a, b, Qt::CaseInsensitive);
-    return n != 0 ? n < 0 : a < b;
 }
 
 // The single field, or the first and last, as the mode says.
@@ -197,14 +191,7 @@ QWidget* CDlgSearch::MakeDescPage() {
     auto* pPage = new QWidget;
     m_pByDesc = Named(new QCheckBox(QStringLiteral("Search By Description"), pPage), "byDesc");
     m_pDescLabel = Named(Label("Enter description:", pPage), "descLabel");
-    m_pDesc = Named(new QComboBox(pPage), "desc");
-    m_pDesc->setEditable(true);
-    m_pDesc->setInsertPolicy(QComboBox::NoInsert);
-    m_pDesc->setCompleter(nullptr);
-    m_pDesc->setMaxVisibleItems(15);
-    m_pDesc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pDesc->setMinimumContentsLength(36);
-    SetupTextField(m_pDesc, MAX_DESC_CHARS);
+    m_pDesc = MakeDescBox(pPage);
     QGridLayout* pGrid = PageGrid(pPage, m_pByDesc);
     pGrid->addWidget(m_pDescLabel, 1, 0);
     pGrid->addWidget(m_pDesc, 2, 0, 1, 4);
@@ -224,6 +211,7 @@ QWidget* CDlgSearch::MakeDatePage() {
     int* const months[] = {&m_nSingleMonth, &m_nFirstMonth, &m_nLastMonth};
     int* const years[] = {&m_nSingleYear, &m_nFirstYear, &m_nLastYear};
     QWidget* fields[3];
+    m_pDatePopup = new CDateFieldPopup(this);
     for (std::size_t i = 0; i < m_dates.size(); ++i) {
         // Shows the date only; a click opens the calendar, the keyboard never stops here.
         auto* pEdit = Named(new QLineEdit(pPage), NAMES[i]);
@@ -233,8 +221,9 @@ QWidget* CDlgSearch::MakeDatePage() {
         pEdit->setContextMenuPolicy(Qt::NoContextMenu);
         pEdit->setMinimumWidth(
             pEdit->fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
-        pEdit->installEventFilter(this);
         m_dates[i] = {pEdit, days[i], months[i], years[i]};
+        m_pDatePopup->Watch(
+            pEdit, [this] { return DateModeButton(); }, days[i], months[i], years[i]);
         fields[i] = pEdit;
     }
     static const char* const LABELS[] = {"Enter date:", "Enter first date:", "Enter last date:"};
@@ -319,52 +308,16 @@ void CDlgSearch::OnInitDialog() {
 }
 
 void CDlgSearch::FillDescBox() {
-    QStringList descs;
-    for (const CDescItem* p = m_pDescs; p; p = p->m_pNext)
-        descs.append(QString::fromStdString(p->m_strText));
-    std::stable_sort(descs.begin(), descs.end(), DescBefore);
-    m_pDesc->clear();
-    m_pDesc->addItems(descs);
-    m_pDesc->setCurrentIndex(-1);
-    m_pDesc->clearEditText();
+    ::FillDescBox(m_pDesc, m_pDescs);
 }
 
 void CDlgSearch::ShowDate(const CDateField& field) {
-    const std::time_t date = MakeLocalDate(*field.m_pYear, *field.m_pMonth, *field.m_pDay);
-    field.m_pEdit->setText(QString::fromStdString(FormatDate(date, "%B %d, %Y")));
+    field.m_pEdit->setText(
+        CDateFieldPopup::LongDate(*field.m_pYear, *field.m_pMonth, *field.m_pDay));
 }
 
-bool CDlgSearch::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pEvent->type() == QEvent::FocusIn) {
-        for (std::size_t i = 0; i < m_dates.size(); ++i) {
-            if (pWatched != m_dates[i].m_pEdit)
-                continue;
-            // Run the calendar after the focus change has finished.
-            QMetaObject::invokeMethod(
-                this, [this, i] { OnDateFocus(int(i)); }, Qt::QueuedConnection);
-        }
-    }
-    return CDlgBase::eventFilter(pWatched, pEvent);
-}
-
-void CDlgSearch::OnDateFocus(int nField) {
-    if (m_bDateBusy || !isVisible())
-        return;
-    m_bDateBusy = true;
-    const CDateField& field = m_dates[static_cast<std::size_t>(nField)];
-    (m_pDateRange->isChecked() ? static_cast<QWidget*>(m_pDateRange) : m_pDateSingle)
-        ->setFocus(Qt::OtherFocusReason);
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(field.m_pEdit);
-    dlg.m_nDay = *field.m_pDay;
-    dlg.m_nMonth = *field.m_pMonth;
-    dlg.m_nYear = *field.m_pYear;
-    dlg.exec();
-    *field.m_pDay = dlg.m_nDay;
-    *field.m_pMonth = dlg.m_nMonth;
-    *field.m_pYear = dlg.m_nYear;
-    ShowDate(field);
-    m_bDateBusy = false;
+QWidget* CDlgSearch::DateModeButton() const {
+    return m_pDateRange->isChecked() ? static_cast<QWidget*>(m_pDateRange) : m_pDateSingle;
 }
 
 void CDlgSearch::UpdateCheckPage() {

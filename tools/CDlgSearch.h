@@ -8,6 +8,7 @@
 #include <ctime>
 #include <string>
 
+class CDateFieldPopup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -66,7 +67,6 @@ public:
 protected:
     void OnInitDialog() override;
     bool OnOK() override;
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     struct CDateField {
@@ -83,7 +83,7 @@ private:
     QWidget* MakeTypePage();
     void FillDescBox();
     void ShowDate(const CDateField& field);
-    void OnDateFocus(int nField);
+    QWidget* DateModeButton() const;
     void UpdateCheckPage();
     void UpdateAmountPage();
     void UpdateDescPage();
@@ -118,5 +118,5 @@ private:
     std::array<QCheckBox*, 9> m_types{}; // by type code
     QPushButton* m_pOk;
     QPushButton* m_pCancel;
-    bool m_bDateBusy = false;
+    CDateFieldPopup* m_pDatePopup;
 };

@@ -1,25 +1,14 @@
 #include "UndoDelete.h"
 #include "../document/CTallywiseDoc.h"
+#include "../document/LinkedList.h"
 #include <memory>
 
 CDeletedEntry* DeletedEntryAt(CDeletedEntry* pHead, std::uint16_t nIndex) {
-    for (std::uint16_t i = 0; pHead && i < nIndex; ++i)
-        pHead = pHead->m_pNext;
-    return pHead;
+    return ListNodeAt(pHead, nIndex);
 }
 
 bool RemoveDeletedEntry(CDeletedEntry*& pHead, std::uint16_t& nCount, std::uint16_t nIndex) {
-    CDeletedEntry** ppLink = &pHead;
-    for (std::uint16_t i = 0; *ppLink && i < nIndex; ++i)
-        ppLink = &(*ppLink)->m_pNext;
-    CDeletedEntry* pGone = *ppLink;
-    if (!pGone)
-        return false;
-    *ppLink = pGone->m_pNext;
-    delete pGone;
-    if (nCount > 0)
-        --nCount;
-    return true;
+    return ListRemove(pHead, nCount, nIndex);
 }
 
 std::optional<std::uint16_t> RestoreDeletedEntry(CTallywiseDoc& doc, std::uint16_t nIndex) {

@@ -3,16 +3,14 @@
 #include "../framework/DateTime.h"
 #include "../framework/FieldLimits.h"
 #include "../framework/Format.h"
-#include "CDlgCalendar.h"
-#include "CDlgDescList.h"
+#include "CDateFieldPopup.h"
+#include "DescBox.h"
 #include "EntryTypes.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,12 +24,6 @@ namespace {
 const CUserTypeTable& NoUserTypes() {
     static const CUserTypeTable s_none{};
     return s_none;
-}
-
-// The box lists descriptions alphabetically, whatever the list's own order.
-bool DescBefore(const QString& a, const QString& b) {
-    const int n = QString::compare(a, b, Qt::CaseInsensitive);
-    return n != 0 ? n < 0 : a < b;
 }
 
 QLabel* MakeLabel(const char* pszText, QWidget* pParent) {
@@ -70,23 +62,13 @@ void CDlgEntry::CreateControls() {
     m_pDate->setFocusPolicy(Qt::ClickFocus);
     m_pDate->setContextMenuPolicy(Qt::NoContextMenu);
     m_pDate->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
-    m_pDate->installEventFilter(this);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pDate, [this] { return m_pDesc; }, &m_nDay, &m_nMonth, &m_nYear);
 
-    m_pDesc = new QComboBox(this);
-    m_pDesc->setObjectName(QStringLiteral("desc"));
-    m_pDesc->setEditable(true);
-    m_pDesc->setInsertPolicy(QComboBox::NoInsert);
-    // A completer would fill in a longer description under the user's typing.
-    m_pDesc->setCompleter(nullptr);
-    m_pDesc->setMaxVisibleItems(15);
-    m_pDesc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pDesc->setMinimumContentsLength(36);
-    SetupTextField(m_pDesc, MAX_DESC_CHARS);
-    m_pDesc->installEventFilter(this);
-
-    m_pDescList = new QPushButton(QStringLiteral("..."), this);
-    m_pDescList->setObjectName(QStringLiteral("descList"));
-    m_pDescList->setFixedWidth(fm.horizontalAdvance(QStringLiteral("....")) + 16);
+    m_pDesc = MakeDescBox(this);
+    OpenListOnDownArrow(m_pDesc);
+    m_pDescList = MakeDescListButton(this);
 
     m_pAmount = new QLineEdit(this);
     m_pAmount->setObjectName(QStringLiteral("amount"));
@@ -206,14 +188,7 @@ void CDlgEntry::OnInitDialog() {
 }
 
 void CDlgEntry::FillDescBox() {
-    QStringList descs;
-    for (const CDescItem* p = m_pDescs; p; p = p->m_pNext)
-        descs.append(QString::fromStdString(p->m_strText));
-    std::stable_sort(descs.begin(), descs.end(), DescBefore);
-    m_pDesc->clear();
-    m_pDesc->addItems(descs);
-    m_pDesc->setCurrentIndex(-1);
-    m_pDesc->clearEditText();
+    ::FillDescBox(m_pDesc, m_pDescs);
 }
 
 void CDlgEntry::FillTypeList() {
@@ -226,55 +201,15 @@ void CDlgEntry::FillTypeList() {
 }
 
 void CDlgEntry::ShowDate() {
-    const std::string strDate = FormatDate(MakeLocalDate(m_nYear, m_nMonth, m_nDay), "%B %d, %Y");
-    m_pDate->setText(QString::fromStdString(strDate));
+    m_pDate->setText(CDateFieldPopup::LongDate(m_nYear, m_nMonth, m_nDay));
 }
 
 void CDlgEntry::ShowPin() {
     m_pPin->setIcon(m_pPin->isChecked() ? m_bmpPinIn : m_bmpPinOut);
 }
 
-bool CDlgEntry::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pWatched == m_pDate && pEvent->type() == QEvent::FocusIn) {
-        // Run the calendar after the focus change has finished.
-        QMetaObject::invokeMethod(this, &CDlgEntry::OnDateFocus, Qt::QueuedConnection);
-    } else if (pWatched == m_pDesc && pEvent->type() == QEvent::KeyPress) {
-        // The down arrow opens the list instead of stepping through it.
-        const auto* pKey = static_cast<QKeyEvent*>(pEvent);
-        if (pKey->key() == Qt::Key_Down && pKey->modifiers() == Qt::NoModifier) {
-            m_pDesc->showPopup();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(pWatched, pEvent);
-}
-
-void CDlgEntry::OnDateFocus() {
-    if (m_bDateBusy || !isVisible())
-        return;
-    m_bDateBusy = true;
-    m_pDesc->setFocus(Qt::OtherFocusReason);
-    CDlgCalendar dlg(this);
-    dlg.SetAnchor(m_pDate);
-    dlg.m_nDay = m_nDay;
-    dlg.m_nMonth = m_nMonth;
-    dlg.m_nYear = m_nYear;
-    dlg.exec();
-    m_nDay = dlg.m_nDay;
-    m_nMonth = dlg.m_nMonth;
-    m_nYear = dlg.m_nYear;
-    ShowDate();
-    m_bDateBusy = false;
-}
-
 void CDlgEntry::OnDescList() {
-    CDlgDescList dlg(this);
-    dlg.m_pDescs = m_pDescs;
-    dlg.m_nDescs = m_nDescs;
-    dlg.exec();
-    m_pDescs = dlg.m_pDescs;
-    m_nDescs = dlg.m_nDescs;
-    FillDescBox();
+    EditDescList(this, m_pDesc, m_pDescs, m_nDescs);
 }
 
 void CDlgEntry::OnTypeChanged(int nIndex) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+class CDateFieldPopup;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -48,7 +49,6 @@ public:
 protected:
     void OnInitDialog() override;
     bool OnOK() override;
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateControls();
@@ -57,7 +57,6 @@ private:
     void FillTypeList();
     void ShowDate();
     void ShowPin();
-    void OnDateFocus();
     void OnDescList();
     void OnTypeChanged(int nIndex);
     void OnPinClicked();
@@ -77,5 +76,5 @@ private:
     QCheckBox* m_pCleared = nullptr;
     QPushButton* m_pOk = nullptr;
     QPushButton* m_pCancel = nullptr;
-    bool m_bDateBusy = false;
+    CDateFieldPopup* m_pDatePopup;
 };
