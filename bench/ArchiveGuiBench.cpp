@@ -22,15 +22,6 @@
 
 namespace {
 
-class CSilentServices : public IUserMessages, public IPasswordPrompt, public IClock {
-public:
-    void ShowMessage(const std::string&, EMsgIcon) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
-    std::string AskPassword(const std::string&) override { return std::string(); }
-    std::time_t Now() override { return 958003200; }
-};
-
 void WaitForPaint(CPaintWatch& watch) {
     while (!watch.m_bPainted)
         QApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -17,17 +17,8 @@
 
 namespace {
 
-class CSilent : public IUserMessages, public IPasswordPrompt, public IClock {
-public:
-    void ShowMessage(const std::string&, EMsgIcon) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
-    std::string AskPassword(const std::string&) override { return {}; }
-    std::time_t Now() override { return 958003200; }
-};
-
 void ImportWindowOpens(benchmark::State& state) {
-    CSilent services;
+    CSilentServices services;
     CUserTypeTable types;
     CTallywiseDoc doc(CDocServices{services, services, services, types});
     FillMatchingRegister(doc);
