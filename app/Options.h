@@ -2,6 +2,7 @@
 #include "../document/CUserType.h"
 #include <optional>
 #include <string>
+#include <string_view>
 
 class CTallywiseApp;
 
@@ -40,7 +41,11 @@ struct CUserTypeFault {
     int m_nSlot; // 0..3
     EUserTypeField m_field;
     const char* m_pszMessage;
-    bool operator==(const CUserTypeFault&) const = default;
+    // The texts, not where they are stored: a string literal may exist more than once.
+    bool operator==(const CUserTypeFault& other) const {
+        return m_nSlot == other.m_nSlot && m_field == other.m_field &&
+               std::string_view(m_pszMessage) == std::string_view(other.m_pszMessage);
+    }
 };
 
 // Checks the enabled slots in slot order and reports the first fault; disabled slots are
