@@ -11,6 +11,7 @@ set(TW_GUI_SOURCES
   document/CDlgEnterPassword.cpp
   document/CQtPasswordPrompt.cpp
   view/CTallywiseView.cpp
+  view/CTallywiseViewTools.cpp
   view/CRegisterModel.cpp
   framework/CDataExchange.cpp
   controls/CMonthView.cpp

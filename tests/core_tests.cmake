@@ -9,6 +9,7 @@ set(TW_CORE_TEST_SOURCES
   core/ViewLogicTests.cpp
   core/HelpTopicsTests.cpp
   core/ImportTests.cpp
+  core/ImportMatchTests.cpp
   core/ImportCliTests.cpp
   core/ArchiveTests.cpp
   core/ProtectionTests.cpp

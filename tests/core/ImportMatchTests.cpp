@@ -1,0 +1,177 @@
+#include "Fakes.h"
+#include "ImportTestUtil.h"
+#include "framework/Cp1252.h"
+#include "framework/Format.h"
+#include "tools/Export.h"
+#include "tools/Import.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+// ---- Duplicates ----
+
+std::string CoffeeCsv(int nCoffees, const char* pszDate = "2020-03-10") {
+    std::string csv = "Date,Payee,Amount,Check Number\n";
+    for (int i = 0; i < nCoffees; ++i)
+        csv += std::string(pszDate) + ",Coffee,-3.50,\n";
+    return csv;
+}
+
+TEST(ImportTest, EachEntryMatchesAtMostOneIncoming) {
+    CTestApp t;
+    CTallywiseDoc& doc = t.Doc();
+    CReadResult read = ReadText(EImportFormat::Csv, CoffeeCsv(2));
+    CImportPlan plan = BuildImportPlan(doc, read);
+    EXPECT_EQ(ImportSummary(plan), "2 new, 0 duplicates, 0 skipped");
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 10), 3.50, true, "COFFEE SHOP #12"));
+    plan = BuildImportPlan(doc, read);
+    EXPECT_EQ(ImportSummary(plan), "1 new, 1 duplicates, 0 skipped");
+    EXPECT_EQ(plan.m_rows[0].m_nStatus, EImportStatus::Duplicate);
+    EXPECT_EQ(plan.m_rows[0].m_nMatchedEntry, 0);
+}
+
+struct CDupCase {
+    const char* m_pszName;
+    int m_nDays; // register entry date relative to the incoming one
+    double m_dAmount;
+    bool m_bDebit;
+    int m_nRegisterCheck, m_nIncomingCheck;
+    bool m_bDuplicate;
+};
+
+TEST(ImportTest, DuplicateRules) {
+    const CDupCase cases[] = {
+        {"same day", 0, 3.50, true, 0, 0, true},
+        {"three days before", -3, 3.50, true, 0, 0, true},
+        {"three days after", 3, 3.50, true, 0, 0, true},
+        {"four days", 4, 3.50, true, 0, 0, false},
+        {"other amount", 0, 3.51, true, 0, 0, false},
+        {"other direction", 0, 3.50, false, 0, 0, false},
+        {"same check", 1, 3.50, true, 101, 101, true},
+        {"other check", 0, 3.50, true, 101, 102, false},
+        {"only one has a number", 0, 3.50, true, 101, 0, true},
+        {"only the file has a number", 0, 3.50, true, 0, 101, true},
+    };
+    for (const CDupCase& c : cases) {
+        SCOPED_TRACE(c.m_pszName);
+        CTestApp t;
+        t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 1) + c.m_nDays * 86400 + 7200,
+                                      c.m_dAmount, c.m_bDebit, "x", 0, c.m_nRegisterCheck));
+        t.Doc().m_pEntries->m_date = ToLocalMidnight(t.Doc().m_pEntries->m_date);
+        const std::string csv = "Date,Payee,Amount,Check Number\n2020-03-01,y,-3.50," +
+                                (c.m_nIncomingCheck ? std::to_string(c.m_nIncomingCheck) : "") +
+                                "\n";
+        const CImportPlan plan = BuildImportPlan(t.Doc(), ReadText(EImportFormat::Csv, csv));
+        EXPECT_EQ(plan.m_nDuplicates, c.m_bDuplicate ? 1 : 0);
+    }
+}
+
+TEST(ImportTest, TheSameFileTwiceAddsNothingTheSecondTime) {
+    for (const char* pszFile : {"qfx/reds-ally-headerless.qfx", "qif/gnucash-cbb-checkbook.qif",
+                                "csv/reds-dcu-dollar-signs-crlf.csv"}) {
+        SCOPED_TRACE(pszFile);
+        CTestApp t;
+        const CReadResult read = ReadSample(pszFile);
+        const int nAdded = ApplyImport(t.Doc(), BuildImportPlan(t.Doc(), read), {});
+        EXPECT_GT(nAdded, 0);
+        EXPECT_EQ(t.Doc().m_nEntries, nAdded);
+        EXPECT_TRUE(t.Doc().IsModified());
+        const CImportPlan again = BuildImportPlan(t.Doc(), read);
+        EXPECT_EQ(again.m_nNew, 0);
+        EXPECT_EQ(again.m_nDuplicates, nAdded);
+    }
+}
+
+TEST(ImportTest, ApplyAddsTickedRowsWithDescriptions) {
+    CTestApp t;
+    CTallywiseDoc& doc = t.Doc();
+    doc.m_dStartBal = 100;
+    const CImportPlan plan = BuildImportPlan(doc, ReadSample("qif/gnucash-cbb-checkbook.qif"));
+    std::vector<bool> ticks(plan.m_rows.size(), true);
+    ticks[0] = false;
+    EXPECT_EQ(ApplyImport(doc, plan, ticks), 8);
+    EXPECT_EQ(doc.m_nEntries, 8);
+    EXPECT_EQ(doc.m_nDescs, 8);
+    EXPECT_EQ(doc.m_nNextCheck, 332); // behind the highest imported check
+    double dBalance = 100;
+    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext) {
+        dBalance += e->m_bDebit ? -e->m_dAmount : e->m_dAmount;
+        EXPECT_DOUBLE_EQ(e->m_dBalance, dBalance);
+        if (e->m_pNext) {
+            EXPECT_LE(e->m_date, e->m_pNext->m_date);
+        }
+    }
+    EXPECT_EQ(ToCents(doc.CurrentBalance()), 10000 - 50759 + 619);
+}
+
+TEST(ImportTest, LimitOf5000Entries) {
+    CTestApp t;
+    CTallywiseDoc& doc = t.Doc();
+    for (int i = 0; i < 4999; ++i)
+        doc.InsertEntry(MakeEntry(MakeLocalDate(2019, 1, 1), 1.0, true));
+    EXPECT_EQ(ImportLimitMessage(doc, 1), "");
+    EXPECT_EQ(ImportLimitMessage(doc, 2),
+              "This import would add 2 entries, but the register has room for only 1 more (it "
+              "holds at most 5000).\nArchive old entries to make room for new ones.");
+}
+
+// ---- Export ----
+
+void FillExample(CTallywiseDoc& doc) {
+    doc.m_dStartBal = 50;
+    doc.InsertEntry(
+        MakeEntry(MakeLocalDate(2020, 3, 1), 12.5, true, "Caf\xC3\xA9, \"Bob\"", 0, 101));
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 2), 100, false, "Pay", 4));
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 2), 20, true, "Cash", 1));
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 9), 7.25, true, "Lunch", 5));
+    doc.m_pEntries->m_bCleared = 1;
+    doc.m_pEntries->m_pNext->m_bCleared = 1;
+    doc.UserTypes()[0].m_strName = "Online";
+    doc.UserTypes()[0].m_bEnabled = 1;
+}
+
+TEST(ExportTest, CsvIsUtf8WithHeaderAndCrLf) {
+    CTestApp t;
+    FillExample(t.Doc());
+    EXPECT_EQ(BuildCsvExport(t.Doc(), {}),
+              "\xEF\xBB\xBFNumber,Date,Description,Type,Debit,Credit,Balance,Cleared\r\n"
+              "101,2020-03-01,\"Caf\xC3\xA9, \"\"Bob\"\"\",Check,12.50,,37.50,Y\r\n"
+              ",2020-03-02,Pay,Other,,100.00,137.50,Y\r\n"
+              ",2020-03-02,Cash,ATM,20.00,,117.50,\r\n"
+              ",2020-03-09,Lunch,Online,7.25,,110.25,\r\n");
+    const CExportRange range{false, MakeLocalDate(2020, 3, 2), MakeLocalDate(2020, 3, 2)};
+    const std::string strRange = BuildCsvExport(t.Doc(), range);
+    EXPECT_EQ(std::count(strRange.begin(), strRange.end(), '\n'), 3); // header, Pay, Cash
+}
+
+TEST(ExportTest, QifRoundTripGivesTheSameEntries) {
+    CTestApp t;
+    FillExample(t.Doc());
+    const std::string qif = BuildQifExport(t.Doc(), {});
+    EXPECT_EQ(qif.substr(0, 59),
+              "!Type:Bank\r\nD03/01/2020\r\nT-12.50\r\nN101\r\nPCaf\xE9, \"Bob\"\r\n"
+              "CX\r\n^");
+    const std::string path = t.Path("out.qif");
+    std::string strError;
+    ASSERT_TRUE(ExportRegister(t.Doc(), path, EExportFormat::Qif, {}, strError)) << strError;
+    CTestApp u;
+    const CReadResult read = ReadText(EImportFormat::Qif, Bytes(path), EDateOrder::MDY);
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(ApplyImport(u.Doc(), BuildImportPlan(u.Doc(), read), {}), 4);
+    const CEntry* a = t.Doc().m_pEntries;
+    const CEntry* b = u.Doc().m_pEntries;
+    for (; a && b; a = a->m_pNext, b = b->m_pNext) {
+        EXPECT_EQ(a->m_date, b->m_date);
+        EXPECT_EQ(a->m_strDesc, b->m_strDesc);
+        EXPECT_EQ(a->m_dAmount, b->m_dAmount);
+        EXPECT_EQ(a->m_bDebit, b->m_bDebit);
+        EXPECT_EQ(a->m_nCheckNum, b->m_nCheckNum);
+        EXPECT_EQ(a->m_bCleared, b->m_bCleared);
+        if (a->m_nType <= TYPE_ATM) {
+            EXPECT_EQ(a->m_nType, b->m_nType);
+        }
+    }
+    EXPECT_FALSE(a || b);
+}
+
+} // namespace
