@@ -1,7 +1,7 @@
 // Archiving 4,000 of 5,000 entries: the archive file written, the entries removed and the
 // register saved, as the command does it after its dialog.
 #include "BenchRegister.h"
-#include "tools/Archive.h"
+#include "core/tools/Archive.h"
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <unistd.h>

@@ -1,20 +1,20 @@
 // The two archive tools in the window: archiving 4,000 of 5,000 entries with the register
 // list following and repainted, and View Archive showing a 5,000-line archive (the file
 // read and decoded, the text set and the first paint of the viewer).
-#include "../app/CMainFrame.h"
-#include "../app/CTallywiseApp.h"
-#include "../controls/CRichText.h"
-#include "../document/CTallywiseDoc.h"
-#include "../framework/IClock.h"
-#include "../framework/IPasswordPrompt.h"
-#include "../framework/IUserMessages.h"
-#include "../framework/TextFile.h"
-#include "../tools/Archive.h"
-#include "../tools/CDlgViewArch.h"
-#include "../view/CRegisterModel.h"
-#include "../view/CTallywiseView.h"
 #include "BenchRegister.h"
 #include "BenchSupport.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
+#include "core/framework/TextFile.h"
+#include "core/tools/Archive.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CTallywiseApp.h"
+#include "gui/controls/CRichText.h"
+#include "gui/tools/CDlgViewArch.h"
+#include "gui/view/CRegisterModel.h"
+#include "gui/view/CTallywiseView.h"
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <filesystem>

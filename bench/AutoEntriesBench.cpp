@@ -1,9 +1,9 @@
 // Benchmarks of the automatic entries and undo delete tools on a 5,000-entry register:
 // an open that finds nothing due, posting 100 due occurrences, restoring one entry.
 #include "BenchRegister.h"
-#include "framework/DateTime.h"
-#include "tools/AutoEntries.h"
-#include "tools/UndoDelete.h"
+#include "core/framework/DateTime.h"
+#include "core/tools/AutoEntries.h"
+#include "core/tools/UndoDelete.h"
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <vector>

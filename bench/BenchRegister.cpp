@@ -1,5 +1,5 @@
 #include "BenchRegister.h"
-#include "framework/DateTime.h"
+#include "core/framework/DateTime.h"
 #include <array>
 #include <string>
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "document/CTallywiseDoc.h"
-#include "framework/IClock.h"
-#include "framework/IPasswordPrompt.h"
-#include "framework/IUserMessages.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
 #include <memory>
 
 // A document with silent services, for building and loading registers in benchmarks.

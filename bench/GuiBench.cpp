@@ -1,17 +1,17 @@
 // Open-to-shown time of the register window: the initial update, the show and the first
 // paint of the rows, for registers of 5,000 and 65,535 entries built in memory.
-#include "../app/CMainFrame.h"
-#include "../app/CTallywiseApp.h"
-#include "../framework/DateTime.h"
-#include "../framework/IClock.h"
-#include "../framework/IPasswordPrompt.h"
-#include "../framework/IUserMessages.h"
-#include "../tools/AutoEntries.h"
-#include "../tools/CDlgSearchResults.h"
-#include "../tools/Search.h"
-#include "../tools/UndoDelete.h"
-#include "../view/CTallywiseView.h"
 #include "BenchSupport.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
+#include "core/tools/AutoEntries.h"
+#include "core/tools/Search.h"
+#include "core/tools/UndoDelete.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CTallywiseApp.h"
+#include "gui/tools/CDlgSearchResults.h"
+#include "gui/view/CTallywiseView.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTableView>

@@ -2,8 +2,8 @@
 // 5,000-entry register that already holds half of it.
 #include "BenchRegister.h"
 #include "ImportBenchData.h"
-#include "tools/Import.h"
-#include "tools/ImportOfx.h"
+#include "core/import/Import.h"
+#include "core/import/ImportOfx.h"
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ImportBenchData.h"
-#include "framework/DateTime.h"
-#include "framework/Format.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/Format.h"
 
 // Entry i: a day every 3 entries from 2015 on, amounts that repeat every 97.
 void FillMatchingRegister(CTallywiseDoc& doc) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "document/CTallywiseDoc.h"
+#include "core/document/CTallywiseDoc.h"
 #include <string>
 
 // A 10,000-transaction OFX statement and a 5,000-entry register holding its first half.

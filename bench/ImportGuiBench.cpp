@@ -2,12 +2,12 @@
 // a 5,000-entry register, filling the list and its first paint, offscreen.
 #include "BenchSupport.h"
 #include "ImportBenchData.h"
-#include "document/CDocServices.h"
-#include "framework/IClock.h"
-#include "framework/IPasswordPrompt.h"
-#include "framework/IUserMessages.h"
-#include "tools/CDlgImport.h"
-#include "tools/ImportOfx.h"
+#include "core/document/CDocServices.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
+#include "core/import/ImportOfx.h"
+#include "gui/import/CDlgImport.h"
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableView>

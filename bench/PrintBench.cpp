@@ -1,9 +1,9 @@
 // Printing benchmarks: a 5,000-entry register printed to a PDF file, and the print
 // preview of it up to its first page drawn. Offscreen, with their own main.
-#include "../printing/CPrintLayout.h"
-#include "../printing/CPrintPreview.h"
-#include "../printing/CRegisterPrinter.h"
 #include "BenchRegister.h"
+#include "core/printing/CPrintLayout.h"
+#include "gui/printing/CPrintPreview.h"
+#include "gui/printing/CRegisterPrinter.h"
 #include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // Benchmarks of the tools that read a whole register: search, statistics and the balance
 // figures, on a register loaded from its saved bytes as the command line loads it.
 #include "BenchRegister.h"
-#include "framework/DateTime.h"
-#include "tools/Balance.h"
-#include "tools/Search.h"
-#include "tools/Statistics.h"
+#include "core/framework/DateTime.h"
+#include "core/tools/Balance.h"
+#include "core/tools/Search.h"
+#include "core/tools/Statistics.h"
 #include <benchmark/benchmark.h>
 #include <vector>
 

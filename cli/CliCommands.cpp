@@ -1,11 +1,12 @@
 #include "CliCommands.h"
-#include "../document/CTallywiseDoc.h"
-#include "../framework/Format.h"
-#include "../framework/IClock.h"
-#include "../framework/IPasswordPrompt.h"
-#include "../framework/IUserMessages.h"
+#include "CCliDocument.h"
 #include "CliImport.h"
 #include "CliTools.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/framework/Format.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
 #include <cctype>
 #include <optional>
 
@@ -40,26 +41,6 @@ const char* const CLI_USAGE =
     "A file that cannot be opened gives status 1, wrong usage status 2.\n";
 
 namespace {
-// No one to ask: version 2.0 files are imported, messages are kept for the error line.
-class CCliMessages : public IUserMessages {
-public:
-    void ShowMessage(const std::string& strText, EMsgIcon) override { m_strLast = strText; }
-    bool AskYesNo(const std::string&) override { return true; }
-    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
-    std::string m_strLast;
-};
-
-class CCliPassword : public IPasswordPrompt {
-public:
-    explicit CCliPassword(std::optional<std::string> password) : m_password(std::move(password)) {}
-    std::string AskPassword(const std::string&) override {
-        m_bAsked = true;
-        return m_password.value_or("");
-    }
-    std::optional<std::string> m_password;
-    bool m_bAsked = false;
-};
-
 struct CCliArgs {
     std::string m_strCommand;
     std::vector<std::string> m_files;
@@ -108,7 +89,7 @@ std::optional<CCliArgs> ParseArgs(const std::vector<std::string>& args) {
     return parsed;
 }
 
-std::string OpenFailure(const CLoadResult& result, const CCliPassword& password) {
+std::string OpenFailure(const CLoadResult& result, const CGivenPassword& password) {
     if (result.m_nError == ELoadError::WrongPassword)
         return password.m_password ? "the password is not correct"
                                    : "the register is password protected (use --password)";
@@ -175,15 +156,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "tallywise-cli: " << strUsage << "\n";
         return 2;
     }
-    CCliMessages messages;
-    CCliPassword password(parsed->m_password);
-    CSystemClock clock;
-    CUserTypeTable userTypes;
-    CTallywiseDoc doc(CDocServices{messages, password, clock, userTypes});
+    CCliDocument cli(parsed->m_password);
+    CTallywiseDoc& doc = cli.m_doc;
     const std::string& strIn = parsed->m_files[0];
     CLoadResult result = doc.OnOpenDocument(strIn);
     if (!result.Ok()) {
-        err << "tallywise-cli: " << strIn << ": " << OpenFailure(result, password) << "\n";
+        err << "tallywise-cli: " << strIn << ": " << OpenFailure(result, cli.m_password) << "\n";
         return 1;
     }
     const std::string& strCommand = parsed->m_strCommand;

@@ -1,33 +1,19 @@
 #include "CliImport.h"
-#include "../app/CTallywiseApp.h"
-#include "../framework/DateTime.h"
-#include "../framework/Format.h"
-#include "../framework/IClock.h"
-#include "../framework/IPasswordPrompt.h"
-#include "../framework/IUserMessages.h"
-#include "../framework/TextFile.h"
-#include "../tools/Export.h"
-#include "../tools/Import.h"
-#include "../tools/ImportText.h"
+#include "CCliDocument.h"
 #include "CliCommands.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/Format.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
+#include "core/framework/TextFile.h"
+#include "core/import/Export.h"
+#include "core/import/Import.h"
+#include "core/import/ImportText.h"
 #include <filesystem>
 #include <optional>
 
 namespace {
-
-class CQuietMessages : public IUserMessages {
-public:
-    void ShowMessage(const std::string& strText, EMsgIcon) override { m_strLast = strText; }
-    bool AskYesNo(const std::string&) override { return true; }
-    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
-    std::string m_strLast;
-};
-
-class CGivenPassword : public IPasswordPrompt {
-public:
-    std::string AskPassword(const std::string&) override { return m_strPassword; }
-    std::string m_strPassword;
-};
 
 struct CImportArgs {
     std::vector<std::string> m_files;
@@ -71,9 +57,8 @@ std::string ParseImportArgs(const std::vector<std::string>& args, bool bImport, 
 }
 
 // Opens the register, or starts a new one when the file does not exist yet.
-bool OpenRegister(CTallywiseApp& app, const std::string& strPath, const CImportArgs& a,
+bool OpenRegister(CTallywiseDoc& doc, const std::string& strPath, const CImportArgs& a,
                   bool bMayCreate, std::ostream& err) {
-    CTallywiseDoc& doc = app.GetDocument();
     std::error_code ec;
     if (bMayCreate && !std::filesystem::exists(strPath, ec)) {
         doc.OnNewDocument();
@@ -140,14 +125,10 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
         return 2;
     }
 
-    CQuietMessages messages;
-    CGivenPassword password;
-    password.m_strPassword = a.m_password.value_or("");
-    CSystemClock clock;
-    CTallywiseApp app(messages, password, clock);
-    if (!OpenRegister(app, strRegister, a, true, err))
+    CCliDocument cli(a.m_password);
+    CTallywiseDoc& doc = cli.m_doc;
+    if (!OpenRegister(doc, strRegister, a, true, err))
         return 1;
-    CTallywiseDoc& doc = app.GetDocument();
     const CImportPlan plan = BuildImportPlan(doc, read);
     for (const CImportRow& row : plan.m_rows)
         PrintRow(row, out);
@@ -169,7 +150,8 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
     ApplyImport(doc, plan, {});
     if (!doc.OnSaveDocument(strRegister)) {
         err << "tallywise-cli: " << strRegister << ": "
-            << (messages.m_strLast.empty() ? "cannot be written" : messages.m_strLast) << "\n";
+            << (cli.m_messages.Last().empty() ? "cannot be written" : cli.m_messages.Last())
+            << "\n";
         return 1;
     }
     out.flush();
@@ -185,15 +167,11 @@ int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, st
         err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
         return 2;
     }
-    CQuietMessages messages;
-    CGivenPassword password;
-    password.m_strPassword = a.m_password.value_or("");
-    CSystemClock clock;
-    CTallywiseApp app(messages, password, clock);
-    if (!OpenRegister(app, a.m_files[0], a, false, err))
+    CCliDocument cli(a.m_password);
+    if (!OpenRegister(cli.m_doc, a.m_files[0], a, false, err))
         return 1;
     std::string strError;
-    if (!ExportRegister(app.GetDocument(), a.m_files[1], *ExportFormatFromPath(a.m_files[1]), {},
+    if (!ExportRegister(cli.m_doc, a.m_files[1], *ExportFormatFromPath(a.m_files[1]), {},
                         strError)) {
         err << "tallywise-cli: " << a.m_files[1] << ": " << strError << "\n";
         return 1;

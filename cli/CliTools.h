@@ -1,5 +1,5 @@
 #pragma once
-#include "../tools/Search.h"
+#include "core/tools/Search.h"
 #include <optional>
 #include <ostream>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
-#include "framework/IClock.h"
-#include "framework/IPasswordPrompt.h"
-#include "framework/IUserMessages.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
 #include <ctime>
 #include <string>
 

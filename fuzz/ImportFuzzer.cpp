@@ -2,10 +2,10 @@
 // any bytes must end in transactions or a clean refusal, and what was read must go through
 // matching and into a register without harm.
 #include "FuzzServices.h"
-#include "app/CTallywiseApp.h"
-#include "framework/DateTime.h"
-#include "tools/Import.h"
-#include "tools/ImportCsv.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/framework/DateTime.h"
+#include "core/import/Import.h"
+#include "core/import/ImportCsv.h"
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -51,8 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     CYesMessages messages;
     CFixedPasswordPrompt prompt;
     CFixedClock clock;
-    CTallywiseApp app(messages, prompt, clock);
-    CTallywiseDoc& doc = app.GetDocument();
+    CUserTypeTable types;
+    CTallywiseDoc doc(CDocServices{messages, prompt, clock, types});
+    doc.OnNewDocument();
     doc.InsertEntry(std::make_unique<CEntry>());
     const CImportPlan plan = BuildImportPlan(doc, read);
     if (plan.m_rows.size() != read.m_txns.size())

@@ -1,7 +1,7 @@
 // libFuzzer target of the register loader: any bytes must end in a clean load or a clean
 // refusal, and a register that loads must survive its own save.
 #include "FuzzServices.h"
-#include "document/CTallywiseDoc.h"
+#include "core/document/CTallywiseDoc.h"
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

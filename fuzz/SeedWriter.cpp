@@ -1,9 +1,9 @@
 // Writes the seed registers of the fuzz corpus into a folder: tw_fuzz_seeds DIR
 // Current files come from the document's own save; the older layouts are built by hand.
 #include "FuzzServices.h"
-#include "document/CTallywiseDoc.h"
-#include "framework/CArchive.h"
-#include "framework/DateTime.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/framework/CArchive.h"
+#include "core/framework/DateTime.h"
 #include <cstdint>
 #include <cstdio>
 #include <fstream>

@@ -4,7 +4,6 @@ set(TW_CORE_TEST_SOURCES
   core/DocumentTests.cpp
   core/FileFormatTests.cpp
   core/TextRegisterTests.cpp
-  core/AppTests.cpp
   core/CliTests.cpp
   core/ViewLogicTests.cpp
   core/HelpTopicsTests.cpp

@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "tools/Archive.h"
+#include "../support/Fakes.h"
+#include "core/tools/Archive.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ std::time_t Jan(int nDay) {
 
 // Entries of 01/05, 01/05, 01/20 and 02/03 over a starting balance of 100.00, saved.
 struct CArchiveFixture {
-    CTestApp t;
+    CTestDoc t;
     std::string m_strPath = t.Path("Home.twd");
 
     explicit CArchiveFixture(bool bAllCleared = true) {
@@ -76,7 +76,7 @@ TEST(ArchiveTest, FileNames) {
 }
 
 TEST(ArchiveTest, DefaultNameSkipsArchivesThatExist) {
-    CTestApp t;
+    CTestDoc t;
     const std::string strDoc = t.Path("Home.twd");
     EXPECT_EQ(FreeArchiveFileName(strDoc, 0), t.Path("Home01.twa"));
     WriteBytes(t.Path("Home02.twa"), {'x'});
@@ -101,7 +101,7 @@ TEST(ArchiveTest, RefusalsBeforeTheDialog) {
         {"saved", 2, true, false, nullptr},
     };
     for (const auto& c : cases) {
-        CTestApp t;
+        CTestDoc t;
         CTallywiseDoc& doc = t.Doc();
         for (int i = 0; i < c.nEntries; ++i)
             doc.InsertEntry(MakeEntry(Jan(3 + 10 * i), 1.0, true));
@@ -174,7 +174,7 @@ TEST(ArchiveTest, ArchivesTheFirstEntriesAndCarriesTheBalance) {
     EXPECT_TRUE(f.Leftovers().empty());
 
     // The register on disk is the archived one.
-    CTestApp u;
+    CTestDoc u;
     ASSERT_TRUE(u.Doc().OnOpenDocument(f.m_strPath).Ok());
     EXPECT_EQ(u.Doc().m_nEntries, 2);
     EXPECT_EQ(u.Doc().m_dStartBal, before[1]);

@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "tools/AutoEntries.h"
+#include "../support/Fakes.h"
+#include "core/tools/AutoEntries.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,7 +37,7 @@ std::string Question(const char* pszDate, const char* pszDesc, const char* pszAm
            "\n     " + pszAmount;
 }
 
-void Answer(CTestApp& t, std::initializer_list<EAnswer> answers) {
+void Answer(CTestDoc& t, std::initializer_list<EAnswer> answers) {
     t.m_messages.m_answers.insert(t.m_messages.m_answers.end(), answers);
 }
 
@@ -260,7 +260,7 @@ TEST(AutoList, AppendFindAndRemove) {
 // ---- Posting -------------------------------------------------------------------------
 
 TEST(AutoPosting, Day31MonthlyPostsOnTheLastDayOfShorterMonths) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     CAutoEntry* a = AddAuto(doc, AUTO_MONTHLY, 31, At({2004, 1, 31}));
     Answer(t, {EAnswer::Yes, EAnswer::Yes, EAnswer::Yes});
@@ -278,9 +278,9 @@ TEST(AutoPosting, Day31MonthlyPostsOnTheLastDayOfShorterMonths) {
 }
 
 TEST(AutoPosting, EveryAnswerMovesOnYesPostsAndTheDocumentIsModified) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
-    t.m_app.m_nACleared = 1; // not applied to posted entries
+    t.m_settings.m_nACleared = 1; // not applied to posted entries
     doc.m_dStartBal = 1000.0;
     doc.InsertEntry(MakeEntry(At({2000, 3, 1}), 10.0, true, "Before"));
     doc.SetModifiedFlag(false);
@@ -310,7 +310,7 @@ TEST(AutoPosting, EveryAnswerMovesOnYesPostsAndTheDocumentIsModified) {
 }
 
 TEST(AutoPosting, AllNoStillMovesOnAndMarksModified) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     CAutoEntry* a = AddAuto(doc, AUTO_EVERY_N_DAYS, 14, At({2000, 4, 1}), "Pay", 800, false);
     Answer(t, {EAnswer::No, EAnswer::No, EAnswer::No});
@@ -325,7 +325,7 @@ TEST(AutoPosting, AllNoStillMovesOnAndMarksModified) {
 }
 
 TEST(AutoPosting, DueTodayIsOfferedNothingDueAsksNothing) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     EXPECT_EQ(PostDueAutoEntries(doc, t.m_clock.m_now).m_nOffered, 0);
     AddAuto(doc, AUTO_MONTHLY, 4, At({2000, 5, 4}));
@@ -340,7 +340,7 @@ TEST(AutoPosting, DueTodayIsOfferedNothingDueAsksNothing) {
 }
 
 TEST(AutoPosting, DefinitionsInListOrderEachOldestFirst) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     AddAuto(doc, AUTO_EVERY_N_DAYS, 7, At({2000, 4, 25}), "B");
     AddAuto(doc, AUTO_MONTHLY, 15, At({2000, 3, 15}), "A");
@@ -355,7 +355,7 @@ TEST(AutoPosting, DefinitionsInListOrderEachOldestFirst) {
 }
 
 TEST(AutoPosting, DamagedDefinitionsAreNeitherOfferedNorChanged) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     const std::time_t old = At({2000, 1, 1});
     const struct {
@@ -385,7 +385,7 @@ TEST(AutoPosting, EndsOnAnyStoredDate) {
     for (std::uint32_t nFrequency : {AUTO_EVERY_N_DAYS, AUTO_MONTHLY}) {
         for (int nDay : {1, 31}) {
             for (std::time_t date : dates) {
-                CTestApp t;
+                CTestDoc t;
                 CTallywiseDoc& doc = t.Doc();
                 CAutoEntry* a = AddAuto(doc, nFrequency, nDay, date);
                 t.m_messages.m_answers.assign(12000, EAnswer::No);
@@ -400,7 +400,7 @@ TEST(AutoPosting, EndsOnAnyStoredDate) {
 }
 
 TEST(AutoPosting, RefusedInsertStopsPostingWithoutMovingOn) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     CEntry** ppTail = &doc.m_pEntries;
     for (int i = 0; i < MAX_COUNT - 1; ++i) {

@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "tools/Balance.h"
+#include "../support/Fakes.h"
+#include "core/tools/Balance.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,7 +69,7 @@ TEST(BalanceTest, ReconcilesAgainstTheStatement) {
          "Your check book is over $9890001.00."},
     };
     for (const Case& c : cases) {
-        CTestApp t;
+        CTestDoc t;
         Fill(t.Doc(), c.dStart, c.entries);
         const CReconciliation r = Reconcile(c.dStatement, OutstandingFigures(t.Doc().m_pEntries));
         std::vector<std::string> texts;

@@ -1,6 +1,6 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include "cli/CliCommands.h"
-#include "framework/CArchive.h"
+#include "core/framework/CArchive.h"
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ CRun RunCliArgs(const std::vector<std::string>& args) {
     return {n, out.str(), err.str()};
 }
 
-std::string SaveExample(CTestApp& t, const std::string& strName, const char* pszPassword) {
+std::string SaveExample(CTestDoc& t, const std::string& strName, const char* pszPassword) {
     CTallywiseDoc& doc = t.Doc();
     doc.m_dStartBal = 1734.56;
     doc.m_bStartBalSet = 1;
@@ -39,7 +39,7 @@ std::string SaveExample(CTestApp& t, const std::string& strName, const char* psz
 } // namespace
 
 TEST(CliTest, Info) {
-    CTestApp t;
+    CTestDoc t;
     std::string path = SaveExample(t, "May.twd", "pw");
     CRun r = RunCliArgs({"info", path, "--password", "pw"});
     EXPECT_EQ(r.m_nStatus, 0);
@@ -58,9 +58,9 @@ TEST(CliTest, Info) {
 }
 
 TEST(CliTest, TextIsTheTextCopyOfASave) {
-    CTestApp t;
+    CTestDoc t;
     std::string path = SaveExample(t, "May.twd", nullptr);
-    t.m_app.m_nTextBackup = 1;
+    t.m_settings.m_nTextBackup = 1;
     ASSERT_TRUE(t.Doc().OnSaveDocument(path));
     CRun r = RunCliArgs({"text", path});
     EXPECT_EQ(r.m_nStatus, 0);
@@ -69,7 +69,7 @@ TEST(CliTest, TextIsTheTextCopyOfASave) {
 }
 
 TEST(CliTest, ConvertGivesBackTheSameBytesAndImports20) {
-    CTestApp t;
+    CTestDoc t;
     std::string path = SaveExample(t, "May.twd", "pw");
     std::string out = t.Path("copy.twd");
     EXPECT_EQ(RunCliArgs({"convert", path, out, "--password", "pw"}).m_nStatus, 0);
@@ -86,7 +86,7 @@ TEST(CliTest, ConvertGivesBackTheSameBytesAndImports20) {
 }
 
 TEST(CliTest, FailuresAndUsage) {
-    CTestApp t;
+    CTestDoc t;
     std::string path = SaveExample(t, "May.twd", "pw");
     WriteBytes(t.Path("bad.twd"), {3, 'x', 'y', 'z'});
     WriteBytes(t.Path("short.twd"), {5, '3', '.', '5', 'T', 'W', 0});

@@ -1,4 +1,4 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include "cli/CliCommands.h"
 #include <gtest/gtest.h>
 #include <sstream>
@@ -16,12 +16,12 @@ CRun RunTool(const std::vector<std::string>& args) {
 }
 
 // A register with two user types, the second disabled but used.
-std::string SaveRegister(CTestApp& t, bool bEmpty = false) {
+std::string SaveRegister(CTestDoc& t, bool bEmpty = false) {
     CTallywiseDoc& doc = t.Doc();
     doc.m_dStartBal = 1000.0;
     doc.m_bStartBalSet = 1;
-    t.m_app.m_userTypes[0] = {"Transfer", "X", 1, 0};
-    t.m_app.m_userTypes[1] = {"Gift", "G", 0, 0};
+    t.m_settings.m_userTypes[0] = {"Transfer", "X", 1, 0};
+    t.m_settings.m_userTypes[1] = {"Gift", "G", 0, 0};
     const auto add = [&doc](int nDay, int nType, int nCheck, const char* pszDesc, double d,
                             bool bDebit, bool bCleared) {
         auto e = MakeEntry(MakeLocalDate(2004, 3, nDay), d, bDebit, pszDesc, nType, nCheck);
@@ -44,7 +44,7 @@ std::string SaveRegister(CTestApp& t, bool bEmpty = false) {
 } // namespace
 
 TEST(CliToolsTest, BalancePrintsTheSixFiguresAndTheMessage) {
-    CTestApp t;
+    CTestDoc t;
     const std::string path = SaveRegister(t);
     // Ending balance 1000 - 500 - 40 - 65.5 + 1200 - 100 + 50 + 2.5 = 1547.00;
     // outstanding debits 105.50, credits 1200.00.
@@ -73,7 +73,7 @@ TEST(CliToolsTest, BalancePrintsTheSixFiguresAndTheMessage) {
 }
 
 TEST(CliToolsTest, SearchPrintsTheResultsWindow) {
-    CTestApp t;
+    CTestDoc t;
     const std::string path = SaveRegister(t);
     const struct {
         std::vector<std::string> criteria;
@@ -109,7 +109,7 @@ TEST(CliToolsTest, SearchPrintsTheResultsWindow) {
 }
 
 TEST(CliToolsTest, StatsShowsEnabledUserTypesOnly) {
-    CTestApp t;
+    CTestDoc t;
     const std::string path = SaveRegister(t);
     CRun r = RunTool({"stats", path});
     EXPECT_EQ(r.m_nStatus, 0);
@@ -127,7 +127,7 @@ TEST(CliToolsTest, StatsShowsEnabledUserTypesOnly) {
 }
 
 TEST(CliToolsTest, EmptyRegisterAndBadArguments) {
-    CTestApp t;
+    CTestDoc t;
     const std::string path = SaveRegister(t, true);
     EXPECT_EQ(RunTool({"balance", path, "5"}).m_strOut, "There are no entries.\n");
     EXPECT_EQ(RunTool({"stats", path}).m_strOut, "There are no entries.\n");

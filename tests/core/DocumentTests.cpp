@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "document/CDescList.h"
+#include "../support/Fakes.h"
+#include "core/document/CDescList.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,7 +14,7 @@ std::uint16_t Insert(CTallywiseDoc& doc, std::unique_ptr<CEntry> e) {
 } // namespace
 
 TEST(DocumentTest, EqualDatesKeepInsertionOrder) {
-    CTestApp t;
+    CTestDoc t;
     EXPECT_EQ(Insert(t.Doc(), MakeEntry(MAY3, 1, true, "E1")), 0);
     EXPECT_EQ(Insert(t.Doc(), MakeEntry(MAY3, 1, true, "E2")), 1);
     EXPECT_EQ(Insert(t.Doc(), MakeEntry(MAY3, 1, true, "E3")), 2);
@@ -30,7 +30,7 @@ TEST(DocumentTest, EqualDatesKeepInsertionOrder) {
 }
 
 TEST(DocumentTest, RunningBalancesAndPublishedFigures) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     doc.m_dStartBal = 100.0;
     doc.UpdateBalances();
@@ -53,7 +53,7 @@ TEST(DocumentTest, RunningBalancesAndPublishedFigures) {
 }
 
 TEST(DocumentTest, DeletedListWarningsAndLimit) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     for (int i = 0; i < 101; ++i)
         Insert(doc, MakeEntry(MAY3, i, true, "d" + std::to_string(i)));
@@ -80,7 +80,7 @@ TEST(DocumentTest, DeletedListWarningsAndLimit) {
 }
 
 TEST(DocumentTest, DescriptionRefusals) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     doc.AddDescription("Rent");
     doc.AddDescription("rent");
@@ -119,7 +119,7 @@ TEST(DocumentTest, TypeUsageCountsEntriesDeletedAndAutomatic) {
     };
     for (const Case& c : {Case{"entry", 6}, Case{"deleted", 7}, Case{"auto", 8}, Case{"none", 4}}) {
         SCOPED_TRACE(c.m_pszWhere);
-        CTestApp t;
+        CTestDoc t;
         CTallywiseDoc& doc = t.Doc();
         std::string where = c.m_pszWhere;
         if (where == "entry" || where == "none") {
@@ -134,12 +134,12 @@ TEST(DocumentTest, TypeUsageCountsEntriesDeletedAndAutomatic) {
         }
         doc.RefreshTypeUsage();
         for (int k = 0; k < 4; ++k)
-            EXPECT_EQ(t.m_app.m_userTypes[k].m_bNotInUse, c.m_nType == 5 + k ? 0u : 1u) << k;
+            EXPECT_EQ(t.m_settings.m_userTypes[k].m_bNotInUse, c.m_nType == 5 + k ? 0u : 1u) << k;
     }
 }
 
 TEST(DocumentTest, SixteenBitCountNeverWraps) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     // Linked directly: inserting one by one would walk the list each time.
     CEntry** ppTail = &doc.m_pEntries;
@@ -158,18 +158,18 @@ TEST(DocumentTest, SixteenBitCountNeverWraps) {
 }
 
 TEST(DocumentTest, NewDocumentValuesAndDeleteContents) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     Insert(doc, MakeEntry(MAY3, 5, true));
     doc.AddDescription("x");
     doc.m_nNextCheck = 500;
     doc.m_strBankName = "Bank";
-    t.m_app.m_userTypes[2].m_strName = "Transfer";
+    t.m_settings.m_userTypes[2].m_strName = "Transfer";
     doc.DeleteContents();
     EXPECT_EQ(doc.m_nEntries, 0);
     EXPECT_EQ(doc.m_nDescs, 0);
     EXPECT_EQ(doc.m_nNextCheck, 500); // only the lists and the type table are reset
-    EXPECT_EQ(t.m_app.m_userTypes[2], CUserType());
+    EXPECT_EQ(t.m_settings.m_userTypes[2], CUserType());
     doc.OnNewDocument();
     EXPECT_EQ(doc.m_nNextCheck, 101);
     EXPECT_EQ(doc.m_strBankName, "");
@@ -179,7 +179,7 @@ TEST(DocumentTest, NewDocumentValuesAndDeleteContents) {
 }
 
 TEST(DocumentTest, AnnouncesEveryChangeOfTheEntryList) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     CRecordingObserver list;
     doc.SetObserver(&list);
@@ -204,35 +204,5 @@ TEST(DocumentTest, AnnouncesEveryChangeOfTheEntryList) {
     list.m_events.clear();
     doc.OnNewDocument();
     EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset"}));
-    doc.SetObserver(nullptr);
-}
-
-TEST(DocumentTest, OpeningAnotherRegisterLeavesTheShownOneAlone) {
-    CTestApp t;
-    CTallywiseDoc& doc = t.Doc();
-    doc.UserTypes()[0] = {"Transfer", "X", 1, 0};
-    Insert(doc, MakeEntry(MAY2, 1, true, "Old"));
-    CRecordingObserver list;
-    doc.SetObserver(&list);
-    doc.SetModifiedFlag(false);
-
-    // Another register, protected, whose user types differ.
-    CTestApp other;
-    other.Doc().UserTypes()[0] = {"Gift", "G", 1, 0};
-    other.Doc().m_strPassword = "pw";
-    other.Doc().m_bPassword = 1;
-    const std::string strPath = t.Path("other.twd");
-    ASSERT_TRUE(other.Doc().SaveDocumentFile(strPath));
-
-    // While the prompt is up, the register on screen keeps its types and its rows.
-    t.m_password.m_fnOnAsk = [&] {
-        EXPECT_EQ(t.m_app.m_userTypes[0].m_strAbbr, "X");
-        EXPECT_TRUE(list.m_events.empty());
-    };
-    t.m_password.m_answers = {"pw"};
-    ASSERT_TRUE(t.m_app.OpenDocumentFile(strPath));
-    EXPECT_EQ(t.m_app.m_userTypes[0].m_strAbbr, "G");
-    EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset"}));
-    EXPECT_EQ(doc.m_nEntries, 0);
     doc.SetObserver(nullptr);
 }

@@ -1,4 +1,4 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include <gtest/gtest.h>
 
 // A scripted fake that cannot answer fails the GoogleTest test that asked it.

@@ -1,6 +1,6 @@
-#include "Fakes.h"
-#include "document/CDescList.h"
-#include "framework/CArchive.h"
+#include "../support/Fakes.h"
+#include "core/document/CDescList.h"
+#include "core/framework/CArchive.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 const std::time_t MAY3 = MakeLocalDate(2000, 5, 3);
 
 // A register with something in every list and every field.
-void FillDocument(CTestApp& t) {
+void FillDocument(CTestDoc& t) {
     CTallywiseDoc& doc = t.Doc();
     doc.m_dStartBal = 1734.56;
     doc.m_bStartBalSet = 1;
@@ -29,8 +29,8 @@ void FillDocument(CTestApp& t) {
     auto* a = new CAutoEntry{"Salary", 4, 2000.0, 0, 1, 15, MAY3, nullptr};
     doc.m_pAutos = a;
     doc.m_nAutos = 1;
-    t.m_app.m_userTypes[1] = {"Transfer", "X", 1, 0};
-    t.m_app.m_userTypes[3] = {"Gift", "G", 0, 1};
+    t.m_settings.m_userTypes[1] = {"Transfer", "X", 1, 0};
+    t.m_settings.m_userTypes[3] = {"Gift", "G", 0, 1};
 }
 
 void WriteEntry20(CArchive& ar, int nType, int nCheck, std::time_t date, const char* pszDesc,
@@ -70,13 +70,13 @@ std::vector<std::uint8_t> Make20File() {
     return ar.TakeBytes();
 }
 
-CLoadResult Load(CTestApp& t, const std::vector<std::uint8_t>& bytes) {
+CLoadResult Load(CTestDoc& t, const std::vector<std::uint8_t>& bytes) {
     return t.Doc().LoadFromBuffer(bytes.data(), bytes.size(), "May.twd");
 }
 } // namespace
 
 TEST(FileFormatTest, NewDocumentIs84Bytes) {
-    CTestApp t;
+    CTestDoc t;
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     ASSERT_EQ(bytes.size(), 84u);
     const std::vector<std::uint8_t> head = {0x05, '3', '.', '5', 'T', 'W', 0x00, 0, 0, 0, 0,
@@ -88,7 +88,7 @@ TEST(FileFormatTest, NewDocumentIs84Bytes) {
 }
 
 TEST(FileFormatTest, PasswordIsStoredScrambled) {
-    CTestApp t;
+    CTestDoc t;
     t.Doc().m_strPassword = "abc";
     t.Doc().m_bPassword = 1;
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
@@ -98,7 +98,7 @@ TEST(FileFormatTest, PasswordIsStoredScrambled) {
 }
 
 TEST(FileFormatTest, LongDescriptionPrefix) {
-    CTestApp t;
+    CTestDoc t;
     t.Doc().InsertEntry(MakeEntry(MAY3, 1, true, std::string(300, 'd')));
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     // Entry record after the 84-byte header: check number 2, date 4, then the string.
@@ -107,10 +107,10 @@ TEST(FileFormatTest, LongDescriptionPrefix) {
 }
 
 TEST(FileFormatTest, RoundTripKeepsEveryFieldAndEveryByte) {
-    CTestApp t;
+    CTestDoc t;
     FillDocument(t);
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
-    CTestApp u;
+    CTestDoc u;
     ASSERT_TRUE(Load(u, bytes).Ok());
     CTallywiseDoc& doc = u.Doc();
     EXPECT_EQ(doc.m_strVersionRead, "3.5TW");
@@ -123,17 +123,17 @@ TEST(FileFormatTest, RoundTripKeepsEveryFieldAndEveryByte) {
     EXPECT_EQ(doc.GetEntryAt(0)->m_nCheckNum, 1001);
     EXPECT_EQ(doc.GetEntryAt(1)->m_bCleared, 1u);
     EXPECT_EQ(doc.m_pAutos->m_nDay, 15);
-    EXPECT_EQ(u.m_app.m_userTypes[1], (CUserType{"Transfer", "X", 1, 0}));
+    EXPECT_EQ(u.m_settings.m_userTypes[1], (CUserType{"Transfer", "X", 1, 0}));
     EXPECT_DOUBLE_EQ(u.m_status.m_dBalance, 1734.56 - 500 + 750 - 12.5);
     EXPECT_EQ(doc.SaveToBuffer(), bytes);
 }
 
 TEST(FileFormatTest, StoredBalancesAreTakenAsTheyAre) {
-    CTestApp t;
+    CTestDoc t;
     FillDocument(t);
     t.Doc().GetEntryAt(2)->m_dBalance = 42.0; // not what a recomputation would give
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
-    CTestApp u;
+    CTestDoc u;
     ASSERT_TRUE(Load(u, bytes).Ok());
     EXPECT_EQ(u.Doc().GetEntryAt(2)->m_dBalance, 42.0);
     EXPECT_EQ(u.m_status.m_dBalance, 42.0);
@@ -141,7 +141,7 @@ TEST(FileFormatTest, StoredBalancesAreTakenAsTheyAre) {
 }
 
 TEST(FileFormatTest, Version30HasNoUserTypesAndSavesAs35) {
-    CTestApp t;
+    CTestDoc t;
     FillDocument(t);
     std::vector<std::uint8_t> b35 = t.Doc().SaveToBuffer();
     // The same register in the 3.0 layout: other tag, no type blocks.
@@ -150,12 +150,12 @@ TEST(FileFormatTest, Version30HasNoUserTypesAndSavesAs35) {
     std::size_t nTypesLen = 4 * 10 + 8 + 1 + 4 + 1; // two blocks have names
     b30.insert(b30.end(), b35.begin() + 6, b35.begin() + static_cast<long>(nTypesAt));
     b30.insert(b30.end(), b35.begin() + static_cast<long>(nTypesAt + nTypesLen), b35.end());
-    CTestApp u;
-    u.m_app.m_userTypes[0] = {"Stale", "S", 1, 0};
+    CTestDoc u;
+    u.m_settings.m_userTypes[0] = {"Stale", "S", 1, 0};
     ASSERT_TRUE(Load(u, b30).Ok());
     EXPECT_EQ(u.Doc().m_strVersionRead, "3.0TW");
     EXPECT_EQ(u.Doc().m_nEntries, 3);
-    for (const CUserType& type : u.m_app.m_userTypes)
+    for (const CUserType& type : u.m_settings.m_userTypes)
         EXPECT_EQ(type, CUserType());
     std::vector<std::uint8_t> resaved = u.Doc().SaveToBuffer();
     EXPECT_EQ(resaved[3], '5');
@@ -163,7 +163,7 @@ TEST(FileFormatTest, Version30HasNoUserTypesAndSavesAs35) {
 }
 
 TEST(FileFormatTest, Version20ImportConverts) {
-    CTestApp t;
+    CTestDoc t;
     t.m_messages.m_answers = {EAnswer::Yes};
     std::vector<std::uint8_t> bytes = Make20File();
     ASSERT_TRUE(Load(t, bytes).Ok());
@@ -199,7 +199,7 @@ TEST(FileFormatTest, Version20WithoutStartingBalanceRecord) {
     ar.WriteString("2.0");
     for (int i = 0; i < 5; ++i)
         ar.WriteU32(0);
-    CTestApp t;
+    CTestDoc t;
     t.m_messages.m_answers = {EAnswer::Yes};
     t.Doc().m_dStartBal = 9;
     ASSERT_TRUE(Load(t, ar.Bytes()).Ok());
@@ -229,7 +229,7 @@ TEST(FileFormatTest, RefusalsLeaveAnEmptyDocument) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.m_pszName);
-        CTestApp t;
+        CTestDoc t;
         FillDocument(t);
         t.m_messages.m_answers = c.m_answers;
         CLoadResult r = Load(t, c.m_bytes);
@@ -237,9 +237,9 @@ TEST(FileFormatTest, RefusalsLeaveAnEmptyDocument) {
         EXPECT_EQ(t.m_messages.Texts(), c.m_messages);
         EXPECT_EQ(t.Doc().m_nEntries, 0);
         EXPECT_EQ(t.Doc().m_strBankName, "");
-        EXPECT_EQ(t.m_app.m_userTypes[1], CUserType());
+        EXPECT_EQ(t.m_settings.m_userTypes[1], CUserType());
     }
-    CTestApp t;
+    CTestDoc t;
     CArchive none;
     none.WriteString("4.0TW");
     Load(t, none.Bytes());
@@ -247,13 +247,13 @@ TEST(FileFormatTest, RefusalsLeaveAnEmptyDocument) {
 }
 
 TEST(FileFormatTest, EveryTruncationFailsCleanly) {
-    CTestApp t;
+    CTestDoc t;
     FillDocument(t);
     t.Doc().m_strPassword = "pw";
     t.Doc().m_bPassword = 1;
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     for (std::size_t n = 0; n < bytes.size(); ++n) {
-        CTestApp u;
+        CTestDoc u;
         u.m_password.m_answers = {"pw"};
         std::vector<std::uint8_t> part(bytes.begin(), bytes.begin() + static_cast<long>(n));
         EXPECT_EQ(Load(u, part).m_nError, ELoadError::Damaged) << n;
@@ -263,12 +263,12 @@ TEST(FileFormatTest, EveryTruncationFailsCleanly) {
 }
 
 TEST(FileFormatTest, HugeCountsInAShortFileFail) {
-    CTestApp t;
+    CTestDoc t;
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     for (std::size_t at = 72; at < 80; at += 2) { // the four counts
         std::vector<std::uint8_t> b = bytes;
         b[at] = b[at + 1] = 0xFF;
-        CTestApp u;
+        CTestDoc u;
         EXPECT_EQ(Load(u, b).m_nError, ELoadError::Damaged) << at;
     }
     CArchive ar;
@@ -276,7 +276,7 @@ TEST(FileFormatTest, HugeCountsInAShortFileFail) {
     ar.WriteU32(0xFFFFFFFF);
     for (int i = 0; i < 4; ++i)
         ar.WriteU32(0xFFFFFFFF);
-    CTestApp u;
+    CTestDoc u;
     u.m_messages.m_answers = {EAnswer::Yes};
     EXPECT_EQ(Load(u, ar.Bytes()).m_nError, ELoadError::Damaged);
 }
@@ -295,14 +295,14 @@ TEST(FileFormatTest, PasswordCheckOnOpen) {
         {"cancelled twice", {"", ""}, false, 2, 1},
         {"wrong twice", {"x", "y"}, false, 2, 1},
     };
-    CTestApp t;
+    CTestDoc t;
     t.Doc().m_strPassword = "Secret";
     t.Doc().m_bPassword = 1;
     t.Doc().InsertEntry(MakeEntry(MAY3, 1, true));
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.m_pszName);
-        CTestApp u;
+        CTestDoc u;
         u.m_password.m_answers = c.m_tries;
         CLoadResult r = Load(u, bytes);
         EXPECT_EQ(r.Ok(), c.m_bOpens);
@@ -320,10 +320,10 @@ TEST(FileFormatTest, PasswordCheckOnOpen) {
 }
 
 TEST(FileFormatTest, SaveWritesCompanionsAndKeepsTheOldFileOnFailure) {
-    CTestApp t;
+    CTestDoc t;
     FillDocument(t);
-    t.m_app.m_nBackup = 1;
-    t.m_app.m_nTextBackup = 1;
+    t.m_settings.m_nBackup = 1;
+    t.m_settings.m_nTextBackup = 1;
     t.Doc().SetModifiedFlag();
     std::string path = t.Path("May.twd");
     ASSERT_TRUE(t.Doc().OnSaveDocument(path));
@@ -332,7 +332,7 @@ TEST(FileFormatTest, SaveWritesCompanionsAndKeepsTheOldFileOnFailure) {
     std::vector<std::uint8_t> txtBytes = ReadBytes(t.Path("May.txt"));
     EXPECT_EQ(std::string(txtBytes.begin(), txtBytes.end()),
               t.Doc().BuildTextRegister(t.Doc().m_nEntries, 0, 0, false));
-    EXPECT_EQ(t.m_app.m_strLastFile, path);
+    EXPECT_EQ(t.m_settings.m_strLastFile, path);
 
     // A name without an extension gets the companions appended.
     ASSERT_TRUE(t.Doc().OnSaveDocument(t.Path("June")));
@@ -350,8 +350,8 @@ TEST(FileFormatTest, SaveWritesCompanionsAndKeepsTheOldFileOnFailure) {
     std::vector<std::uint8_t> before = ReadBytes(path);
     t.Doc().InsertEntry(MakeEntry(MAY3, 1, true));
     t.Doc().SetModifiedFlag();
-    t.m_app.m_nBackup = 0;
-    t.m_app.m_nTextBackup = 0;
+    t.m_settings.m_nBackup = 0;
+    t.m_settings.m_nTextBackup = 0;
     std::filesystem::permissions(t.m_strDir, std::filesystem::perms::owner_read |
                                                  std::filesystem::perms::owner_exec);
     bool bSaved = t.Doc().OnSaveDocument(path);
@@ -365,17 +365,17 @@ TEST(FileFormatTest, SaveWritesCompanionsAndKeepsTheOldFileOnFailure) {
     t.Doc().SetModifiedFlag();
     EXPECT_FALSE(t.Doc().OnSaveDocument(t.Path("Aug.twd")));
     EXPECT_TRUE(t.Doc().IsModified());
-    EXPECT_EQ(t.m_app.m_strLastFile, path);
+    EXPECT_EQ(t.m_settings.m_strLastFile, path);
 }
 
 TEST(FileFormatTest, OpenSetsPathAndLastFile) {
-    CTestApp t;
+    CTestDoc t;
     FillDocument(t);
     std::string path = t.Path("May.twd");
     ASSERT_TRUE(t.Doc().OnSaveDocument(path));
-    CTestApp u;
+    CTestDoc u;
     ASSERT_TRUE(u.Doc().OnOpenDocument(path).Ok());
-    EXPECT_EQ(u.m_app.m_strLastFile, path);
+    EXPECT_EQ(u.m_settings.m_strLastFile, path);
     EXPECT_EQ(u.Doc().GetTitle(), "May.twd");
     EXPECT_EQ(u.Doc().OnOpenDocument(t.Path("none.twd")).m_nError, ELoadError::CannotRead);
     EXPECT_EQ(u.Doc().m_nEntries, 0);

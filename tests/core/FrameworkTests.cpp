@@ -1,8 +1,8 @@
-#include "framework/CArchive.h"
-#include "framework/Cp1252.h"
-#include "framework/DateTime.h"
-#include "framework/Format.h"
-#include "framework/TextFile.h"
+#include "core/framework/CArchive.h"
+#include "core/framework/Cp1252.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/Format.h"
+#include "core/framework/TextFile.h"
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "app/HelpTopics.h"
+#include "core/framework/HelpTopics.h"
 
 #include <gtest/gtest.h>
 

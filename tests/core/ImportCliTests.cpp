@@ -1,4 +1,4 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include "cli/CliCommands.h"
 #include <algorithm>
 #include <filesystem>
@@ -21,7 +21,7 @@ CRun Cli(const std::vector<std::string>& args) {
 }
 
 std::string LoadAndDescribe(const std::string& path) {
-    CTestApp t;
+    CTestDoc t;
     EXPECT_TRUE(t.Doc().OnOpenDocument(path).Ok());
     std::string s;
     for (const CEntry* e = t.Doc().m_pEntries; e; e = e->m_pNext)
@@ -31,7 +31,7 @@ std::string LoadAndDescribe(const std::string& path) {
 }
 
 TEST(ImportCliTest, DryRunPrintsEveryTransactionAndChangesNothing) {
-    CTestApp t;
+    CTestDoc t;
     const std::string reg = t.Path("r.twd");
     const CRun r = Cli({"import", reg, SAMPLES + "ofx/autosync-zero-amount.ofx", "--dry-run"});
     EXPECT_EQ(r.m_nStatus, 0) << r.m_strErr;
@@ -42,7 +42,7 @@ TEST(ImportCliTest, DryRunPrintsEveryTransactionAndChangesNothing) {
 }
 
 TEST(ImportCliTest, ImportSavesWithCompanionsAndTheSecondTimeAddsNothing) {
-    CTestApp t;
+    CTestDoc t;
     const std::string reg = t.Path("r.twd");
     const std::string in = SAMPLES + "qif/gnucash-cbb-checkbook.qif";
     CRun r = Cli({"import", reg, in});
@@ -60,7 +60,7 @@ TEST(ImportCliTest, ImportSavesWithCompanionsAndTheSecondTimeAddsNothing) {
 }
 
 TEST(ImportCliTest, StatusTwoWhenTheFileCannotTell) {
-    CTestApp t;
+    CTestDoc t;
     const std::string reg = t.Path("r.twd");
     CRun r = Cli({"import", reg, SAMPLES + "qif/quiffen-split-to-account.qif"});
     EXPECT_EQ(r.m_nStatus, 2);
@@ -81,7 +81,7 @@ TEST(ImportCliTest, StatusTwoWhenTheFileCannotTell) {
 }
 
 TEST(ImportCliTest, FailuresAndUsage) {
-    CTestApp t;
+    CTestDoc t;
     const std::string reg = t.Path("r.twd");
     CRun r = Cli({"import", reg, t.Path("missing.ofx")});
     EXPECT_EQ(r.m_nStatus, 1);
@@ -97,7 +97,7 @@ TEST(ImportCliTest, FailuresAndUsage) {
 }
 
 TEST(ImportCliTest, RefusedAtTheEntryLimitAlsoInADryRun) {
-    CTestApp t;
+    CTestDoc t;
     for (int i = 0; i < 4999; ++i)
         t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2019, 1, 1), 1.0, true));
     const std::string reg = t.Path("full.twd");
@@ -115,7 +115,7 @@ TEST(ImportCliTest, RefusedAtTheEntryLimitAlsoInADryRun) {
 }
 
 TEST(ImportCliTest, ExportThenImportIntoAnEmptyRegister) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 1), 12.5, true, "One", 0, 7));
     doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 2), 3, false, "Two"));

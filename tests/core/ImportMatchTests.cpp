@@ -1,9 +1,9 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include "ImportTestUtil.h"
-#include "framework/Cp1252.h"
-#include "framework/Format.h"
-#include "tools/Export.h"
-#include "tools/Import.h"
+#include "core/framework/Cp1252.h"
+#include "core/framework/Format.h"
+#include "core/import/Export.h"
+#include "core/import/Import.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,7 +18,7 @@ std::string CoffeeCsv(int nCoffees, const char* pszDate = "2020-03-10") {
 }
 
 TEST(ImportTest, EachEntryMatchesAtMostOneIncoming) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     CReadResult read = ReadText(EImportFormat::Csv, CoffeeCsv(2));
     CImportPlan plan = BuildImportPlan(doc, read);
@@ -54,7 +54,7 @@ TEST(ImportTest, DuplicateRules) {
     };
     for (const CDupCase& c : cases) {
         SCOPED_TRACE(c.m_pszName);
-        CTestApp t;
+        CTestDoc t;
         t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 1) + c.m_nDays * 86400 + 7200,
                                       c.m_dAmount, c.m_bDebit, "x", 0, c.m_nRegisterCheck));
         t.Doc().m_pEntries->m_date = ToLocalMidnight(t.Doc().m_pEntries->m_date);
@@ -70,7 +70,7 @@ TEST(ImportTest, TheSameFileTwiceAddsNothingTheSecondTime) {
     for (const char* pszFile : {"qfx/reds-ally-headerless.qfx", "qif/gnucash-cbb-checkbook.qif",
                                 "csv/reds-dcu-dollar-signs-crlf.csv"}) {
         SCOPED_TRACE(pszFile);
-        CTestApp t;
+        CTestDoc t;
         const CReadResult read = ReadSample(pszFile);
         const int nAdded = ApplyImport(t.Doc(), BuildImportPlan(t.Doc(), read), {});
         EXPECT_GT(nAdded, 0);
@@ -83,7 +83,7 @@ TEST(ImportTest, TheSameFileTwiceAddsNothingTheSecondTime) {
 }
 
 TEST(ImportTest, ApplyAddsTickedRowsWithDescriptions) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     doc.m_dStartBal = 100;
     const CImportPlan plan = BuildImportPlan(doc, ReadSample("qif/gnucash-cbb-checkbook.qif"));
@@ -105,7 +105,7 @@ TEST(ImportTest, ApplyAddsTickedRowsWithDescriptions) {
 }
 
 TEST(ImportTest, LimitOf5000Entries) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     for (int i = 0; i < 4999; ++i)
         doc.InsertEntry(MakeEntry(MakeLocalDate(2019, 1, 1), 1.0, true));
@@ -131,7 +131,7 @@ void FillExample(CTallywiseDoc& doc) {
 }
 
 TEST(ExportTest, CsvIsUtf8WithHeaderAndCrLf) {
-    CTestApp t;
+    CTestDoc t;
     FillExample(t.Doc());
     EXPECT_EQ(BuildCsvExport(t.Doc(), {}),
               "\xEF\xBB\xBFNumber,Date,Description,Type,Debit,Credit,Balance,Cleared\r\n"
@@ -145,7 +145,7 @@ TEST(ExportTest, CsvIsUtf8WithHeaderAndCrLf) {
 }
 
 TEST(ExportTest, QifRoundTripGivesTheSameEntries) {
-    CTestApp t;
+    CTestDoc t;
     FillExample(t.Doc());
     const std::string qif = BuildQifExport(t.Doc(), {});
     EXPECT_EQ(qif.substr(0, 59),
@@ -154,7 +154,7 @@ TEST(ExportTest, QifRoundTripGivesTheSameEntries) {
     const std::string path = t.Path("out.qif");
     std::string strError;
     ASSERT_TRUE(ExportRegister(t.Doc(), path, EExportFormat::Qif, {}, strError)) << strError;
-    CTestApp u;
+    CTestDoc u;
     const CReadResult read = ReadText(EImportFormat::Qif, Bytes(path), EDateOrder::MDY);
     ASSERT_TRUE(read.Ok());
     EXPECT_EQ(ApplyImport(u.Doc(), BuildImportPlan(u.Doc(), read), {}), 4);

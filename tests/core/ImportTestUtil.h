@@ -1,9 +1,9 @@
 #pragma once
 // Reading the bank files the import tests share.
-#include "Fakes.h"
-#include "framework/DateTime.h"
-#include "tools/Import.h"
-#include "tools/ImportText.h"
+#include "../support/Fakes.h"
+#include "core/framework/DateTime.h"
+#include "core/import/Import.h"
+#include "core/import/ImportText.h"
 #include <optional>
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include "ImportTestUtil.h"
-#include "framework/Cp1252.h"
-#include "framework/Format.h"
-#include "tools/Export.h"
-#include "tools/Import.h"
-#include "tools/ImportText.h"
+#include "core/framework/Cp1252.h"
+#include "core/framework/Format.h"
+#include "core/import/Export.h"
+#include "core/import/Import.h"
+#include "core/import/ImportText.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -222,7 +222,7 @@ const std::vector<CSampleCase> SAMPLE_CASES = {
 TEST(ImportTest, EverySampleImportsOrIsRefusedWithAReason) {
     for (const CSampleCase& c : SAMPLE_CASES) {
         SCOPED_TRACE(c.m_pszFile);
-        CTestApp t;
+        CTestDoc t;
         const CReadResult read = ReadSample(c.m_pszFile, c.m_order);
         if (c.m_pszError) {
             EXPECT_NE(read.m_strError.find(c.m_pszError), std::string::npos) << read.m_strError;
@@ -262,7 +262,7 @@ TEST(ImportTest, EverySampleImportsOrIsRefusedWithAReason) {
 }
 
 TEST(ImportTest, DayFirstCsvWithAMappingDecodesWindows1252) {
-    CTestApp t;
+    CTestDoc t;
     const CReadResult read = ReadSample("csv/hledger-fr-cp1252.csv", EDateOrder::Auto, FR_MAP);
     ASSERT_TRUE(read.Ok()) << read.m_strError;
     const CImportPlan plan = BuildImportPlan(t.Doc(), read);
@@ -298,7 +298,7 @@ TEST(ImportTest, OfxDatesTakeTheCalendarDayAsWritten) {
                              "<STMTTRN><TRNTYPE>CHECK<DTPOSTED>2020010112<TRNAMT>3<CHECKNUM>0"
                              "<NAME>d</STMTTRN>"
                              "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>";
-    CTestApp t;
+    CTestDoc t;
     const CImportPlan plan = BuildImportPlan(t.Doc(), ReadText(EImportFormat::Ofx, body));
     ASSERT_EQ(plan.m_rows.size(), 3u);
     EXPECT_EQ(Ymd(plan.m_rows[0].m_date), "2020-12-31");
@@ -412,7 +412,7 @@ TEST(ImportTest, QifCheckNumbersClearedAndSplits) {
                             "D1/13/2020\nT-5\nN65536\nC*\n^\n"
                             "D1/13/2020\nT-5\nN12a\nCc\n^\n"
                             "D1/13/2020\nN0\nS[A]\n$-9.00\nSB\n$-1.005\n$-0.005\n^\n";
-    CTestApp t;
+    CTestDoc t;
     const CImportPlan plan = BuildImportPlan(t.Doc(), ReadText(EImportFormat::Qif, qif));
     ASSERT_EQ(plan.m_rows.size(), 4u);
     EXPECT_EQ(plan.m_rows[0].m_nCheckNum, 65535);
@@ -432,7 +432,7 @@ TEST(ImportTest, CsvClearedColumnAndDefaults) {
                             "01/13/2020,\"Shop, Inc\",,\"(1,000.00)\",Cleared\r\n"
                             "01/14/2020,,only memo,2,pending\r\n"
                             "01/15/2020,\"Say \"\"hi\"\"\",,3,R\r\n";
-    CTestApp t;
+    CTestDoc t;
     const CImportPlan plan = BuildImportPlan(t.Doc(), ReadText(EImportFormat::Csv, csv));
     ASSERT_EQ(plan.m_rows.size(), 3u);
     EXPECT_EQ(plan.m_rows[0].m_strDesc, "Shop, Inc");
@@ -498,7 +498,7 @@ TEST(ImportTest, DescriptionsKeepWhatARegisterCanHold) {
     const std::string strLong(300, 'a');
     EXPECT_EQ(CleanDescription(strLong, nReplaced, bCut).size(), 255u);
     EXPECT_TRUE(bCut);
-    CTestApp t;
+    CTestDoc t;
     const CImportPlan plan = BuildImportPlan(
         t.Doc(), ReadText(EImportFormat::Csv, "Date,Payee,Amount\n1/13/2020,\xE4\xB8\xAD,1\n"));
     ASSERT_EQ(plan.m_notes.size(), 1u);

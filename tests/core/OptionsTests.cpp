@@ -1,7 +1,7 @@
-#include "Fakes.h"
-#include "app/Options.h"
-#include "view/EntryTypes.h"
-#include "view/RegisterCells.h"
+#include "../support/Fakes.h"
+#include "core/document/EntryTypes.h"
+#include "core/document/RegisterCells.h"
+#include "core/settings/Options.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,28 +100,28 @@ TEST(OptionsTest, TakingOptionsBackReportsFontAndColourChanges) {
         {"all", "Liberation Sans", 100, 0xFFFFFF, 0x800000, true, true},
     };
     for (const Case& c : cases) {
-        CTestApp t;
-        COptions o = OptionsFromApp(t.m_app);
+        CTestDoc t;
+        COptions o = OptionsFromApp(t.m_settings);
         o.m_strFont = c.m_pszFont;
         o.m_nFontSize = c.m_nSize;
         o.m_nTxColor = c.m_nTx;
         o.m_nBkColor = c.m_nBk;
-        const COptionsApplied applied = ApplyOptions(o, t.m_app);
+        const COptionsApplied applied = ApplyOptions(o, t.m_settings);
         EXPECT_EQ(applied.m_bFontChanged, c.m_bFont) << c.m_pszName;
         EXPECT_EQ(applied.m_bColorsChanged, c.m_bColors) << c.m_pszName;
         EXPECT_FALSE(applied.m_bUserTypesChanged) << c.m_pszName;
-        EXPECT_EQ(t.m_app.m_strFont, c.m_pszFont) << c.m_pszName;
-        EXPECT_EQ(t.m_app.m_nFontSize, c.m_nSize) << c.m_pszName;
-        EXPECT_EQ(t.m_app.m_nTxColor, c.m_nTx) << c.m_pszName;
-        EXPECT_EQ(t.m_app.m_nBkColor, c.m_nBk) << c.m_pszName;
+        EXPECT_EQ(t.m_settings.m_strFont, c.m_pszFont) << c.m_pszName;
+        EXPECT_EQ(t.m_settings.m_nFontSize, c.m_nSize) << c.m_pszName;
+        EXPECT_EQ(t.m_settings.m_nTxColor, c.m_nTx) << c.m_pszName;
+        EXPECT_EQ(t.m_settings.m_nBkColor, c.m_nBk) << c.m_pszName;
     }
 }
 
 TEST(OptionsTest, TakingOptionsBackCopiesEveryValueButTheInUseFlags) {
-    CTestApp t;
+    CTestDoc t;
     CUserTypeTable& types = t.Doc().UserTypes();
     types[0] = {"Old", "Q", 1, 0}; // in use
-    COptions o = OptionsFromApp(t.m_app);
+    COptions o = OptionsFromApp(t.m_settings);
     o.m_bBackup = true;
     o.m_bTextBackup = false;
     o.m_bLoadLast = true;
@@ -129,51 +129,19 @@ TEST(OptionsTest, TakingOptionsBackCopiesEveryValueButTheInUseFlags) {
     o.m_nAType = 5;
     o.m_bACleared = true;
     o.m_userTypes[1] = {"Transfer", "X", 1, 0}; // in-use flag of the copy is ignored
-    const COptionsApplied applied = ApplyOptions(o, t.m_app);
+    const COptionsApplied applied = ApplyOptions(o, t.m_settings);
     EXPECT_TRUE(applied.m_bUserTypesChanged);
-    EXPECT_EQ(t.m_app.m_nBackup, 1);
-    EXPECT_EQ(t.m_app.m_nTextBackup, 0);
-    EXPECT_EQ(t.m_app.m_nLoadLast, 1);
-    EXPECT_EQ(t.m_app.m_nDblClick, 0);
-    EXPECT_EQ(t.m_app.m_nAType, 5);
-    EXPECT_EQ(t.m_app.m_nACleared, 1);
+    EXPECT_EQ(t.m_settings.m_nBackup, 1);
+    EXPECT_EQ(t.m_settings.m_nTextBackup, 0);
+    EXPECT_EQ(t.m_settings.m_nLoadLast, 1);
+    EXPECT_EQ(t.m_settings.m_nDblClick, 0);
+    EXPECT_EQ(t.m_settings.m_nAType, 5);
+    EXPECT_EQ(t.m_settings.m_nACleared, 1);
     EXPECT_EQ(types[0], (CUserType{"Old", "Q", 1, 0}));
     EXPECT_EQ(types[1], (CUserType{"Transfer", "X", 1, 1}));
     // Unchanged types report no change, whatever their in-use flags.
     o.m_userTypes[1].m_bNotInUse = 0;
-    EXPECT_FALSE(ApplyOptions(o, t.m_app).m_bUserTypesChanged);
-}
-
-// The table belongs to the register: a save writes it, an open brings the file's own,
-// New and a failed open leave none.
-TEST(OptionsTest, UserTypesTravelWithTheRegister) {
-    CTestApp t;
-    CTallywiseDoc& doc = t.Doc();
-    COptions o = OptionsFromApp(t.m_app);
-    o.m_userTypes[0] = {"Transfer", "X", 1, 1};
-    o.m_userTypes[3] = {"Payroll", "P", 1, 1};
-    ApplyOptions(o, t.m_app);
-    doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 1, 1), 5, true, "t", TYPE_USER1));
-    doc.RefreshTypeUsage();
-    ASSERT_TRUE(doc.OnSaveDocument(t.Path("a.twd")));
-
-    o = OptionsFromApp(t.m_app);
-    o.m_userTypes[0] = {"Loan", "L", 1, 1};
-    o.m_userTypes[3] = CUserType();
-    ASSERT_TRUE(t.m_app.OnFileNew());
-    EXPECT_EQ(doc.UserTypes(), CUserTypeTable());
-    ApplyOptions(o, t.m_app);
-    ASSERT_TRUE(doc.OnSaveDocument(t.Path("b.twd")));
-
-    ASSERT_TRUE(t.m_app.OpenDocumentFile(t.Path("a.twd")));
-    EXPECT_EQ(doc.UserTypes()[0], (CUserType{"Transfer", "X", 1, 0}));
-    EXPECT_EQ(doc.UserTypes()[3], (CUserType{"Payroll", "P", 1, 1}));
-    EXPECT_EQ(TypeListNames(doc.UserTypes()).back(), "Payroll");
-    EXPECT_EQ(CellText(*doc.GetEntryAt(0), COL_TYPE, doc.UserTypes()), "X");
-
-    ASSERT_TRUE(t.m_app.OpenDocumentFile(t.Path("b.twd")));
-    EXPECT_EQ(doc.UserTypes()[0], (CUserType{"Loan", "L", 1, 1}));
-    EXPECT_EQ(doc.UserTypes()[3], CUserType());
+    EXPECT_FALSE(ApplyOptions(o, t.m_settings).m_bUserTypesChanged);
 }
 
 TEST(EntryTypesTest, NamesAndStates) {

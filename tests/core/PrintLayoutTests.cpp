@@ -1,6 +1,6 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include "RecordingSurface.h"
-#include "printing/CPrintLayout.h"
+#include "core/printing/CPrintLayout.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -52,7 +52,7 @@ std::vector<int> PrintJob(CPrintLayout& layout, CRecordingSurface& s,
 }
 
 struct PrintLayoutTest : ::testing::Test {
-    CTestApp t;
+    CTestDoc t;
     CPrintSettings settings;
     CRecordingSurface surface;
     PrintLayoutTest() {
@@ -104,7 +104,7 @@ TEST_F(PrintLayoutTest, WithoutASurfaceTheJobEndsWithAMessage) {
 
 TEST_F(PrintLayoutTest, NoEntriesGiveTheMessageAndOnePageWithTheHeaderOnly) {
     for (bool bAll : {true, false}) {
-        CTestApp app;
+        CTestDoc app;
         if (!bAll)
             AddDaily(app.Doc(), 5);
         settings.m_bPrintAll = bAll;
@@ -134,7 +134,7 @@ TEST_F(PrintLayoutTest, PagesHoldTheEntriesPerPageAndTheJobStopsAfterTheLast) {
         {100, 100, {65, 35}, {"Page:  1 of 2", "Page:  2 of 2"}}, // 65 lines fit
     };
     for (const auto& c : cases) {
-        CTestApp app;
+        CTestDoc app;
         AddDaily(app.Doc(), c.nEntries);
         settings.m_nRowsPerPage = c.nPerPage;
         CPrintLayout layout(app.Doc(), settings);
@@ -157,7 +157,7 @@ TEST_F(PrintLayoutTest, EntriesPerPageAreLoweredToTheLinesThatFit) {
         {-100, 25, 1, 40}, // shorter than one line
     };
     for (const auto& c : cases) {
-        CTestApp app;
+        CTestDoc app;
         AddDaily(app.Doc(), 40);
         settings.m_nRowsPerPage = c.nPerPageAsked;
         surface.m_rcPrintable.m_nBottom = c.nHeight;

@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "document/Protection.h"
+#include "../support/Fakes.h"
+#include "core/document/Protection.h"
 #include <gtest/gtest.h>
 
 TEST(ProtectionTest, SetChangeAndRemove) {
@@ -18,7 +18,7 @@ TEST(ProtectionTest, SetChangeAndRemove) {
         {"remove", true, "", true, 0, "", PASSWORD_REMOVED},
     };
     for (const auto& c : cases) {
-        CTestApp t;
+        CTestDoc t;
         CTallywiseDoc& doc = t.Doc();
         if (c.bOn) {
             doc.m_bPassword = 1;
@@ -38,31 +38,31 @@ TEST(ProtectionTest, SetChangeAndRemove) {
 
 // The password set through the command is the one a later open asks for.
 TEST(ProtectionTest, TakesEffectInTheFileAtTheNextSave) {
-    CTestApp t;
+    CTestDoc t;
     const std::string strPath = t.Path("Safe.twd");
     ASSERT_TRUE(t.Doc().OnSaveDocument(strPath));
     SetPassword(t.Doc(), "Caf\xC3\xA9");
     {
-        CTestApp u; // the file on disk keeps its old protection until saved
+        CTestDoc u; // the file on disk keeps its old protection until saved
         ASSERT_TRUE(u.Doc().OnOpenDocument(strPath).Ok());
         EXPECT_TRUE(u.m_password.m_asked.empty());
     }
     ASSERT_TRUE(t.Doc().OnSaveDocument(strPath));
-    CTestApp u;
+    CTestDoc u;
     u.m_password.m_answers = {"caf\xC3\xA9", "Caf\xC3\xA9"};
     ASSERT_TRUE(u.Doc().OnOpenDocument(strPath).Ok());
     EXPECT_EQ(u.m_messages.Texts(), std::vector<std::string>{"Password is not correct"});
 
     ChangePassword(u.Doc(), "");
     ASSERT_TRUE(u.Doc().OnSaveDocument(strPath));
-    CTestApp v;
+    CTestDoc v;
     ASSERT_TRUE(v.Doc().OnOpenDocument(strPath).Ok());
     EXPECT_TRUE(v.m_password.m_asked.empty());
     EXPECT_EQ(v.Doc().m_bPassword, 0u);
 }
 
 TEST(ProtectionTest, BankInfoMarksModifiedAndReachesTheTextCopy) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     SetBankInfo(doc, "", "", "");
     EXPECT_TRUE(doc.IsModified()); // also when nothing changed

@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/IPrintSurface.h"
+#include "core/printing/IPrintSurface.h"
 #include <string>
 #include <vector>
 

@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "tools/Search.h"
+#include "../support/Fakes.h"
+#include "core/tools/Search.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -145,14 +145,14 @@ TEST(SearchTest, EachCriterionAndTheirCombination) {
          CSearchCriteria{},
          {"Rent", "Cash", "Groceries", "Paycheck", "Refund", "", "rent", "Rent deposit", "Books"}},
     };
-    CTestApp t;
+    CTestDoc t;
     FillRegister(t.Doc());
     for (const Case& c : cases)
         EXPECT_EQ(Found(t.Doc(), c.c), c.found) << c.pszName;
 }
 
 TEST(SearchTest, ResultsAreCopiesWithTheirTotals) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     FillRegister(doc);
     CSearchResults results = FindEntries(doc.m_pEntries, Amount(SEARCH_SINGLE, 10.0));

@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "tools/Statistics.h"
+#include "../support/Fakes.h"
+#include "core/tools/Statistics.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,7 +14,7 @@ std::vector<Row> Rows(const CStatisticsTexts& t) {
 } // namespace
 
 TEST(StatisticsTest, FiguresPerTypeWithDisabledTypesInTheTotals) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     const auto add = [&doc](int nMonth, int nDay, int nType, int nCheck, double d, bool bDebit) {
         doc.InsertEntry(MakeEntry(MakeLocalDate(2003, nMonth, nDay), d, bDebit, "", nType, nCheck));
@@ -68,7 +68,7 @@ TEST(StatisticsTest, CheckNumberEnds) {
         {"only 65535 in use", {{TYPE_CHECK, 65535}}, "0", "65535"},
     };
     for (const Case& c : cases) {
-        CTestApp t;
+        CTestDoc t;
         for (const auto& [nType, nCheck] : c.entries)
             t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 3), 1.0, true, "", nType, nCheck));
         const CStatisticsTexts texts =

@@ -1,4 +1,4 @@
-#include "Fakes.h"
+#include "../support/Fakes.h"
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -27,7 +27,7 @@ void AddExampleEntries(CTallywiseDoc& doc) {
 } // namespace
 
 TEST(TextRegisterTest, ExampleLines) {
-    CTestApp t;
+    CTestDoc t;
     t.Doc().m_strBankName = "First Bank";
     AddExampleEntries(t.Doc());
     std::vector<std::string> lines = Lines(t.Doc().BuildTextRegister(2, 0, 0, false));
@@ -45,7 +45,7 @@ TEST(TextRegisterTest, ExampleLines) {
 }
 
 TEST(TextRegisterTest, CountArchiveHeaderAndLongDescriptions) {
-    CTestApp t;
+    CTestDoc t;
     AddExampleEntries(t.Doc());
     t.Doc().GetEntryAt(1)->m_strDesc = std::string(35, 'p') + "\xC3\xA9"; // 36 characters
     std::vector<std::string> lines = Lines(
@@ -64,7 +64,7 @@ TEST(TextRegisterTest, CountArchiveHeaderAndLongDescriptions) {
 }
 
 TEST(TextRegisterTest, EmptyRegisterHasOnlyTheHeadLines) {
-    CTestApp t;
+    CTestDoc t;
     EXPECT_EQ(Lines(t.Doc().BuildTextRegister(0, 0, 0, false)).size(), 6u);
     EXPECT_TRUE(t.Doc().WriteTextRegister(t.Path("x.txt"), 0, 0, 0, false));
     std::vector<std::uint8_t> bytes = ReadBytes(t.Path("x.txt"));

@@ -1,5 +1,5 @@
-#include "Fakes.h"
-#include "tools/UndoDelete.h"
+#include "../support/Fakes.h"
+#include "core/tools/UndoDelete.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,7 +16,7 @@ std::string DeletedDescs(const CTallywiseDoc& doc) {
 }
 
 // A register of A (May 1), B (May 2), C (May 3) after deleting B and then C.
-void DeleteTwo(CTestApp& t) {
+void DeleteTwo(CTestDoc& t) {
     CTallywiseDoc& doc = t.Doc();
     doc.m_dStartBal = 100.0;
     doc.InsertEntry(MakeEntry(MAY1, 10, true, "A"));
@@ -30,7 +30,7 @@ void DeleteTwo(CTestApp& t) {
 }
 
 TEST(UndoDelete, RestoreLandsInDateOrderWithItsFields) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     DeleteTwo(t);
     ASSERT_EQ(DeletedDescs(doc), "BC");
@@ -66,7 +66,7 @@ TEST(UndoDelete, RemoveUnlinksFirstMiddleAndLast) {
         {4, false, "ABCD"}, {0xFFFF, false, "ABCD"},
     };
     for (const auto& c : cases) {
-        CTestApp t;
+        CTestDoc t;
         CTallywiseDoc& doc = t.Doc();
         for (const char* psz : {"A", "B", "C", "D"})
             doc.InsertEntry(MakeEntry(MAY1, 1, true, psz));
@@ -79,7 +79,7 @@ TEST(UndoDelete, RemoveUnlinksFirstMiddleAndLast) {
 }
 
 TEST(UndoDelete, ARefusedRestoreKeepsTheDeletedEntry) {
-    CTestApp t;
+    CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     DeleteTwo(t);
     CEntry** ppTail = &doc.m_pEntries;

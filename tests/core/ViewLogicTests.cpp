@@ -1,8 +1,8 @@
-#include "document/CEntry.h"
-#include "framework/DateTime.h"
-#include "framework/Format.h"
-#include "view/EntryTypes.h"
-#include "view/RegisterCells.h"
+#include "core/document/CEntry.h"
+#include "core/document/EntryTypes.h"
+#include "core/document/RegisterCells.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/Format.h"
 #include <gtest/gtest.h>
 
 TEST(RegisterCellsTest, CellTexts) {

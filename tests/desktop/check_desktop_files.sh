@@ -41,9 +41,9 @@ fi
 
 # The window class the desktop entry promises is the one the program sets.
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$DESKTOP")
-grep -qF "setApplicationName(QStringLiteral(\"$wm_class\"))" "$SRC/app/main.cpp" ||
+grep -qF "setApplicationName(QStringLiteral(\"$wm_class\"))" "$SRC/gui/app/main.cpp" ||
   fail "StartupWMClass=$wm_class is not the program's application name"
-grep -qF "setDesktopFileName(QStringLiteral(\"$APP_ID\"))" "$SRC/app/main.cpp" ||
+grep -qF "setDesktopFileName(QStringLiteral(\"$APP_ID\"))" "$SRC/gui/app/main.cpp" ||
   fail "the program does not name its desktop entry $APP_ID"
 
 # The MIME type, in a database of its own beside the system's.

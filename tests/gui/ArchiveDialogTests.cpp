@@ -1,12 +1,12 @@
-#include "../../controls/CRichText.h"
-#include "../../framework/CQtServices.h"
-#include "../../tools/Archive.h"
-#include "../../tools/CDlgArchive.h"
-#include "../../tools/CDlgViewArch.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/tools/Archive.h"
+#include "gui/controls/CRichText.h"
+#include "gui/framework/CQtServices.h"
+#include "gui/tools/CDlgArchive.h"
+#include "gui/tools/CDlgViewArch.h"
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QLabel>

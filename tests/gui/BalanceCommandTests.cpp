@@ -1,7 +1,7 @@
-#include "../../tools/CDlgBalance.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/tools/CDlgBalance.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
-#include "../../controls/CMonthView.h"
-#include "../../view/CDlgCalendar.h"
 #include "DialogTestUtil.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/controls/CDlgCalendar.h"
+#include "gui/controls/CMonthView.h"
 #include <QSignalSpy>
 #include <QTest>
 

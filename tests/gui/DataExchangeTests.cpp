@@ -1,7 +1,7 @@
-#include "../../framework/CDataExchange.h"
 #include "DialogTestUtil.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/framework/CDataExchange.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "../../document/Limits.h"
-#include "../../view/CDlgDescItem.h"
-#include "../../view/CDlgDescList.h"
 #include "DialogTestUtil.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/document/Limits.h"
+#include "gui/view/CDlgDescItem.h"
+#include "gui/view/CDlgDescList.h"
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
-#include "../../document/CDescList.h"
 #include "ModalHelper.h"
+#include "core/document/CDescList.h"
 #include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QTableView>

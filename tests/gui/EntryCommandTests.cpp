@@ -1,10 +1,10 @@
-#include "../../view/CDlgCalendar.h"
-#include "../../view/CRegisterModel.h"
-#include "../../view/RegisterCells.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/document/RegisterCells.h"
+#include "gui/controls/CDlgCalendar.h"
+#include "gui/view/CRegisterModel.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
-#include "../../view/CDlgCalendar.h"
-#include "../../view/CDlgDescList.h"
-#include "../../view/CDlgEntry.h"
 #include "DialogTestUtil.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/controls/CDlgCalendar.h"
+#include "gui/view/CDlgDescList.h"
+#include "gui/view/CDlgEntry.h"
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 #pragma once
 // A main window over an application object whose services are scripted fakes.
-#include "../../app/CMainFrame.h"
-#include "../../app/CTallywiseApp.h"
-#include "../../framework/IFileDialogs.h"
-#include "../../framework/DateTime.h"
-#include "../../framework/IClock.h"
-#include "../../framework/IPasswordPrompt.h"
-#include "../../framework/IUserMessages.h"
-#include "../../view/CTallywiseView.h"
-#include "Fakes.h"
+#include "../support/Fakes.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IFileDialogs.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IUserMessages.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CTallywiseApp.h"
+#include "gui/view/CTallywiseView.h"
 #include <deque>
 #include <memory>
 #include <string>

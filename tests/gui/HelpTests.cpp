@@ -1,5 +1,5 @@
 #include "GuiTest.h"
-#include "app/CHelpSystem.h"
+#include "gui/app/CHelpSystem.h"
 
 #include <QApplication>
 #include <QComboBox>

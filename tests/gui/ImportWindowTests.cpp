@@ -1,9 +1,9 @@
-#include "../../app/Commands.h"
-#include "../../framework/DateTime.h"
-#include "../../tools/ImportCommand.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/framework/DateTime.h"
+#include "gui/app/Commands.h"
+#include "gui/import/ImportCommand.h"
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "../../app/CHelpSystem.h"
 #include "GuiTest.h"
+#include "gui/app/CHelpSystem.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>

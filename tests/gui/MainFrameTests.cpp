@@ -1,10 +1,10 @@
-#include "../../app/Commands.h"
-#include "../../document/CDlgEnterPassword.h"
-#include "../../document/CQtPasswordPrompt.h"
-#include "../../framework/CQtServices.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/app/Commands.h"
+#include "gui/document/CDlgEnterPassword.h"
+#include "gui/document/CQtPasswordPrompt.h"
+#include "gui/framework/CQtServices.h"
 #include <QDialog>
 #include <QFile>
 #include <QImage>

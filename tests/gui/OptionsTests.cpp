@@ -1,12 +1,12 @@
-#include "../../app/CDlgOptions.h"
-#include "../../app/Commands.h"
-#include "../../view/CDlgEntry.h"
-#include "../../view/CRegisterModel.h"
-#include "../../view/RegisterCells.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/document/RegisterCells.h"
+#include "gui/app/Commands.h"
+#include "gui/settings/CDlgOptions.h"
+#include "gui/view/CDlgEntry.h"
+#include "gui/view/CRegisterModel.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,12 +1,12 @@
-#include "../../app/Commands.h"
-#include "../../controls/CMonthView.h"
-#include "../../printing/CDlgPageSetup.h"
-#include "../../printing/CPrintLayout.h"
-#include "../../view/CDlgCalendar.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/printing/CPrintLayout.h"
+#include "gui/app/Commands.h"
+#include "gui/controls/CDlgCalendar.h"
+#include "gui/controls/CMonthView.h"
+#include "gui/printing/CDlgPageSetup.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QFontDatabase>

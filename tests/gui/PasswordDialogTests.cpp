@@ -1,12 +1,12 @@
-#include "../../document/CDlgBankInfo.h"
-#include "../../document/CDlgChangePassword.h"
-#include "../../document/CDlgPassword.h"
-#include "../../document/CDocCommands.h"
-#include "../../document/Protection.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/document/Protection.h"
+#include "gui/document/CDlgBankInfo.h"
+#include "gui/document/CDlgChangePassword.h"
+#include "gui/document/CDlgPassword.h"
+#include "gui/document/CDocCommands.h"
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>

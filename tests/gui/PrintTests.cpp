@@ -1,11 +1,11 @@
-#include "../../app/Commands.h"
-#include "../../printing/CCommandLinePrint.h"
-#include "../../printing/CPrintPreview.h"
-#include "../../printing/CQtPrintSurface.h"
-#include "../../printing/CRegisterPrinter.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/app/CCommandLinePrint.h"
+#include "gui/app/Commands.h"
+#include "gui/printing/CPrintPreview.h"
+#include "gui/printing/CQtPrintSurface.h"
+#include "gui/printing/CRegisterPrinter.h"
 #include <QAction>
 #include <QFile>
 #include <QFontDatabase>

@@ -1,10 +1,10 @@
-#include "../../tools/CDlgSearch.h"
-#include "../../tools/CDlgSearchResults.h"
-#include "../../view/CDlgCalendar.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/controls/CDlgCalendar.h"
+#include "gui/tools/CDlgSearch.h"
+#include "gui/tools/CDlgSearchResults.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>

@@ -3,7 +3,7 @@
 //   tw_single_instance_probe SOCKET [FILE] [--expect N] [--hold MS]
 // Prints "handed", "apart" or "serving", then "open PATH" / "activate" per request; a
 // server ends after N requests or MS milliseconds.
-#include "../../app/CSingleInstance.h"
+#include "gui/app/CSingleInstance.h"
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "../../app/CSingleInstance.h"
-#include "../../framework/CQtServices.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
+#include "gui/app/CSingleInstance.h"
+#include "gui/framework/CQtServices.h"
 #include <QDialog>
 #include <QFile>
 #include <QLocalServer>

@@ -1,7 +1,7 @@
-#include "../../view/CDlgStartBal.h"
 #include "DialogTestUtil.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/view/CDlgStartBal.h"
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "../../app/Commands.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "gui/app/Commands.h"
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "../../tools/CDlgUndoDelete.h"
-#include "../../view/RegisterCells.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/document/RegisterCells.h"
+#include "gui/tools/CDlgUndoDelete.h"
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>

@@ -1,8 +1,8 @@
-#include "../../view/CRegisterModel.h"
-#include "../../view/RegisterCells.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
+#include "core/document/RegisterCells.h"
+#include "gui/view/CRegisterModel.h"
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>

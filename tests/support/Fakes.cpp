@@ -17,14 +17,19 @@ void ReportFakeFailure(const std::string& strWhat) {
         s_fnFail(strWhat);
 }
 
-CTestApp::CTestApp() {
-    m_app.GetDocument().SetStatusPanes(&m_status);
-    m_app.m_pFileDialogs = &m_files;
+std::string MakeTempDir() {
     char tmpl[] = "/tmp/twtestXXXXXX";
-    m_strDir = ::mkdtemp(tmpl);
+    const char* pszDir = ::mkdtemp(tmpl);
+    return pszDir ? pszDir : "";
 }
 
-CTestApp::~CTestApp() {
+CTestDoc::CTestDoc() : m_strDir(MakeTempDir()) {
+    m_doc.m_saveOptions = m_settings.SaveOptions();
+    m_doc.SetStatusPanes(&m_status);
+    m_doc.OnNewDocument();
+}
+
+CTestDoc::~CTestDoc() {
     std::filesystem::remove_all(m_strDir);
 }
 

@@ -1,13 +1,14 @@
 #pragma once
-#include "app/CTallywiseApp.h"
-#include "framework/IFileDialogs.h"
-#include "framework/DateTime.h"
-#include "framework/IClock.h"
-#include "framework/IPasswordPrompt.h"
-#include "framework/IRegisterObserver.h"
-#include "framework/ISettingsStore.h"
-#include "framework/IStatusPanes.h"
-#include "framework/IUserMessages.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/IClock.h"
+#include "core/framework/IFileDialogs.h"
+#include "core/framework/IPasswordPrompt.h"
+#include "core/framework/IRegisterObserver.h"
+#include "core/framework/ISettingsStore.h"
+#include "core/framework/IStatusPanes.h"
+#include "core/framework/IUserMessages.h"
+#include "core/settings/CSettings.h"
 #include <deque>
 #include <functional>
 #include <map>
@@ -138,21 +139,24 @@ public:
     }
 };
 
-// An application with fakes for every service, and a temporary folder.
-struct CTestApp {
+// A register with fakes for every service, the default settings, and a temporary folder.
+struct CTestDoc {
     CFakeMessages m_messages;
     CFakePassword m_password;
     CFixedClock m_clock;
     CFakeStatus m_status;
-    CFakeFileDialogs m_files;
-    CTallywiseApp m_app{m_messages, m_password, m_clock};
+    CSettings m_settings;
+    CTallywiseDoc m_doc{CDocServices{m_messages, m_password, m_clock, m_settings.m_userTypes}};
     std::string m_strDir;
 
-    CTestApp();
-    ~CTestApp();
-    CTallywiseDoc& Doc() { return m_app.GetDocument(); }
+    CTestDoc();
+    ~CTestDoc();
+    CTallywiseDoc& Doc() { return m_doc; }
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 };
+
+// A folder of its own under /tmp for one test; the caller removes it.
+std::string MakeTempDir();
 
 // Builders for tests.
 std::unique_ptr<CEntry> MakeEntry(std::time_t date, double dAmount, bool bDebit,

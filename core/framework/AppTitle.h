@@ -1,0 +1,6 @@
+#pragma once
+
+// The caption of every message box.
+inline constexpr const char* APP_TITLE = "Tallywise v3.5";
+// Where the settings are kept: the maker's name, then the title.
+inline constexpr const char* APP_ORGANIZATION = "Kestrane";

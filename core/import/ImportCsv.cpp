@@ -1,0 +1,365 @@
+#include "ImportCsv.h"
+#include "ImportText.h"
+#include "core/framework/Format.h"
+#include "core/framework/ISettingsStore.h"
+#include <cmath>
+#include <map>
+
+namespace {
+
+// Splits the text into records; quoted fields may hold delimiters, quotes and line ends.
+std::vector<CCsvRow> SplitRecords(std::string_view text, char cDelim) {
+    std::vector<CCsvRow> rows;
+    CCsvRow row;
+    std::string field;
+    bool bQuoted = false, bAny = false;
+    int nLine = 1;
+    row.m_nLine = 1;
+    auto endField = [&] {
+        row.m_fields.push_back(std::move(field));
+        field.clear();
+    };
+    auto endRow = [&](int nNextLine) {
+        endField();
+        bool bBlank = true;
+        for (const std::string& f : row.m_fields)
+            bBlank = bBlank && Trim(f).empty();
+        if (!bBlank)
+            rows.push_back(std::move(row));
+        row = {};
+        row.m_nLine = nNextLine;
+        bAny = false;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (bQuoted) {
+            if (c == '"') {
+                if (i + 1 < text.size() && text[i + 1] == '"') {
+                    field += '"';
+                    ++i;
+                } else {
+                    bQuoted = false;
+                }
+            } else {
+                nLine += c == '\n';
+                field += c;
+            }
+            continue;
+        }
+        if (c == '"' && Trim(field).empty()) {
+            field.clear();
+            bQuoted = bAny = true;
+        } else if (c == cDelim) {
+            endField();
+            bAny = true;
+        } else if (c == '\n') {
+            ++nLine;
+            endRow(nLine);
+        } else if (c != '\r') {
+            field += c;
+            bAny = true;
+        }
+    }
+    if (bAny || !field.empty() || !row.m_fields.empty())
+        endRow(nLine);
+    return rows;
+}
+
+// The field count most rows share (more than one field), and how many share it.
+std::pair<std::size_t, int> CommonWidth(const std::vector<CCsvRow>& rows) {
+    std::map<std::size_t, int> counts;
+    for (const CCsvRow& r : rows)
+        if (r.m_fields.size() > 1)
+            ++counts[r.m_fields.size()];
+    std::pair<std::size_t, int> best{0, 0};
+    for (const auto& [nWidth, n] : counts)
+        if (n >= best.second)
+            best = {nWidth, n};
+    return best;
+}
+
+bool LooksLikeData(const CCsvRow& row) {
+    for (const std::string& f : row.m_fields) {
+        const std::string s = Trim(f);
+        if (s.empty())
+            continue;
+        const std::optional<CDateFields> date = ParseDateFields(s);
+        int y = 0, m = 0, d = 0;
+        if (date && !date->m_bTrailing &&
+            (ResolveDate(*date, EDateOrder::MDY, y, m, d) ||
+             ResolveDate(*date, EDateOrder::DMY, y, m, d) ||
+             ResolveDate(*date, EDateOrder::YMD, y, m, d)))
+            return true;
+        if (s.find_first_not_of("0123456789.,-+()$ ") == std::string::npos &&
+            s.find_first_of("0123456789") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// Lower-case words of a column name; "CheckNumber" gives "check" and "number".
+std::vector<std::string> WordsOf(std::string_view name) {
+    std::vector<std::string> words;
+    std::string w;
+    auto flush = [&] {
+        if (!w.empty())
+            words.push_back(ToLower(w));
+        w.clear();
+    };
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        const bool bAlpha = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!bAlpha) {
+            flush();
+            continue;
+        }
+        if (c >= 'A' && c <= 'Z' && i > 0 && name[i - 1] >= 'a' && name[i - 1] <= 'z')
+            flush();
+        w += c;
+    }
+    flush();
+    return words;
+}
+
+int FindColumn(const std::vector<std::vector<std::string>>& words, std::vector<bool>& used,
+               std::initializer_list<const char*> wanted) {
+    for (std::size_t c = 0; c < words.size(); ++c) {
+        if (used[c])
+            continue;
+        for (const std::string& w : words[c])
+            for (const char* p : wanted)
+                if (w == p) {
+                    used[c] = true;
+                    return static_cast<int>(c);
+                }
+    }
+    return -1;
+}
+
+std::string Cell(const CCsvRow& row, int nCol) {
+    if (nCol < 0 || static_cast<std::size_t>(nCol) >= row.m_fields.size())
+        return {};
+    return Trim(row.m_fields[static_cast<std::size_t>(nCol)]);
+}
+
+std::string JoinHeader(const CCsvTable& table) {
+    std::string s(1, table.m_cDelimiter);
+    for (const std::string& h : table.m_header)
+        s += h + "\x1F";
+    return s;
+}
+
+struct CMapKey {
+    const char* m_pszKey;
+    int CCsvMapping::*m_pMember;
+};
+constexpr CMapKey MAP_KEYS[] = {
+    {"date", &CCsvMapping::m_nDate},   {"desc", &CCsvMapping::m_nDesc},
+    {"memo", &CCsvMapping::m_nMemo},   {"amount", &CCsvMapping::m_nAmount},
+    {"debit", &CCsvMapping::m_nDebit}, {"credit", &CCsvMapping::m_nCredit},
+    {"num", &CCsvMapping::m_nNum},     {"cleared", &CCsvMapping::m_nCleared},
+};
+
+} // namespace
+
+CCsvTable ReadCsvTable(std::string_view bytes) {
+    CCsvTable table;
+    const std::string text = DecodeText(bytes, ECharset::Auto);
+    std::vector<CCsvRow> best;
+    std::pair<std::size_t, int> bestWidth{0, 0};
+    for (char cDelim : {',', ';', '\t'}) {
+        std::vector<CCsvRow> rows = SplitRecords(text, cDelim);
+        const std::pair<std::size_t, int> width = CommonWidth(rows);
+        if (width.second > bestWidth.second) {
+            bestWidth = width;
+            best = std::move(rows);
+            table.m_cDelimiter = cDelim;
+        }
+    }
+    if (bestWidth.second == 0) {
+        table.m_strError = "No columns were found: the file is not a comma, semicolon or tab "
+                           "separated table.";
+        return table;
+    }
+    std::size_t nFirst = 0;
+    while (nFirst < best.size() && best[nFirst].m_fields.size() != bestWidth.first)
+        ++nFirst;
+    table.m_nPreambleRows = static_cast<int>(nFirst);
+    table.m_bHasHeader = !LooksLikeData(best[nFirst]);
+    for (std::size_t c = 0; c < bestWidth.first; ++c)
+        table.m_header.push_back(table.m_bHasHeader ? Trim(best[nFirst].m_fields[c])
+                                                    : Format("Column %zu", c + 1));
+    table.m_rows.assign(best.begin() + static_cast<std::ptrdiff_t>(nFirst) +
+                            (table.m_bHasHeader ? 1 : 0),
+                        best.end());
+    if (table.m_rows.empty())
+        table.m_strError = "The file holds no transactions, only a header row.";
+    return table;
+}
+
+std::optional<CCsvMapping> GuessCsvMapping(const CCsvTable& table, std::string* pWhy) {
+    std::vector<std::vector<std::string>> words;
+    for (const std::string& h : table.m_header)
+        words.push_back(WordsOf(h));
+    std::vector<bool> used(words.size(), false);
+    CCsvMapping m;
+    m.m_nDate = FindColumn(words, used, {"date"});
+    m.m_nAmount = FindColumn(words, used, {"amount"});
+    m.m_nDebit =
+        FindColumn(words, used, {"debit", "debits", "withdrawal", "withdrawals", "outflow"});
+    m.m_nCredit = FindColumn(words, used, {"credit", "credits", "deposit", "deposits", "inflow"});
+    m.m_nDesc = FindColumn(words, used, {"payee"});
+    if (m.m_nDesc < 0)
+        m.m_nDesc = FindColumn(words, used, {"name"});
+    if (m.m_nDesc < 0)
+        m.m_nDesc = FindColumn(words, used, {"description", "desc"});
+    if (m.m_nDesc < 0)
+        m.m_nDesc = FindColumn(words, used, {"transactions"});
+    m.m_nMemo = FindColumn(words, used, {"memo", "notes"});
+    m.m_nCleared = FindColumn(words, used, {"cleared", "status", "reconciled"});
+    m.m_nNum = FindColumn(words, used, {"check", "cheque"});
+    if (m.m_nNum < 0)
+        m.m_nNum = FindColumn(words, used, {"number", "num"});
+    if (m.m_nAmount >= 0)
+        m.m_nDebit = m.m_nCredit = -1;
+    std::string strMissing;
+    if (!table.m_bHasHeader)
+        strMissing = "the file has no header row";
+    else if (m.m_nDate < 0)
+        strMissing = "no date column";
+    else if (m.m_nAmount < 0 && m.m_nDebit < 0 && m.m_nCredit < 0)
+        strMissing = "no amount, debit or credit column";
+    else if (m.m_nDesc < 0 && m.m_nMemo < 0)
+        strMissing = "no description, payee or name column";
+    if (!strMissing.empty()) {
+        if (pWhy)
+            *pWhy = strMissing;
+        return std::nullopt;
+    }
+    return m;
+}
+
+std::string CheckCsvMapping(const CCsvMapping& m, const CCsvTable& table) {
+    const int nCols = static_cast<int>(table.Columns());
+    for (const CMapKey& k : MAP_KEYS)
+        if (m.*k.m_pMember >= nCols)
+            return Format("The file has only %d columns, but %s is mapped to column %d.", nCols,
+                          k.m_pszKey, m.*k.m_pMember + 1);
+    if (m.m_nDate < 0)
+        return "Choose the column that holds the date.";
+    if (m.m_nDesc < 0 && m.m_nMemo < 0)
+        return "Choose the column that holds the description.";
+    if (m.m_nAmount < 0 && m.m_nDebit < 0 && m.m_nCredit < 0)
+        return "Choose the amount column, or the debit and credit columns.";
+    if (m.m_nAmount >= 0 && (m.m_nDebit >= 0 || m.m_nCredit >= 0))
+        return "Choose either one amount column or the debit and credit columns, not both.";
+    return {};
+}
+
+std::optional<CCsvMapping> ParseCsvMapping(std::string_view text, std::string* pWhy) {
+    CCsvMapping m;
+    auto fail = [&](const std::string& why) -> std::optional<CCsvMapping> {
+        if (pWhy)
+            *pWhy = why;
+        return std::nullopt;
+    };
+    std::size_t i = 0;
+    while (i <= text.size()) {
+        std::size_t e = text.find(',', i);
+        if (e == std::string_view::npos)
+            e = text.size();
+        const std::string_view item = text.substr(i, e - i);
+        const std::size_t eq = item.find('=');
+        if (eq == std::string_view::npos)
+            return fail("\"" + std::string(item) + "\" is not NAME=COLUMN");
+        const std::string_view key = item.substr(0, eq), value = item.substr(eq + 1);
+        const CMapKey* pKey = nullptr;
+        for (const CMapKey& k : MAP_KEYS)
+            if (key == k.m_pszKey)
+                pKey = &k;
+        const std::uint16_t nCol = CheckNumberOf(value); // a whole number from 1
+        if (!pKey)
+            return fail("unknown column name \"" + std::string(key) + "\"");
+        if (nCol == 0 || nCol > 1000)
+            return fail("\"" + std::string(value) + "\" is not a column number");
+        m.*pKey->m_pMember = nCol - 1;
+        i = e + 1;
+    }
+    return m;
+}
+
+bool IsClearedWord(std::string_view text) {
+    const std::string s = ToLower(Trim(text));
+    return s == "c" || s == "x" || s == "y" || s == "*" || s == "cleared" || s == "reconciled" ||
+           s == "posted";
+}
+
+CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder order) {
+    CReadResult result;
+    if (!table.m_strError.empty()) {
+        result.m_strError = table.m_strError;
+        return result;
+    }
+    const std::string strWhy = CheckCsvMapping(m, table);
+    if (!strWhy.empty()) {
+        result.m_strError = strWhy;
+        return result;
+    }
+    for (const CCsvRow& row : table.m_rows) {
+        CImportTxn t;
+        t.m_nLine = row.m_nLine;
+        t.m_strRawDate = Cell(row, m.m_nDate);
+        t.m_strPayee = Cell(row, m.m_nDesc);
+        t.m_strMemo = Cell(row, m.m_nMemo);
+        t.m_strCheckNum = Cell(row, m.m_nNum);
+        t.m_bCleared = m.m_nCleared < 0 || IsClearedWord(Cell(row, m.m_nCleared));
+        auto amountOf = [&](int nCol, double& dOut) {
+            const std::string s = Cell(row, nCol);
+            if (s.empty())
+                return true;
+            const std::optional<double> d = ParseAmount(s, false);
+            if (!d) {
+                t.m_strSkip = "bad amount \"" + s + "\"";
+                return false;
+            }
+            dOut = *d;
+            return true;
+        };
+        double dAmount = 0, dDebit = 0, dCredit = 0;
+        const bool bAnyAmount = !Cell(row, m.m_nAmount).empty() || !Cell(row, m.m_nDebit).empty() ||
+                                !Cell(row, m.m_nCredit).empty();
+        if (amountOf(m.m_nAmount, dAmount) && amountOf(m.m_nDebit, dDebit) &&
+            amountOf(m.m_nCredit, dCredit)) {
+            t.m_dAmount = m.m_nAmount >= 0 ? dAmount : std::abs(dCredit) - std::abs(dDebit);
+            if (!bAnyAmount)
+                t.m_strSkip = "no amount";
+        }
+        result.m_txns.push_back(std::move(t));
+    }
+    ResolveDates(result, order);
+    return result;
+}
+
+void SaveCsvMapping(ISettingsStore& store, const CCsvTable& table, const CCsvMapping& mapping,
+                    EDateOrder order) {
+    store.WriteString(CSV_SETTINGS_SECTION, "Header", JoinHeader(table));
+    for (const CMapKey& k : MAP_KEYS)
+        store.WriteInt(CSV_SETTINGS_SECTION, k.m_pszKey, mapping.*k.m_pMember + 1);
+    store.WriteString(CSV_SETTINGS_SECTION, "DateOrder",
+                      order == EDateOrder::Auto ? "" : DateOrderWord(order));
+}
+
+std::optional<CCsvMapping> LoadCsvMapping(ISettingsStore& store, const CCsvTable& table,
+                                          EDateOrder* pOrder) {
+    if (store.GetString(CSV_SETTINGS_SECTION, "Header", "") != JoinHeader(table))
+        return std::nullopt;
+    CCsvMapping m;
+    for (const CMapKey& k : MAP_KEYS)
+        m.*k.m_pMember = store.GetInt(CSV_SETTINGS_SECTION, k.m_pszKey, 0) - 1;
+    if (!CheckCsvMapping(m, table).empty())
+        return std::nullopt;
+    if (pOrder)
+        *pOrder = DateOrderFromWord(store.GetString(CSV_SETTINGS_SECTION, "DateOrder", ""))
+                      .value_or(EDateOrder::Auto);
+    return m;
+}

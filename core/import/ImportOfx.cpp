@@ -1,0 +1,335 @@
+#include "ImportOfx.h"
+#include "ImportText.h"
+#include "core/framework/Format.h"
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+struct CTag {
+    std::string m_strName; // upper case
+    bool m_bEnd = false;
+    int m_nLine = 0;
+    std::string m_strText; // the text that follows, up to the next tag
+};
+
+std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_t nFrom = 0) {
+    if (needle.empty() || hay.size() < needle.size())
+        return std::string_view::npos;
+    for (std::size_t i = nFrom; i + needle.size() <= hay.size(); ++i) {
+        std::size_t k = 0;
+        while (k < needle.size() && std::toupper(static_cast<unsigned char>(hay[i + k])) ==
+                                        std::toupper(static_cast<unsigned char>(needle[k])))
+            ++k;
+        if (k == needle.size())
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// Where the <OFX> element starts, or npos.
+std::size_t FindOfxStart(std::string_view s) {
+    for (std::size_t i = FindNoCase(s, "<OFX"); i != std::string_view::npos;
+         i = FindNoCase(s, "<OFX", i + 1)) {
+        const char c = i + 4 < s.size() ? s[i + 4] : '\0';
+        if (c == '>' || c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            return i;
+    }
+    return std::string_view::npos;
+}
+
+// The value of "KEY:" (SGML header) or KEY="..." (XML declaration) in the header text.
+std::string HeaderValue(std::string_view header, std::string_view key) {
+    for (std::size_t i = FindNoCase(header, key); i != std::string_view::npos;
+         i = FindNoCase(header, key, i + 1)) {
+        std::size_t j = i + key.size();
+        if (j < header.size() && (header[j] == ':' || header[j] == '=')) {
+            ++j;
+            if (j < header.size() && (header[j] == '"' || header[j] == '\''))
+                ++j;
+            std::size_t e = j;
+            while (e < header.size() && header[e] != '"' && header[e] != '\'' &&
+                   header[e] != '\r' && header[e] != '\n' && header[e] != ' ' && header[e] != '?')
+                ++e;
+            return ToLower(header.substr(j, e - j));
+        }
+    }
+    return {};
+}
+
+ECharset CharsetOf(std::string_view header) {
+    const std::string strEncoding = HeaderValue(header, "ENCODING");
+    const std::string strCharset = HeaderValue(header, "CHARSET");
+    if (strEncoding == "utf-8" || strEncoding == "utf8" || strCharset == "utf-8")
+        return ECharset::Utf8;
+    for (const std::string* p : {&strCharset, &strEncoding}) {
+        if (*p == "1252" || *p == "windows-1252" || *p == "cp1252")
+            return ECharset::Cp1252;
+        if (*p == "iso-8859-1" || *p == "8859-1" || *p == "latin1" || *p == "latin-1")
+            return ECharset::Latin1;
+    }
+    return ECharset::Auto;
+}
+
+std::string DecodeEntities(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '&') {
+            out += s[i];
+            continue;
+        }
+        const std::size_t nSemi = s.find(';', i);
+        if (nSemi == std::string_view::npos || nSemi - i > 10) {
+            out += '&';
+            continue;
+        }
+        const std::string name(s.substr(i + 1, nSemi - i - 1));
+        char32_t ch = 0;
+        if (name == "amp")
+            ch = '&';
+        else if (name == "lt")
+            ch = '<';
+        else if (name == "gt")
+            ch = '>';
+        else if (name == "quot")
+            ch = '"';
+        else if (name == "apos")
+            ch = '\'';
+        else if (name == "nbsp")
+            ch = ' ';
+        else if (name.size() > 1 && name[0] == '#') {
+            const bool bHex = name[1] == 'x' || name[1] == 'X';
+            const std::string digits = name.substr(bHex ? 2 : 1);
+            char* pEnd = nullptr;
+            const unsigned long n = std::strtoul(digits.c_str(), &pEnd, bHex ? 16 : 10);
+            if (!digits.empty() && *pEnd == '\0' && n > 0 && n <= 0x10FFFF &&
+                !(n >= 0xD800 && n <= 0xDFFF))
+                ch = static_cast<char32_t>(n);
+        }
+        if (ch == 0) {
+            out += '&';
+            continue;
+        }
+        AppendUtf8(out, ch);
+        i = nSemi;
+    }
+    return out;
+}
+
+bool IsNameChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_' || c == ':' ||
+           c == '-';
+}
+
+// Splits the body into tags, each with the text that follows it.
+std::vector<CTag> Tokenize(std::string_view s, int nFirstLine) {
+    std::vector<CTag> tags;
+    int nLine = nFirstLine;
+    std::size_t i = 0;
+    auto advance = [&](std::size_t nTo) {
+        nTo = std::min(nTo, s.size());
+        for (; i < nTo; ++i)
+            nLine += s[i] == '\n';
+    };
+    auto appendText = [&](std::string_view text, bool bRaw) {
+        if (!tags.empty())
+            tags.back().m_strText += bRaw ? std::string(text) : DecodeEntities(text);
+    };
+    while (i < s.size()) {
+        const std::size_t nLt = s.find('<', i);
+        if (nLt == std::string_view::npos) {
+            appendText(s.substr(i), false);
+            advance(s.size());
+            break;
+        }
+        appendText(s.substr(i, nLt - i), false);
+        advance(nLt);
+        const std::string_view rest = s.substr(i);
+        if (rest.substr(0, 4) == "<!--") {
+            const std::size_t e = s.find("-->", i + 4);
+            advance(e == std::string_view::npos ? s.size() : e + 3);
+        } else if (rest.substr(0, 9) == "<![CDATA[") {
+            const std::size_t e = s.find("]]>", i + 9);
+            const std::size_t nEnd = e == std::string_view::npos ? s.size() : e;
+            appendText(s.substr(i + 9, nEnd - i - 9), true);
+            advance(e == std::string_view::npos ? s.size() : e + 3);
+        } else if (rest.substr(0, 2) == "<?" || rest.substr(0, 2) == "<!") {
+            const std::size_t e = s.find('>', i);
+            advance(e == std::string_view::npos ? s.size() : e + 1);
+        } else {
+            CTag tag;
+            tag.m_nLine = nLine;
+            std::size_t j = i + 1;
+            if (j < s.size() && s[j] == '/') {
+                tag.m_bEnd = true;
+                ++j;
+            }
+            const std::size_t nName = j;
+            while (j < s.size() && IsNameChar(s[j]))
+                ++j;
+            tag.m_strName = std::string(s.substr(nName, j - nName));
+            for (char& c : tag.m_strName)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            bool bSelfClosed = false;
+            while (j < s.size() && s[j] != '>' && s[j] != '<') {
+                bSelfClosed = s[j] == '/';
+                ++j;
+            }
+            advance(j < s.size() && s[j] == '>' ? j + 1 : j);
+            if (tag.m_strName.empty()) {
+                appendText("<", true);
+                continue;
+            }
+            tags.push_back(std::move(tag));
+            if (bSelfClosed) {
+                CTag end;
+                end.m_strName = tags.back().m_strName;
+                end.m_bEnd = true;
+                end.m_nLine = nLine;
+                tags.push_back(std::move(end));
+            }
+        }
+    }
+    return tags;
+}
+
+struct COfxTxn {
+    CImportTxn m_txn;
+    bool m_bHasDate = false, m_bHasAmount = false;
+    std::string m_strDate, m_strAmount, m_strName, m_strPayeeName;
+};
+
+void SetLeaf(COfxTxn& t, const std::string& strName, bool bInPayee, const std::string& strValue) {
+    auto setOnce = [&](std::string& field) {
+        if (field.empty())
+            field = strValue;
+    };
+    if (strName == "DTPOSTED") {
+        t.m_bHasDate = true;
+        setOnce(t.m_strDate);
+    } else if (strName == "TRNAMT") {
+        t.m_bHasAmount = true;
+        setOnce(t.m_strAmount);
+    } else if (strName == "TRNTYPE") {
+        setOnce(t.m_txn.m_strTrnType);
+    } else if (strName == "FITID") {
+        setOnce(t.m_txn.m_strFitId);
+    } else if (strName == "CHECKNUM") {
+        setOnce(t.m_txn.m_strCheckNum);
+    } else if (strName == "NAME") {
+        setOnce(bInPayee ? t.m_strPayeeName : t.m_strName);
+    } else if (strName == "MEMO") {
+        setOnce(t.m_txn.m_strMemo);
+    }
+}
+
+void FinishTxn(COfxTxn& o, std::vector<CImportTxn>& out) {
+    CImportTxn& t = o.m_txn;
+    t.m_bCleared = true; // the bank has posted it
+    t.m_strPayee = !o.m_strName.empty() ? o.m_strName : o.m_strPayeeName;
+    t.m_strRawDate = o.m_strDate;
+    const std::string strDate = o.m_strDate.substr(0, 8);
+    bool bDigits = strDate.size() == 8;
+    for (char c : strDate)
+        bDigits = bDigits && c >= '0' && c <= '9';
+    if (bDigits) {
+        t.m_nYear = std::stoi(strDate.substr(0, 4));
+        t.m_nMonth = std::stoi(strDate.substr(4, 2));
+        t.m_nDay = std::stoi(strDate.substr(6, 2));
+    }
+    const std::optional<double> amount = ParseAmount(o.m_strAmount, true);
+    if (o.m_strDate.empty())
+        t.m_strSkip = "no date";
+    else if (!bDigits || !IsValidDate(t.m_nYear, t.m_nMonth, t.m_nDay))
+        t.m_strSkip = "bad date \"" + o.m_strDate + "\"";
+    else if (o.m_strAmount.empty())
+        t.m_strSkip = "no amount";
+    else if (!amount)
+        t.m_strSkip = "bad amount \"" + o.m_strAmount + "\"";
+    if (amount)
+        t.m_dAmount = *amount; // also shown for a skipped one
+    if (!t.m_strSkip.empty())
+        t.m_nYear = t.m_nMonth = t.m_nDay = 0;
+    out.push_back(std::move(t));
+}
+
+} // namespace
+
+CReadResult ReadOfx(std::string_view bytes) {
+    CReadResult result;
+    const std::size_t nOfx = FindOfxStart(bytes);
+    if (nOfx == std::string_view::npos) {
+        result.m_strError = "This is not an OFX file: it has no <OFX> element.";
+        return result;
+    }
+    const std::string_view header = bytes.substr(0, nOfx);
+    const int nFirstLine = 1 + static_cast<int>(std::count(header.begin(), header.end(), '\n'));
+    const std::string text = DecodeText(bytes.substr(nOfx), CharsetOf(header));
+    const std::vector<CTag> tags = Tokenize(text, nFirstLine);
+
+    bool bBankStatement = false, bInvestment = false;
+    int nInvestmentDepth = 0, nInvestmentTxns = 0, nPayeeDepth = 0;
+    COfxTxn current;
+    bool bInTxn = false;
+    auto finish = [&] {
+        if (bInTxn)
+            FinishTxn(current, result.m_txns);
+        current = {};
+        bInTxn = false;
+    };
+    for (const CTag& tag : tags) {
+        const std::string& name = tag.m_strName;
+        if (name == "INVSTMTRS") {
+            bInvestment = true;
+            nInvestmentDepth += tag.m_bEnd ? -1 : 1;
+            nInvestmentDepth = std::max(nInvestmentDepth, 0);
+            finish();
+            continue;
+        }
+        if (name == "STMTRS" || name == "CCSTMTRS")
+            bBankStatement = true;
+        if (name == "PAYEE") {
+            nPayeeDepth = tag.m_bEnd ? 0 : 1;
+            continue;
+        }
+        if (tag.m_bEnd) {
+            if (name == "STMTTRN" || name == "BANKTRANLIST" || name == "STMTRS" ||
+                name == "CCSTMTRS" || name == "OFX")
+                finish();
+            continue;
+        }
+        if (name == "STMTTRN") {
+            finish();
+            nPayeeDepth = 0;
+            if (nInvestmentDepth > 0) {
+                ++nInvestmentTxns;
+                continue;
+            }
+            bInTxn = true;
+            current.m_txn.m_nLine = tag.m_nLine;
+            continue;
+        }
+        if (bInTxn)
+            SetLeaf(current, name, nPayeeDepth > 0, Trim(tag.m_strText));
+    }
+    finish();
+
+    if (result.m_txns.empty()) {
+        if (bInvestment && !bBankStatement)
+            result.m_strError = "This is an investment statement. Only bank and credit card "
+                                "statements can be imported.";
+        else if (!bBankStatement)
+            result.m_strError = "The file holds no bank or credit card statement "
+                                "(no <STMTRS> or <CCSTMTRS> element).";
+        else
+            result.m_strError = "The statement holds no transactions (no <STMTTRN> element).";
+        return result;
+    }
+    if (nInvestmentTxns > 0)
+        result.m_notes.push_back(
+            Format("%d investment transactions were left out.", nInvestmentTxns));
+    return result;
+}

@@ -1,0 +1,530 @@
+#include "ImportText.h"
+#include "core/framework/Cp1252.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/Format.h"
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsAlpha(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Length of the valid UTF-8 sequence at i, or 0.
+std::size_t Utf8SequenceAt(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80)
+        return 1;
+    std::size_t n = 0;
+    char32_t ch = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+        ch = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        ch = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        ch = b & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size())
+        return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80)
+            return 0;
+        ch = (ch << 6) | (c & 0x3F);
+    }
+    const bool bOverlong = (n == 3 && ch < 0x800) || (n == 4 && ch < 0x10000);
+    if (bOverlong || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+        return 0;
+    return n;
+}
+
+std::string DecodeUtf16(std::string_view bytes, bool bBigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return bBigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        char32_t ch = unit(i);
+        if (ch >= 0xD800 && ch <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t lo = unit(i + 2);
+            if (lo >= 0xDC00 && lo <= 0xDFFF) {
+                ch = 0x10000 + ((ch - 0xD800) << 10) + (lo - 0xDC00);
+                i += 2;
+            }
+        }
+        if (ch >= 0xD800 && ch <= 0xDFFF)
+            ch = 0xFFFD;
+        AppendUtf8(out, ch);
+    }
+    return out;
+}
+
+std::string DecodeUtf8Lenient(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n = Utf8SequenceAt(bytes, i);
+        if (n == 0) {
+            out += Cp1252ToUtf8(bytes.substr(i, 1));
+            ++i;
+        } else {
+            out.append(bytes.substr(i, n));
+            i += n;
+        }
+    }
+    return out;
+}
+
+int MonthFromName(std::string_view word) {
+    static const char* const NAMES[12] = {"jan", "feb", "mar", "apr", "may", "jun",
+                                          "jul", "aug", "sep", "oct", "nov", "dec"};
+    if (word.size() < 3 || word.size() > 9)
+        return 0;
+    const std::string lower = ToLower(word.substr(0, 3));
+    for (int i = 0; i < 12; ++i)
+        if (lower == NAMES[i])
+            return i + 1;
+    return 0;
+}
+
+// Positions of year, month and day under an order.
+void OrderPositions(EDateOrder order, int& nY, int& nM, int& nD) {
+    switch (order) {
+    case EDateOrder::DMY:
+        nD = 0, nM = 1, nY = 2;
+        break;
+    case EDateOrder::YMD:
+        nY = 0, nM = 1, nD = 2;
+        break;
+    default:
+        nM = 0, nD = 1, nY = 2;
+        break;
+    }
+}
+
+constexpr EDateOrder ORDERS[3] = {EDateOrder::MDY, EDateOrder::DMY, EDateOrder::YMD};
+
+int FitMask(const CDateFields& f) {
+    int nMask = 0;
+    int y = 0, m = 0, d = 0;
+    for (int i = 0; i < 3; ++i)
+        if (ResolveDate(f, ORDERS[i], y, m, d))
+            nMask |= 1 << i;
+    return nMask;
+}
+
+std::string FormsOf(int nMask) {
+    std::string s;
+    for (int i = 0; i < 3; ++i) {
+        if (!(nMask & (1 << i)))
+            continue;
+        if (!s.empty())
+            s += " or ";
+        s += DateOrderName(ORDERS[i]);
+    }
+    return s;
+}
+
+} // namespace
+
+void AppendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n = Utf8SequenceAt(bytes, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string DecodeText(std::string_view bytes, ECharset charset) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        return DecodeUtf8Lenient(bytes.substr(3));
+    if (bytes.substr(0, 2) == "\xFF\xFE")
+        return DecodeUtf16(bytes.substr(2), false);
+    if (bytes.substr(0, 2) == "\xFE\xFF")
+        return DecodeUtf16(bytes.substr(2), true);
+    if (charset == ECharset::Auto)
+        charset = IsValidUtf8(bytes) ? ECharset::Utf8 : ECharset::Cp1252;
+    switch (charset) {
+    case ECharset::Cp1252:
+        return Cp1252ToUtf8(bytes);
+    case ECharset::Latin1: {
+        std::string out;
+        out.reserve(bytes.size());
+        for (char c : bytes)
+            AppendUtf8(out, static_cast<unsigned char>(c));
+        return out;
+    }
+    default:
+        return DecodeUtf8Lenient(bytes);
+    }
+}
+
+std::string Trim(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string ToLower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t nStart = 0;
+    while (nStart <= text.size()) {
+        std::size_t nEnd = text.find('\n', nStart);
+        if (nEnd == std::string_view::npos)
+            nEnd = text.size();
+        std::string_view line = text.substr(nStart, nEnd - nStart);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (nEnd < text.size() || !line.empty())
+            lines.push_back(line);
+        nStart = nEnd + 1;
+    }
+    return lines;
+}
+
+// "2 100,00": a space (or a no-break space) that groups thousands goes.
+static std::string DropGroupingSpaces(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t nSpace = text[i] == ' '                        ? 1
+                             : text.substr(i, 2) == "\xC2\xA0"     ? 2
+                             : text.substr(i, 3) == "\xE2\x80\xAF" ? 3
+                                                                   : 0;
+        if (nSpace && !out.empty() && IsDigit(out.back()) && i + nSpace + 3 <= text.size() &&
+            IsDigit(text[i + nSpace]) && IsDigit(text[i + nSpace + 1]) &&
+            IsDigit(text[i + nSpace + 2])) {
+            i += nSpace - 1;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal) {
+    const std::string grouped = DropGroupingSpaces(original);
+    const std::string_view text = grouped;
+    std::size_t nFirst = 0;
+    while (nFirst < text.size() && !IsDigit(text[nFirst]))
+        ++nFirst;
+    if (nFirst == text.size())
+        return std::nullopt;
+    std::size_t nStart = nFirst;
+    if (nStart > 0 && text[nStart - 1] == '.')
+        --nStart;
+    std::size_t nEnd = nFirst;
+    while (nEnd < text.size() && (IsDigit(text[nEnd]) || text[nEnd] == '.' || text[nEnd] == ','))
+        ++nEnd;
+    const std::string_view prefix = text.substr(0, nStart), suffix = text.substr(nEnd);
+    int nLetters = 0;
+    for (char c : suffix) {
+        if (IsDigit(c))
+            return std::nullopt;
+        nLetters += IsAlpha(c);
+    }
+    for (char c : prefix)
+        nLetters += IsAlpha(c);
+    if (nLetters > 4)
+        return std::nullopt;
+    const bool bNegative =
+        prefix.find('-') != std::string_view::npos || prefix.find('(') != std::string_view::npos ||
+        suffix.find('-') != std::string_view::npos || suffix.find(')') != std::string_view::npos;
+
+    std::string_view run = text.substr(nStart, nEnd - nStart);
+    while (!run.empty() && (run.back() == ',' || run.back() == '.'))
+        run.remove_suffix(1);
+    const std::size_t nDots = std::count(run.begin(), run.end(), '.');
+    const std::size_t nCommas = std::count(run.begin(), run.end(), ',');
+    char cDecimal = 0;
+    if (nDots && nCommas) {
+        cDecimal = run.find_last_of(".,") == run.rfind('.') ? '.' : ',';
+        if ((cDecimal == '.' ? nDots : nCommas) != 1)
+            return std::nullopt;
+    } else if (nDots == 1) {
+        cDecimal = '.';
+    } else if (nCommas == 1) {
+        const bool bThreeAfter = run.size() - run.find(',') - 1 == 3;
+        cDecimal = bCommaDecimal || !bThreeAfter ? ',' : 0;
+    }
+    std::string digits = bNegative ? "-" : "";
+    const std::size_t nDec = cDecimal ? run.rfind(cDecimal) : std::string_view::npos;
+    for (std::size_t i = 0; i < run.size(); ++i) {
+        if (i == nDec)
+            digits += '.';
+        else if (IsDigit(run[i]))
+            digits += run[i];
+        else if (nDec != std::string_view::npos && i > nDec)
+            return std::nullopt; // a grouping mark among the decimals
+    }
+    if (digits.size() > 20)
+        return std::nullopt;
+    double d = 0;
+    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), d);
+    if (ec != std::errc() || ptr != digits.data() + digits.size() || !std::isfinite(d))
+        return std::nullopt;
+    return d == 0 ? 0.0 : d;
+}
+
+long long ToCents(double dAmount) {
+    return std::llround(dAmount * 100.0);
+}
+
+bool IsWholeCents(double dAmount) {
+    return std::fabs(dAmount * 100.0 - static_cast<double>(ToCents(dAmount))) < 1e-6;
+}
+
+std::uint16_t CheckNumberOf(std::string_view text) {
+    const std::string s = Trim(text);
+    if (s.empty() || s.size() > 5)
+        return 0;
+    unsigned n = 0;
+    for (char c : s) {
+        if (!IsDigit(c))
+            return 0;
+        n = n * 10 + static_cast<unsigned>(c - '0');
+    }
+    return n >= 1 && n <= 65535 ? static_cast<std::uint16_t>(n) : 0;
+}
+
+std::optional<CDateFields> ParseDateFields(std::string_view text) {
+    const std::string s = Trim(text);
+    CDateFields f;
+    std::size_t i = 0;
+    // A compact YYYYMMDD.
+    std::size_t nRun = 0;
+    while (nRun < s.size() && IsDigit(s[nRun]))
+        ++nRun;
+    if (nRun == 8) {
+        f.m_nField[0] = std::stoi(s.substr(0, 4));
+        f.m_nField[1] = std::stoi(s.substr(4, 2));
+        f.m_nField[2] = std::stoi(s.substr(6, 2));
+        f.m_nDigits[0] = 4, f.m_nDigits[1] = 2, f.m_nDigits[2] = 2;
+        i = 8;
+    } else {
+        for (int k = 0; k < 3; ++k) {
+            if (k > 0) {
+                std::size_t nSep = 0;
+                while (i < s.size() && nSep < 3 &&
+                       (s[i] == '/' || s[i] == '-' || s[i] == '.' || s[i] == ' ' || s[i] == '\'' ||
+                        s[i] == ',')) {
+                    if (s[i] == '\'' && k == 2)
+                        f.m_bApostrophe = true;
+                    ++i, ++nSep;
+                }
+                if (nSep == 0)
+                    return std::nullopt;
+            }
+            const std::size_t nBegin = i;
+            if (i < s.size() && IsDigit(s[i])) {
+                while (i < s.size() && IsDigit(s[i]) && i - nBegin < 5)
+                    ++i;
+                if (i - nBegin > 4)
+                    return std::nullopt;
+                f.m_nField[k] = std::stoi(s.substr(nBegin, i - nBegin));
+                f.m_nDigits[k] = static_cast<int>(i - nBegin);
+            } else {
+                while (i < s.size() && IsAlpha(s[i]))
+                    ++i;
+                const int nMonth = MonthFromName(std::string_view(s).substr(nBegin, i - nBegin));
+                if (nMonth == 0 || f.m_nMonthName >= 0)
+                    return std::nullopt;
+                f.m_nField[k] = nMonth;
+                f.m_nDigits[k] = 2;
+                f.m_nMonthName = k;
+            }
+        }
+    }
+    for (; i < s.size(); ++i)
+        if (IsAlpha(s[i]))
+            f.m_bTrailing = true;
+    return f;
+}
+
+bool ResolveDate(const CDateFields& f, EDateOrder order, int& nYear, int& nMonth, int& nDay) {
+    int nY = 0, nM = 0, nD = 0;
+    OrderPositions(order, nY, nM, nD);
+    if (f.m_nMonthName >= 0 && f.m_nMonthName != nM)
+        return false;
+    if (f.m_nDigits[nM] > 2 || f.m_nDigits[nD] > 2)
+        return false;
+    if (order == EDateOrder::YMD && f.m_nDigits[nY] < 3)
+        return false;
+    int y = f.m_nField[nY];
+    if (f.m_nDigits[nY] == 3)
+        y += 1900; // years counted from 1900, as some banks write them
+    else if (f.m_nDigits[nY] <= 2)
+        y += f.m_bApostrophe || y < 50 ? 2000 : 1900;
+    if (!IsValidDate(y, f.m_nField[nM], f.m_nField[nD]))
+        return false;
+    nYear = y, nMonth = f.m_nField[nM], nDay = f.m_nField[nD];
+    return true;
+}
+
+bool IsValidDate(int nYear, int nMonth, int nDay) {
+    return nYear >= 1900 && nYear <= 9999 && nMonth >= 1 && nMonth <= 12 && nDay >= 1 &&
+           nDay <= DaysInMonth(nYear, nMonth);
+}
+
+const char* DateOrderName(EDateOrder order) {
+    switch (order) {
+    case EDateOrder::DMY:
+        return "day-month-year";
+    case EDateOrder::YMD:
+        return "year-month-day";
+    default:
+        return "month-day-year";
+    }
+}
+
+const char* DateOrderWord(EDateOrder order) {
+    switch (order) {
+    case EDateOrder::DMY:
+        return "dmy";
+    case EDateOrder::YMD:
+        return "ymd";
+    default:
+        return "mdy";
+    }
+}
+
+std::optional<EDateOrder> DateOrderFromWord(std::string_view word) {
+    for (EDateOrder o : ORDERS)
+        if (word == DateOrderWord(o))
+            return o;
+    return std::nullopt;
+}
+
+void ResolveDates(CReadResult& result, EDateOrder given) {
+    struct CParsed {
+        CImportTxn* m_pTxn;
+        CDateFields m_fields;
+        int m_nMask;
+    };
+    std::vector<CParsed> parsed;
+    int nTrailing = 0;
+    for (CImportTxn& t : result.m_txns) {
+        if (!t.m_strSkip.empty())
+            continue;
+        const std::optional<CDateFields> f = ParseDateFields(t.m_strRawDate);
+        const int nMask = f ? FitMask(*f) : 0;
+        if (t.m_strRawDate.empty())
+            t.m_strSkip = "no date";
+        else if (nMask == 0)
+            t.m_strSkip = "bad date \"" + Trim(t.m_strRawDate) + "\"";
+        else
+            parsed.push_back({&t, *f, nMask});
+    }
+    EDateOrder order = given;
+    if (order == EDateOrder::Auto) {
+        int nCommon = 7;
+        for (const CParsed& p : parsed)
+            nCommon &= p.m_nMask;
+        if (nCommon == 0) {
+            // Name the form most dates have and the first date that has another.
+            int nBest = 0, nBestCount = -1;
+            for (int i = 0; i < 3; ++i) {
+                int n = 0;
+                for (const CParsed& p : parsed)
+                    n += (p.m_nMask >> i) & 1;
+                if (n > nBestCount)
+                    nBest = i, nBestCount = n;
+            }
+            const CParsed* pIn = nullptr;
+            const CParsed* pOut = nullptr;
+            for (const CParsed& p : parsed) {
+                if ((p.m_nMask >> nBest) & 1) {
+                    if (!pIn)
+                        pIn = &p;
+                } else if (!pOut) {
+                    pOut = &p;
+                }
+            }
+            result.m_strError =
+                Format("The dates are written in more than one form: \"%s\" on line %d is %s, "
+                       "but \"%s\" on line %d is %s.",
+                       Trim(pIn->m_pTxn->m_strRawDate).c_str(), pIn->m_pTxn->m_nLine,
+                       FormsOf(pIn->m_nMask).c_str(), Trim(pOut->m_pTxn->m_strRawDate).c_str(),
+                       pOut->m_pTxn->m_nLine, FormsOf(pOut->m_nMask).c_str());
+            result.m_txns.clear();
+            return;
+        }
+        const int nFits = (nCommon & 1) + ((nCommon >> 1) & 1) + ((nCommon >> 2) & 1);
+        if (nFits > 1 && !parsed.empty()) {
+            result.m_bOrderAmbiguous = true;
+            return;
+        }
+        order = EDateOrder::MDY;
+        for (int i = 0; i < 3; ++i)
+            if ((nCommon >> i) & 1) {
+                order = ORDERS[i];
+                break;
+            }
+    }
+    result.m_dateOrder = order;
+    for (CParsed& p : parsed) {
+        CImportTxn& t = *p.m_pTxn;
+        if (!ResolveDate(p.m_fields, order, t.m_nYear, t.m_nMonth, t.m_nDay)) {
+            t.m_strSkip =
+                Format("date \"%s\" is not %s", Trim(t.m_strRawDate).c_str(), DateOrderName(order));
+            continue;
+        }
+        nTrailing += p.m_fields.m_bTrailing;
+    }
+    if (nTrailing)
+        result.m_notes.push_back(
+            Format("%d dates were followed by text, which was left out of the date.", nTrailing));
+}
+
+long DaysFromCivil(int nYear, int nMonth, int nDay) {
+    const long y = nYear - (nMonth <= 2);
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yoe = y - era * 400;
+    const long doy = (153 * (nMonth + (nMonth > 2 ? -3 : 9)) + 2) / 5 + nDay - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}

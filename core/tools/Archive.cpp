@@ -1,0 +1,211 @@
+#include "Archive.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/framework/Format.h"
+#include "core/framework/IUserMessages.h"
+#include "core/framework/TextFile.h"
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool WriteAll(int fd, const std::string& strBytes) {
+    const char* p = strBytes.data();
+    std::size_t nLeft = strBytes.size();
+    while (nLeft > 0) {
+        const ssize_t n = ::write(fd, p, nLeft);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        nLeft -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Moves the finished temporary file to its name; without bMayReplace an existing file
+// makes this fail (a hard link never replaces its target).
+int PublishFile(const char* pszTemp, const std::string& strPath, bool bMayReplace) {
+    if (bMayReplace)
+        return ::rename(pszTemp, strPath.c_str()) == 0 ? 0 : errno;
+    if (::link(pszTemp, strPath.c_str()) == 0) {
+        ::unlink(pszTemp);
+        return 0;
+    }
+    const int nErr = errno;
+    if (nErr == EEXIST)
+        return nErr;
+    // File systems without hard links: check, then rename.
+    struct stat st {};
+    if (::lstat(strPath.c_str(), &st) == 0)
+        return EEXIST;
+    return ::rename(pszTemp, strPath.c_str()) == 0 ? 0 : errno;
+}
+
+std::uint32_t NextNumber(std::uint32_t n) {
+    return n + 1;
+}
+
+} // namespace
+
+std::string ArchiveFileName(const std::string& strDocPath, std::uint32_t nNumber) {
+    fs::path path(strDocPath);
+    std::string strStem = path.has_extension() ? path.stem().string() : path.filename().string();
+    return (path.parent_path() / (strStem + Format("%02u", nNumber) + ".twa")).string();
+}
+
+std::string FreeArchiveFileName(const std::string& strDocPath, std::uint32_t nArchives) {
+    std::uint32_t nNumber = NextNumber(nArchives);
+    std::string strName = ArchiveFileName(strDocPath, nNumber);
+    std::error_code ec;
+    // Stops when the numbers run out, leaving the last name for the user to change.
+    while (fs::symlink_status(strName, ec).type() != fs::file_type::not_found &&
+           NextNumber(nNumber) != 0) {
+        nNumber = NextNumber(nNumber);
+        strName = ArchiveFileName(strDocPath, nNumber);
+    }
+    return strName;
+}
+
+bool IsWrittenBySave(const std::string& strDocPath, const std::string& strFile) {
+    std::error_code ec;
+    const fs::path file = fs::weakly_canonical(fs::absolute(strFile, ec), ec);
+    for (const char* pszExt : {"", "bak", "txt"}) {
+        const std::string strWritten = *pszExt ? ReplaceExtension(strDocPath, pszExt) : strDocPath;
+        if (fs::weakly_canonical(fs::absolute(strWritten, ec), ec) == file)
+            return true;
+    }
+    return false;
+}
+
+std::optional<CArchiveSetup> PrepareArchive(CTallywiseDoc& doc) {
+    if (doc.m_nEntries == 0 || !doc.m_pEntries) {
+        doc.Messages().ShowMessage(ARCHIVE_NO_ENTRIES, EMsgIcon::Information);
+        return std::nullopt;
+    }
+    if (doc.GetPathName().empty() || doc.IsModified()) {
+        doc.Messages().ShowMessage(ARCHIVE_SAVE_FIRST, EMsgIcon::Information);
+        return std::nullopt;
+    }
+    CArchiveSetup setup;
+    setup.m_strFileName = FreeArchiveFileName(doc.GetPathName(), doc.m_nArchives);
+    setup.m_startDate = doc.m_pEntries->m_date;
+    setup.m_endDate = setup.m_startDate;
+    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
+        setup.m_latestDate = e->m_date;
+    return setup;
+}
+
+std::time_t SnapEndDate(std::time_t endDate, std::time_t startDate, std::time_t latestDate) {
+    if (endDate < startDate)
+        return startDate;
+    if (endDate > latestDate)
+        return latestDate;
+    return endDate;
+}
+
+std::uint16_t CountEntriesToArchive(const CEntry* pHead, std::time_t endDate) {
+    if (!pHead)
+        return 0;
+    std::uint16_t n = 1;
+    for (const CEntry* e = pHead->m_pNext; e && e->m_date <= endDate; e = e->m_pNext)
+        ++n;
+    return n;
+}
+
+bool AllCleared(const CEntry* pHead, std::uint16_t nCount) {
+    const CEntry* e = pHead;
+    for (std::uint16_t i = 0; e && i < nCount; ++i, e = e->m_pNext)
+        if (!e->m_bCleared)
+            return false;
+    return true;
+}
+
+bool WriteArchiveFile(const std::string& strPath, const std::string& strBytes, bool bMayReplace,
+                      std::string& strError) {
+    const fs::path target(strPath);
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string strTemplate = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::vector<char> name(strTemplate.begin(), strTemplate.end());
+    name.push_back('\0');
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0) {
+        strError = std::strerror(errno);
+        return false;
+    }
+    const mode_t nMask = ::umask(0);
+    ::umask(nMask);
+    ::fchmod(fd, 0666 & ~nMask);
+    bool bOk = WriteAll(fd, strBytes) && ::fsync(fd) == 0;
+    int nErr = errno;
+    if (::close(fd) != 0 && bOk) {
+        bOk = false;
+        nErr = errno;
+    }
+    if (bOk) {
+        nErr = PublishFile(name.data(), strPath, bMayReplace);
+        bOk = nErr == 0;
+    }
+    if (!bOk) {
+        ::unlink(name.data());
+        strError = std::strerror(nErr);
+    }
+    return bOk;
+}
+
+EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request) {
+    IUserMessages& messages = doc.Messages();
+    const std::uint16_t nCount = CountEntriesToArchive(doc.m_pEntries, request.m_endDate);
+    if (nCount == 0) {
+        messages.ShowMessage(ARCHIVE_NO_ENTRIES, EMsgIcon::Information);
+        return EArchiveResult::NoEntries;
+    }
+    if (!AllCleared(doc.m_pEntries, nCount)) {
+        messages.ShowMessage(ARCHIVE_NOT_CLEARED, EMsgIcon::Information);
+        return EArchiveResult::NotCleared;
+    }
+    if (IsWrittenBySave(doc.GetPathName(), request.m_strFileName)) {
+        messages.ShowMessage(Format("Saving the register writes %s,\nso it cannot hold the "
+                                    "archive. Choose another file name.",
+                                    request.m_strFileName.c_str()),
+                             EMsgIcon::Exclamation);
+        return EArchiveResult::SaveTarget;
+    }
+    const std::string strBytes =
+        doc.BuildTextRegister(nCount, request.m_startDate, request.m_endDate, true);
+    std::string strError;
+    if (!WriteArchiveFile(request.m_strFileName, strBytes, request.m_bMayReplace, strError)) {
+        messages.ShowMessage(Format("The archive file %s\ncould not be written: %s.\n\nNo entries "
+                                    "were removed from the register.",
+                                    request.m_strFileName.c_str(), strError.c_str()),
+                             EMsgIcon::Exclamation);
+        return EArchiveResult::WriteFailed;
+    }
+    // Only now that the file holds them do the entries leave the register.
+    const double dCarried = doc.GetEntryAt(static_cast<std::uint16_t>(nCount - 1))->m_dBalance;
+    for (std::uint16_t i = 0; i < nCount; ++i)
+        doc.RemoveEntry(0, false, false);
+    doc.m_dStartBal = dCarried;
+    doc.PublishStatus();
+    ++doc.m_nArchives;
+    doc.SetModifiedFlag();
+    const bool bSaved = doc.OnSaveDocument(doc.GetPathName());
+    doc.RefreshTypeUsage();
+    if (!bSaved) {
+        messages.ShowMessage(Format("The archived entries are in %s\nand no longer in the "
+                                    "register, but the register could not be saved.\nSave it "
+                                    "to complete the archive.",
+                                    request.m_strFileName.c_str()),
+                             EMsgIcon::Exclamation);
+        return EArchiveResult::SaveFailed;
+    }
+    return EArchiveResult::Archived;
+}

@@ -1,0 +1,153 @@
+#include "AutoEntries.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/document/LinkedList.h"
+#include "core/framework/DateTime.h"
+#include "core/framework/Format.h"
+#include "core/framework/IUserMessages.h"
+#include <algorithm>
+
+namespace {
+constexpr std::time_t HOUR = 3600;
+
+std::time_t DaysSpan(int nDays) {
+    return (static_cast<std::time_t>(nDays) * 24 + 1) * HOUR;
+}
+} // namespace
+
+bool IsValidAutoEntry(const CAutoEntry& a) {
+    return (a.m_nFrequency == AUTO_MONTHLY || a.m_nFrequency == AUTO_EVERY_N_DAYS) &&
+           a.m_nDay >= 1 && a.m_nDay <= 31;
+}
+
+std::time_t CappedMonthDate(int nYear, int nMonth, int nDay) {
+    // Gregorian months: 2100 is no leap year, and it lies inside the stored date range.
+    return MakeLocalDate(nYear, nMonth, std::min(nDay, DaysInMonth(nYear, nMonth)));
+}
+
+std::time_t NextMonthlyDate(std::time_t current, int nDay) {
+    CDayMonthYear date = SplitLocalDate(current);
+    if (++date.m_nMonth == 13) {
+        date.m_nMonth = 1;
+        ++date.m_nYear;
+    }
+    return CappedMonthDate(date.m_nYear, date.m_nMonth, nDay);
+}
+
+std::time_t NextEveryNDaysDate(std::time_t current, int nDays) {
+    return ToLocalMidnight(current + DaysSpan(nDays));
+}
+
+std::time_t AdvanceAutoDate(const CAutoEntry& a) {
+    return a.m_nFrequency == AUTO_MONTHLY ? NextMonthlyDate(a.m_nextDate, a.m_nDay)
+                                          : NextEveryNDaysDate(a.m_nextDate, a.m_nDay);
+}
+
+std::time_t FirstMonthlyDate(std::time_t now, int nDay) {
+    CDayMonthYear date = SplitLocalDate(now);
+    if (nDay < date.m_nDay && ++date.m_nMonth == 13) {
+        date.m_nMonth = 1;
+        ++date.m_nYear;
+    }
+    return CappedMonthDate(date.m_nYear, date.m_nMonth, nDay);
+}
+
+std::time_t FirstEveryNDaysDate(std::time_t start, int nDays, std::time_t now) {
+    std::time_t t = ToLocalMidnight(start);
+    if (t < now) {
+        // Whole steps, as many as it takes to reach now, without stepping one at a time.
+        const std::time_t span = DaysSpan(std::max(nDays, 1));
+        t += (now - t + span - 1) / span * span;
+    }
+    return ToLocalMidnight(t);
+}
+
+std::string AutoEntryQuestion(const CAutoEntry& a) {
+    return "Add automatic entry: \n\n     " + FormatDate(a.m_nextDate, "%B %d, %Y") + "\n     " +
+           a.m_strDesc + "\n     " + Format(a.m_bDebit ? "-%.2f" : "+%.2f", a.m_dAmount);
+}
+
+std::unique_ptr<CEntry> MakePostedEntry(const CAutoEntry& a) {
+    auto pEntry = std::make_unique<CEntry>();
+    pEntry->m_nCheckNum = 0;
+    pEntry->m_date = a.m_nextDate;
+    pEntry->m_strDesc = a.m_strDesc;
+    pEntry->m_nType = a.m_nType;
+    pEntry->m_dAmount = a.m_dAmount;
+    pEntry->m_bDebit = a.m_bDebit;
+    pEntry->m_bCleared = 0;
+    return pEntry;
+}
+
+CPostResult PostDueAutoEntries(CTallywiseDoc& doc, std::time_t now) {
+    CPostResult result;
+    for (CAutoEntry* a = doc.m_pAutos; a; a = a->m_pNext) {
+        if (!IsValidAutoEntry(*a))
+            continue;
+        while (a->m_nextDate <= now) {
+            ++result.m_nOffered;
+            doc.SetModifiedFlag();
+            if (doc.Messages().AskYesNo(AutoEntryQuestion(*a))) {
+                // A refusal has told the user; this occurrence stays due.
+                const std::optional<std::uint16_t> nPos = doc.InsertEntry(MakePostedEntry(*a));
+                if (!nPos) {
+                    result.m_bRefused = true;
+                    return result;
+                }
+                if (result.m_nLastPos && *result.m_nLastPos >= *nPos)
+                    ++*result.m_nLastPos;
+                result.m_nLastPos = nPos;
+                ++result.m_nPosted;
+            }
+            const std::time_t next = AdvanceAutoDate(*a);
+            if (next <= a->m_nextDate)
+                break; // a date the clock cannot move on is left for the next run
+            a->m_nextDate = next;
+        }
+    }
+    return result;
+}
+
+CAutoEntry* AutoEntryAt(CAutoEntry* pHead, std::uint16_t nIndex) {
+    return ListNodeAt(pHead, nIndex);
+}
+
+void AppendAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::unique_ptr<CAutoEntry> pNew) {
+    ListAppend(pHead, nCount, std::move(pNew));
+}
+
+bool RemoveAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::uint16_t nIndex) {
+    return ListRemove(pHead, nCount, nIndex);
+}
+
+std::vector<std::string> AutoTypeListNames(const CUserTypeTable& types) {
+    std::vector<std::string> names = {"Check Card", "Teller", "Other"};
+    for (const CUserType& t : types)
+        if (t.m_bEnabled)
+            names.push_back(t.m_strName);
+    return names;
+}
+
+int AutoTypeFromListIndex(int nIndex, const CUserTypeTable& types) {
+    if (nIndex >= 0 && nIndex <= 2)
+        return nIndex + TYPE_CHECKCARD;
+    int nEnabled = 0;
+    for (int k = 0; k < 4; ++k) {
+        if (!types[static_cast<std::size_t>(k)].m_bEnabled)
+            continue;
+        if (nEnabled++ == nIndex - 3)
+            return TYPE_USER1 + k;
+    }
+    return TYPE_TELLER;
+}
+
+int AutoTypeListIndex(int nType, const CUserTypeTable& types) {
+    const int nItems = static_cast<int>(AutoTypeListNames(types).size());
+    int nIndex = nType - TYPE_CHECKCARD;
+    if (nType >= TYPE_USER1) {
+        nIndex = 3;
+        for (int k = 0; k < nType - TYPE_USER1 && k < 4; ++k)
+            if (types[static_cast<std::size_t>(k)].m_bEnabled)
+                ++nIndex;
+    }
+    return nIndex >= 0 && nIndex < nItems ? nIndex : 1;
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include "core/framework/DateTime.h"
+#include <QObject>
+#include <QString>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QWidget;
+
+// Opens the calendar popup from read-only date fields of a dialog. On focus-in of a watched
+// field the popup runs once the focus change has finished; the focus first moves on to a
+// neighbouring control, so closing the popup does not open it again, and only one popup of
+// the dialog is open at a time.
+class CDateFieldPopup : public QObject {
+    Q_OBJECT
+public:
+    using FocusTarget = std::function<QWidget*()>;
+    using DateReader = std::function<CDayMonthYear()>;
+    using DateTaker = std::function<void(const CDayMonthYear&)>;
+
+    explicit CDateFieldPopup(QWidget* pDialog);
+
+    // The popup starts at read() and hands the date it closes with to take(), which shows it.
+    void Watch(QLineEdit* pField, FocusTarget next, DateReader read, DateTaker take);
+    // The popup edits the three numbers; the field shows them as a long date.
+    void Watch(QLineEdit* pField, FocusTarget next, int* pDay, int* pMonth, int* pYear);
+
+    // "%B %d, %Y", the way every date field shows its date.
+    static QString LongDate(std::time_t date);
+    static QString LongDate(int nYear, int nMonth, int nDay);
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+
+private:
+    struct CField {
+        QLineEdit* m_pEdit;
+        FocusTarget m_next;
+        DateReader m_read;
+        DateTaker m_take;
+    };
+
+    void OnFieldFocus(std::size_t nField);
+
+    QWidget* m_pDialog;
+    std::vector<CField> m_fields;
+    bool m_bBusy = false;
+};

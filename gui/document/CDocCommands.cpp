@@ -1,0 +1,28 @@
+#include "CDocCommands.h"
+#include "CDlgBankInfo.h"
+#include "CDlgChangePassword.h"
+#include "CDlgPassword.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/document/Protection.h"
+
+void CDocCommands::OnSetPassword() {
+    if (m_doc.m_bPassword != 1) {
+        CDlgPassword dlg(m_pParent);
+        if (dlg.exec() == QDialog::Accepted)
+            SetPassword(m_doc, dlg.m_strPassword);
+        return;
+    }
+    CDlgChangePassword dlg(m_pParent);
+    dlg.m_strCurrent = m_doc.m_strPassword;
+    if (dlg.exec() == QDialog::Accepted)
+        ChangePassword(m_doc, dlg.m_strNewPassword);
+}
+
+void CDocCommands::OnBankInfo() {
+    CDlgBankInfo dlg(m_pParent);
+    dlg.m_strBankName = m_doc.m_strBankName;
+    dlg.m_strAccountNum = m_doc.m_strAccountNum;
+    dlg.m_strAccountName = m_doc.m_strAccountName;
+    if (dlg.exec() == QDialog::Accepted)
+        SetBankInfo(m_doc, dlg.m_strBankName, dlg.m_strAccountNum, dlg.m_strAccountName);
+}

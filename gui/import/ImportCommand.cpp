@@ -1,0 +1,142 @@
+#include "ImportCommand.h"
+#include "CDlgCsvMapping.h"
+#include "CDlgImport.h"
+#include "core/framework/TextFile.h"
+#include "core/import/Export.h"
+#include "core/import/Import.h"
+#include "gui/app/CTallywiseApp.h"
+#include "gui/framework/CDataExchange.h"
+#include <QFileDialog>
+#include <QFileInfo>
+
+std::function<QString(QWidget*)> CImportFileChoosers::s_fnOpen = [](QWidget* pParent) {
+    return QFileDialog::getOpenFileName(
+        pParent, QStringLiteral("Import"), QString(),
+        QStringLiteral("Bank files (*.ofx *.qfx *.qif *.csv);;OFX and QFX files (*.ofx *.qfx);;"
+                       "QIF files (*.qif);;CSV files (*.csv);;All files (*)"));
+};
+
+std::function<QString(QWidget*, const QString&)> CImportFileChoosers::s_fnSave =
+    [](QWidget* pParent, const QString& strSuggested) {
+        return QFileDialog::getSaveFileName(pParent, QStringLiteral("Export"), strSuggested,
+                                            QStringLiteral("CSV files (*.csv);;QIF files (*.qif)"));
+    };
+
+namespace {
+
+struct CImportSource {
+    EImportFormat m_format = EImportFormat::Csv;
+    std::string m_strBytes;
+    CCsvTable m_table;
+    CCsvMapping m_mapping;
+
+    CReadResult Read(EDateOrder order) const {
+        if (m_format == EImportFormat::Csv)
+            return ReadCsv(m_table, m_mapping, order);
+        return ReadImportFile(m_format, m_strBytes, order, std::nullopt);
+    }
+};
+
+void Refuse(QWidget* pParent, const QString& strFile, const std::string& strWhy) {
+    ShowAppMessage(
+        pParent,
+        QStringLiteral("%1 cannot be imported.\n%2").arg(strFile, QString::fromStdString(strWhy)),
+        QMessageBox::Warning);
+}
+
+// The CSV mapping step; false when the user cancels or the file has no table.
+bool MapColumns(QWidget* pParent, const QString& strName, CImportSource& source,
+                ISettingsStore& store, EDateOrder& remembered) {
+    source.m_table = ReadCsvTable(source.m_strBytes);
+    if (!source.m_table.m_strError.empty()) {
+        Refuse(pParent, strName, source.m_table.m_strError);
+        return false;
+    }
+    std::optional<CCsvMapping> mapping = LoadCsvMapping(store, source.m_table, &remembered);
+    if (!mapping)
+        mapping = GuessCsvMapping(source.m_table);
+    CDlgCsvMapping dlg(pParent);
+    dlg.m_table = source.m_table;
+    dlg.m_mapping = mapping.value_or(CCsvMapping{});
+    dlg.m_strFileName = strName.toStdString();
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    source.m_mapping = dlg.m_mapping;
+    return true;
+}
+
+} // namespace
+
+void DoFileImport(QWidget* pParent, CTallywiseApp& app, ISettingsStore& store) {
+    const QString strPath = CImportFileChoosers::s_fnOpen(pParent);
+    if (strPath.isEmpty())
+        return;
+    const QString strName = QFileInfo(strPath).fileName();
+    std::vector<std::uint8_t> bytes;
+    std::string strError;
+    if (!ReadWholeFile(strPath.toStdString(), bytes, strError)) {
+        Refuse(pParent, strName, strError);
+        return;
+    }
+    CImportSource source;
+    source.m_strBytes.assign(bytes.begin(), bytes.end());
+    source.m_format = GuessImportFormat(strPath.toStdString(), source.m_strBytes);
+    EDateOrder remembered = EDateOrder::Auto;
+    if (source.m_format == EImportFormat::Csv &&
+        !MapColumns(pParent, strName, source, store, remembered))
+        return;
+
+    CReadResult read = source.Read(EDateOrder::Auto);
+    const bool bAsked = read.m_bOrderAmbiguous;
+    const EDateOrder order = remembered == EDateOrder::Auto ? EDateOrder::MDY : remembered;
+    if (bAsked)
+        read = source.Read(order);
+    if (!read.Ok()) {
+        Refuse(pParent, strName, read.m_strError);
+        return;
+    }
+    CTallywiseDoc& doc = app.GetDocument();
+    CDlgImport dlg(pParent);
+    dlg.m_plan = BuildImportPlan(doc, read);
+    dlg.m_strFileName = strName.toStdString();
+    dlg.m_bOrderAsked = bAsked;
+    dlg.m_dateOrder = order;
+    dlg.m_fnReplan = [&](EDateOrder newOrder) -> std::optional<CImportPlan> {
+        const CReadResult again = source.Read(newOrder);
+        if (!again.Ok()) {
+            Refuse(&dlg, strName, again.m_strError);
+            return std::nullopt;
+        }
+        return BuildImportPlan(doc, again);
+    };
+    dlg.m_fnLimitMessage = [&doc](int nAdd) { return ImportLimitMessage(doc, nAdd); };
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    ApplyImport(doc, dlg.m_plan, dlg.m_ticks);
+    doc.SetModifiedFlag();
+    if (source.m_format == EImportFormat::Csv)
+        SaveCsvMapping(store, source.m_table, source.m_mapping,
+                       bAsked ? dlg.m_dateOrder : EDateOrder::Auto);
+}
+
+void DoFileExport(QWidget* pParent, CTallywiseApp& app) {
+    const CTallywiseDoc& doc = app.GetDocument();
+    const std::string strDocPath = doc.GetPathName();
+    const QString strSuggested = QString::fromStdString(
+        strDocPath.empty() ? std::string("Register.csv") : ReplaceExtension(strDocPath, "csv"));
+    QString strPath = CImportFileChoosers::s_fnSave(pParent, strSuggested);
+    if (strPath.isEmpty())
+        return;
+    if (!ExportFormatFromPath(strPath.toStdString()))
+        strPath += QStringLiteral(".csv");
+    CExportRange range;
+    if (!app.m_bPrintAll)
+        range = {false, app.m_printFrom, app.m_printTo};
+    std::string strError;
+    if (!ExportRegister(doc, strPath.toStdString(), *ExportFormatFromPath(strPath.toStdString()),
+                        range, strError))
+        ShowAppMessage(pParent,
+                       QStringLiteral("%1 cannot be written.\n%2")
+                           .arg(QFileInfo(strPath).fileName(), QString::fromStdString(strError)),
+                       QMessageBox::Warning);
+}

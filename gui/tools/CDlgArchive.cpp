@@ -1,0 +1,122 @@
+#include "CDlgArchive.h"
+#include "core/framework/DateTime.h"
+#include "core/tools/Archive.h"
+#include "gui/controls/CDateFieldPopup.h"
+#include "gui/framework/CQtServices.h"
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr const char* DIALOG_DATE = "%B %d, %Y";
+
+QString DateText(std::time_t date) {
+    return QString::fromStdString(FormatDate(date, DIALOG_DATE));
+}
+
+QLineEdit* MakeShownField(QWidget* pParent, const char* pszName) {
+    auto* pEdit = new QLineEdit(pParent);
+    pEdit->setObjectName(QString::fromLatin1(pszName));
+    pEdit->setReadOnly(true);
+    pEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    return pEdit;
+}
+} // namespace
+
+CDlgArchive::CDlgArchive(QWidget* pParent)
+    : CDlgBase(pParent, QStringLiteral("Archive Old Entries")),
+      m_pStartDate(MakeShownField(this, "startDate")), m_pEndDate(MakeShownField(this, "endDate")),
+      m_pFileName(MakeShownField(this, "fileName")) {
+    const QFontMetrics fm = fontMetrics();
+    const int nDateWidth = fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3;
+    m_pStartDate->setFixedWidth(nDateWidth);
+    m_pStartDate->setFocusPolicy(Qt::NoFocus);
+    m_pEndDate->setFixedWidth(nDateWidth);
+    // A click opens the calendar; the keyboard never stops here.
+    m_pEndDate->setFocusPolicy(Qt::ClickFocus);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pEndDate, [this] { return m_pOk; }, [this] { return SplitLocalDate(m_endDate); },
+        [this](const CDayMonthYear& date) { OnEndDatePicked(date); });
+    m_pFileName->setMinimumWidth(fm.averageCharWidth() * 48);
+    m_pChange = new QPushButton(QStringLiteral("Change"), this);
+    m_pChange->setObjectName(QStringLiteral("change"));
+    m_pOk = MakeButton(EDlgButton::Ok);
+    m_pCancel = MakeButton(EDlgButton::Cancel);
+    connect(m_pChange, &QPushButton::clicked, this, &CDlgArchive::OnChange);
+
+    auto* pFields = new QGridLayout;
+    pFields->addWidget(new QLabel(QStringLiteral("Start Date:"), this), 0, 0, Qt::AlignRight);
+    pFields->addWidget(m_pStartDate, 0, 1, Qt::AlignLeft);
+    pFields->addWidget(new QLabel(QStringLiteral("End Date:"), this), 1, 0, Qt::AlignRight);
+    pFields->addWidget(m_pEndDate, 1, 1, Qt::AlignLeft);
+    pFields->addWidget(new QLabel(QStringLiteral("File Name:"), this), 2, 0, Qt::AlignRight);
+    pFields->addWidget(m_pFileName, 2, 1);
+    pFields->addWidget(m_pChange, 2, 2);
+    auto* pText = new QVBoxLayout;
+    pText->setSpacing(0);
+    for (const char* pszLine :
+         {"Archiving will remove all entries between", "the selected dates from this checkbook",
+          "and write them in text format to", "the selected file."})
+        pText->addWidget(new QLabel(QString::fromLatin1(pszLine), this));
+    auto* pButtons = new QVBoxLayout;
+    pButtons->addWidget(m_pOk);
+    pButtons->addWidget(m_pCancel);
+    pButtons->addStretch();
+    auto* pLower = new QHBoxLayout;
+    pLower->addLayout(pText);
+    pLower->addStretch();
+    pLower->addLayout(pButtons);
+
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pFields);
+    pLayout->addSpacing(10);
+    pLayout->addLayout(pLower);
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+
+    SetHelp(QStringLiteral("::/DlgArchive.txt"), {{m_pStartDate, 3700},
+                                                  {m_pEndDate, 3701},
+                                                  {m_pFileName, 3702},
+                                                  {m_pChange, 3703},
+                                                  {m_pOk, 3704},
+                                                  {m_pCancel, 3705}});
+}
+
+void CDlgArchive::OnInitDialog() {
+    m_pStartDate->setText(DateText(m_startDate));
+    ShowEndDate();
+    m_pFileName->setText(FromLocalPath(m_strFileName));
+    m_pFileName->setCursorPosition(0);
+    m_pOk->setFocus(Qt::OtherFocusReason);
+}
+
+void CDlgArchive::ShowEndDate() {
+    m_pEndDate->setText(DateText(m_endDate));
+}
+
+void CDlgArchive::OnEndDatePicked(const CDayMonthYear& date) {
+    m_endDate = SnapEndDate(MakeLocalDate(date), m_startDate, m_latestDate);
+    ShowEndDate();
+}
+
+void CDlgArchive::OnChange() {
+    const QString strFilter = QStringLiteral("Tallywise Archive Files (*.twa)");
+    QFileDialog dlg(this, QStringLiteral("Save Archive File As"), QString(), strFilter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setDefaultSuffix(QStringLiteral("twa"));
+    dlg.selectFile(FromLocalPath(m_strFileName));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return;
+    const QString strChosen = dlg.selectedFiles().constFirst();
+    // The chooser asked before an existing file could be chosen.
+    m_bMayReplace = QFileInfo::exists(strChosen);
+    m_strFileName = ToLocalPath(strChosen);
+    m_pFileName->setText(strChosen);
+    m_pFileName->setCursorPosition(0);
+}

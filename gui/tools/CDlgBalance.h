@@ -1,0 +1,35 @@
+#pragma once
+#include "gui/framework/CDlgBase.h"
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Balance Checkbook": the caller gives the outstanding debits and credits and the ending
+// balance; "Calculate" reconciles once against the statement balance typed in.
+//
+// Object names: "statement", "calculate", "statementBal", "outDebits", "outCredits",
+// "reconciled", "endBal", "difference", "message", "done".
+class CDlgBalance : public CDlgBase {
+    Q_OBJECT
+public:
+    explicit CDlgBalance(QWidget* pParent = nullptr);
+
+    double m_dOutDebits = 0.0;
+    double m_dOutCredits = 0.0;
+    double m_dEndBal = 0.0;
+    double m_dStatement = 0.0;
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    void OnCalculate();
+
+    QLineEdit* m_pStatement;
+    QPushButton* m_pCalculate;
+    std::array<QLabel*, 6> m_figures{};
+    QLabel* m_pMessage;
+    QPushButton* m_pDone;
+};

@@ -1,0 +1,42 @@
+#pragma once
+#include "core/document/CEntry.h"
+#include "core/document/CUserType.h"
+#include "gui/framework/CDlgBase.h"
+#include <cstdint>
+#include <optional>
+
+class QPushButton;
+class QTableWidget;
+
+// "Undo Delete": the deleted-entry list, changed in place by Remove. The caller hands the
+// list in and takes it back when it closes; after "Restore" m_nRestore tells which entry
+// to put back into the register.
+//
+// Object names: "list", "restore", "remove", "done".
+class CDlgUndoDelete : public CDlgBase {
+    Q_OBJECT
+public:
+    explicit CDlgUndoDelete(const CUserTypeTable* pUserTypes = nullptr, QWidget* pParent = nullptr);
+
+    CDeletedEntry* m_pDeleted = nullptr;
+    std::uint16_t m_nDeleted = 0;
+    std::optional<std::uint16_t> m_nRestore;
+
+    const CUserTypeTable* m_pUserTypes = nullptr;
+
+    void setVisible(bool bVisible) override;
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    void SetColumnWidths();
+    void UpdateButtons();
+    void OnRestore();
+    void OnRemove();
+
+    QTableWidget* m_pList;
+    QPushButton* m_pRestore;
+    QPushButton* m_pRemove;
+    QPushButton* m_pDone;
+};

@@ -1,0 +1,25 @@
+#pragma once
+#include "gui/framework/CDlgBase.h"
+
+class QLineEdit;
+class QPushButton;
+
+// "Starting Balance": m_dStartBal in, and out on OK.
+//
+// Object names: "startBal", "ok", "cancel".
+class CDlgStartBal : public CDlgBase {
+    Q_OBJECT
+public:
+    explicit CDlgStartBal(QWidget* pParent = nullptr);
+
+    double m_dStartBal = 0.0;
+
+protected:
+    void OnInitDialog() override;
+    bool OnOK() override;
+
+private:
+    QLineEdit* m_pStartBal;
+    QPushButton* m_pOk;
+    QPushButton* m_pCancel;
+};
