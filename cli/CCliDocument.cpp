@@ -15,6 +15,6 @@ CCliDocument::CCliDocument(std::optional<std::string> password)
       m_doc(CDocServices{m_messages, m_password, m_clock, m_settings.m_userTypes}) {
     CSaveOptions options = m_settings.SaveOptions();
     options.m_pLastFile = nullptr; // the command line leaves the window's settings alone
-    m_doc.m_saveOptions = options;
+    m_doc.SetSaveOptions(options);
     m_doc.OnNewDocument();
 }

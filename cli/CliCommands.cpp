@@ -97,17 +97,17 @@ std::string OpenFailure(const CLoadResult& result, const CGivenPassword& passwor
 }
 
 void PrintInfo(const CTallywiseDoc& doc, std::ostream& out) {
-    out << "version: " << doc.m_strVersionRead << "\n"
-        << "entries: " << doc.m_nEntries << "\n"
-        << "descriptions: " << doc.m_nDescs << "\n"
-        << "deleted entries: " << doc.m_nDeleted << "\n"
-        << "automatic entries: " << doc.m_nAutos << "\n"
-        << "starting balance: " << Format("%.2f", doc.m_dStartBal) << "\n"
-        << "starting balance set: " << (doc.m_bStartBalSet ? "yes" : "no") << "\n"
+    out << "version: " << doc.VersionRead() << "\n"
+        << "entries: " << doc.EntryCount() << "\n"
+        << "descriptions: " << doc.Descriptions().size() << "\n"
+        << "deleted entries: " << doc.DeletedEntries().size() << "\n"
+        << "automatic entries: " << doc.AutoEntries().size() << "\n"
+        << "starting balance: " << Format("%.2f", doc.StartBalance()) << "\n"
+        << "starting balance set: " << (doc.IsStartBalSet() ? "yes" : "no") << "\n"
         << "current balance: " << Format("%.2f", doc.CurrentBalance()) << "\n"
-        << "next check number: " << doc.m_nNextCheck << "\n"
-        << "archives: " << doc.m_nArchives << "\n"
-        << "password protection: " << (doc.m_bPassword == 1 ? "on" : "off") << "\n";
+        << "next check number: " << doc.NextCheck() << "\n"
+        << "archives: " << doc.ArchiveCount() << "\n"
+        << "password protection: " << (doc.IsPasswordSet() ? "on" : "off") << "\n";
 }
 } // namespace
 
@@ -168,7 +168,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (strCommand == "info") {
         PrintInfo(doc, out);
     } else if (strCommand == "text") {
-        out << doc.BuildTextRegister(doc.m_nEntries, 0, 0, false);
+        out << doc.BuildTextRegister(doc.EntryCount(), 0, 0, false);
     } else if (strCommand == "balance") {
         PrintBalance(doc, *statement, out);
     } else if (strCommand == "search") {

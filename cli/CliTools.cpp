@@ -261,36 +261,36 @@ std::optional<CSearchCriteria> ParseSearchCriteria(const std::vector<CCliOption>
 }
 
 void PrintBalance(const CTallywiseDoc& doc, double dStatement, std::ostream& out) {
-    if (doc.m_nEntries == 0) {
+    if (doc.EntryCount() == 0) {
         out << NO_ENTRIES << "\n";
         return;
     }
-    const CReconciliation r = Reconcile(dStatement, OutstandingFigures(doc.m_pEntries));
+    const CReconciliation r = Reconcile(dStatement, OutstandingFigures(doc.Entries()));
     for (const CBalanceField& field : BalanceFields(r))
         out << field.m_pszLabel << ' ' << field.m_strText << "\n";
     out << BalanceMessage(r.m_dDiff) << "\n";
 }
 
 void PrintSearch(const CTallywiseDoc& doc, const CSearchCriteria& criteria, std::ostream& out) {
-    const CSearchResults results = FindEntries(doc.m_pEntries, criteria);
+    const CSearchResults results = FindEntries(doc.Entries(), criteria);
     const CUserTypeTable& types = doc.UserTypes();
-    for (const CEntry* e = results.m_pResults; e; e = e->m_pNext) {
+    for (const CEntry& e : results.m_aResults) {
         for (int nColumn = 0; nColumn < SCOL_COUNT; ++nColumn)
-            out << (nColumn ? "\t" : "") << SearchCellText(*e, nColumn, types);
+            out << (nColumn ? "\t" : "") << SearchCellText(e, nColumn, types);
         out << "\n";
     }
-    const CSearchTotals totals = SearchTotals(results.m_pResults);
-    out << FoundText(results.m_nResults) << "\n"
+    const CSearchTotals totals = SearchTotals(results.m_aResults);
+    out << FoundText(results.Count()) << "\n"
         << "Totals:\t" << Format("%.2f", totals.m_dDebits) << "\t"
         << Format("%.2f", totals.m_dCredits) << "\n";
 }
 
 void PrintStatistics(const CTallywiseDoc& doc, std::ostream& out) {
-    if (doc.m_nEntries == 0) {
+    if (doc.EntryCount() == 0) {
         out << NO_ENTRIES << "\n";
         return;
     }
-    const CStatisticsTexts t = StatisticsTexts(ComputeStatistics(doc.m_pEntries), doc.UserTypes());
+    const CStatisticsTexts t = StatisticsTexts(ComputeStatistics(doc.Entries()), doc.UserTypes());
     out << "Begin Date: " << t.m_strBeginDate << "\n"
         << "End Date: " << t.m_strEndDate << "\n"
         << "Begin Check: " << t.m_strBeginCheck << "\n"

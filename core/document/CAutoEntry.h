@@ -11,5 +11,4 @@ struct CAutoEntry {
     std::uint32_t m_nFrequency = 1; // 1 = "Monthly", 0 = "Every # of Days"
     std::int8_t m_nDay = 1;
     std::time_t m_nextDate = 0;
-    CAutoEntry* m_pNext = nullptr;
 };

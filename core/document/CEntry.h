@@ -26,10 +26,8 @@ struct CEntryFields {
     std::uint32_t m_bCleared = 0;
 };
 
-struct CEntry : CEntryFields {
-    CEntry* m_pNext = nullptr;
-};
+// A register entry; its place in the register is its position in the document's store.
+struct CEntry : CEntryFields {};
 
-struct CDeletedEntry : CEntryFields {
-    CDeletedEntry* m_pNext = nullptr;
-};
+// An entry kept for Undo Delete, with a balance of 0.
+struct CDeletedEntry : CEntryFields {};

@@ -1,6 +1,5 @@
 #include "CTallywiseDoc.h"
 #include "CDescList.h"
-#include "LinkedList.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
 #include "core/framework/IClock.h"
@@ -21,15 +20,13 @@ CTallywiseDoc::~CTallywiseDoc() {
 
 // The list lets go of every row before the entries are freed.
 void CTallywiseDoc::DeleteContents() {
-    CEntry* pEntries = m_pEntries;
-    m_pEntries = nullptr;
-    m_nEntries = 0;
+    std::vector<CEntry> gone;
+    gone.swap(m_aEntries);
     AnnounceReset();
-    ListFree(pEntries);
-    DescListFree(m_pDescs, m_nDescs);
-    ListFree(m_pDeleted);
-    ListFree(m_pAutos);
-    m_nDeleted = m_nAutos = 0;
+    gone.clear();
+    m_aDescs.clear();
+    m_aDeleted.clear();
+    m_aAutos.clear();
     ResetUserTypes(UserTypes());
 }
 
@@ -47,9 +44,7 @@ bool CTallywiseDoc::OnNewDocument() {
     m_dStartBal = 0.0;
     m_bStartBalSet = 0;
     m_nArchives = 0;
-    m_strBankName.clear();
-    m_strAccountNum.clear();
-    m_strAccountName.clear();
+    m_bank = CBankInfo();
     m_nReserved = 0;
     m_strVersionRead.clear();
     m_strPathName.clear();
@@ -58,117 +53,243 @@ bool CTallywiseDoc::OnNewDocument() {
     return true;
 }
 
-std::optional<std::uint16_t> CTallywiseDoc::InsertEntry(std::unique_ptr<CEntry> pEntry) {
+bool CTallywiseDoc::ShowRefusal() const {
+    Messages().ShowMessage(Format("This register cannot hold more than %d entries.\nArchive old "
+                                  "entries to make room for new ones.",
+                                  MAX_COUNT),
+                           EMsgIcon::Information);
+    return false;
+}
+
+// Behind every entry of the same or an earlier date.
+std::uint16_t CTallywiseDoc::PlaceEntry(CEntry entry) {
+    const auto it =
+        std::upper_bound(m_aEntries.begin(), m_aEntries.end(), entry.m_date,
+                         [](std::time_t date, const CEntry& e) { return date < e.m_date; });
+    const auto nPos = static_cast<std::uint16_t>(it - m_aEntries.begin());
+    m_aEntries.insert(it, std::move(entry));
+    return nPos;
+}
+
+std::optional<std::uint16_t> CTallywiseDoc::InsertEntry(CEntry entry) {
     if (!CanInsertEntry()) {
-        Messages().ShowMessage(
-            Format("This register cannot hold more than %d entries.\nArchive old entries to "
-                   "make room for new ones.",
-                   MAX_COUNT),
-            EMsgIcon::Information);
+        ShowRefusal();
         return std::nullopt;
     }
-    CEntry* e = pEntry.release();
-    std::uint16_t nPos = 0;
-    CEntry** ppLink = &m_pEntries;
-    // Behind every entry of the same or an earlier date.
-    while (*ppLink && (*ppLink)->m_date <= e->m_date) {
-        ppLink = &(*ppLink)->m_pNext;
-        ++nPos;
-    }
-    e->m_pNext = *ppLink;
-    *ppLink = e;
-    ++m_nEntries;
+    SetModifiedFlag();
+    const std::uint16_t nPos = PlaceEntry(std::move(entry));
     if (m_pObserver)
         m_pObserver->OnEntryInserted(nPos);
     UpdateBalances(nPos);
     return nPos;
 }
 
-void CTallywiseDoc::RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRecalc) {
-    if (nPos >= m_nEntries)
-        return;
-    if (bKeepForUndo) {
-        if (m_nDeleted == MAX_DELETED - 1)
-            Messages().ShowMessage(
-                "You have reached the maximum number\nof 100 deleted entries in this "
-                "checkbook.\nThe next time you delete an entry,\nit will not be able to be "
-                "un-deleted.  Remove\ndeleted entries to free up space.",
-                EMsgIcon::Exclamation);
-        else if (m_nDeleted >= MAX_DELETED)
-            Messages().ShowMessage("This entry will not be stored in\nthe undo delete list.",
-                                   EMsgIcon::Exclamation);
+// One pass over both lists: the register keeps its order, each new entry goes behind the
+// entries of its date, new entries of one date keep the order given.
+std::vector<std::uint16_t> CTallywiseDoc::MergeEntries(std::vector<CEntry> entries) {
+    std::vector<std::size_t> order(entries.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&entries](std::size_t a, std::size_t b) {
+        return entries[a].m_date < entries[b].m_date;
+    });
+    std::vector<CEntry> merged;
+    merged.reserve(m_aEntries.size() + entries.size());
+    std::vector<std::uint16_t> positions(entries.size());
+    auto old = m_aEntries.begin();
+    for (std::size_t i : order) {
+        while (old != m_aEntries.end() && old->m_date <= entries[i].m_date)
+            merged.push_back(std::move(*old++));
+        positions[i] = static_cast<std::uint16_t>(merged.size());
+        merged.push_back(std::move(entries[i]));
     }
+    std::move(old, m_aEntries.end(), std::back_inserter(merged));
+    m_aEntries.swap(merged);
+    return positions;
+}
+
+std::vector<std::uint16_t> CTallywiseDoc::InsertEntries(std::vector<CEntry> entries) {
+    const std::size_t nRoom = MAX_COUNT - m_aEntries.size();
+    if (entries.size() > nRoom) {
+        ShowRefusal();
+        entries.resize(nRoom);
+    }
+    if (entries.empty())
+        return {};
     SetModifiedFlag();
-    CEntry** ppLink = &m_pEntries;
-    for (std::uint16_t i = 0; i < nPos; ++i)
-        ppLink = &(*ppLink)->m_pNext;
-    CEntry* pGone = *ppLink;
-    *ppLink = pGone->m_pNext;
-    if (bKeepForUndo && m_nDeleted < MAX_DELETED) {
-        auto* pDel = new CDeletedEntry;
-        static_cast<CEntryFields&>(*pDel) = *pGone;
-        pDel->m_dBalance = 0.0;
-        CDeletedEntry** ppTail = &m_pDeleted;
-        while (*ppTail)
-            ppTail = &(*ppTail)->m_pNext;
-        *ppTail = pDel;
-        ++m_nDeleted;
+    std::vector<std::uint16_t> positions = MergeEntries(std::move(entries));
+    AnnounceReset();
+    UpdateBalances();
+    return positions;
+}
+
+void CTallywiseDoc::WarnDeletedListFull() const {
+    if (m_aDeleted.size() == MAX_DELETED - 1)
+        Messages().ShowMessage("You have reached the maximum number\nof 100 deleted entries in "
+                               "this checkbook.\nThe next time you delete an entry,\nit will not "
+                               "be able to be un-deleted.  Remove\ndeleted entries to free up "
+                               "space.",
+                               EMsgIcon::Exclamation);
+    else if (m_aDeleted.size() >= MAX_DELETED)
+        Messages().ShowMessage("This entry will not be stored in\nthe undo delete list.",
+                               EMsgIcon::Exclamation);
+}
+
+void CTallywiseDoc::RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRecalc) {
+    if (nPos >= m_aEntries.size())
+        return;
+    if (bKeepForUndo)
+        WarnDeletedListFull();
+    SetModifiedFlag();
+    if (bKeepForUndo && m_aDeleted.size() < MAX_DELETED) {
+        CDeletedEntry kept;
+        static_cast<CEntryFields&>(kept) = m_aEntries[nPos];
+        kept.m_dBalance = 0.0;
+        m_aDeleted.push_back(std::move(kept));
     }
-    --m_nEntries;
-    // The row goes before the entry does.
+    m_aEntries.erase(m_aEntries.begin() + nPos);
     if (m_pObserver)
         m_pObserver->OnEntryRemoved(nPos);
-    delete pGone;
     m_nBalancesStale = std::min(m_nBalancesStale, nPos);
     if (bRecalc)
         UpdateBalances(nPos);
 }
 
+std::optional<std::uint16_t> CTallywiseDoc::ReplaceEntry(std::uint16_t nPos, CEntry entry) {
+    if (nPos >= m_aEntries.size())
+        return std::nullopt;
+    RemoveEntry(nPos, false, false);
+    return InsertEntry(std::move(entry));
+}
+
 void CTallywiseDoc::UpdateBalances(std::uint16_t nFrom) {
     double dBalance = m_dStartBal;
-    for (CEntry* e = m_pEntries; e; e = e->m_pNext) {
-        dBalance = e->m_bDebit ? dBalance - e->m_dAmount : dBalance + e->m_dAmount;
-        e->m_dBalance = dBalance;
+    for (CEntry& e : m_aEntries) {
+        dBalance = e.m_bDebit ? dBalance - e.m_dAmount : dBalance + e.m_dAmount;
+        e.m_dBalance = dBalance;
     }
     nFrom = std::min(nFrom, m_nBalancesStale);
     m_nBalancesStale = 0xFFFF;
-    if (m_pObserver && nFrom < m_nEntries)
+    if (m_pObserver && nFrom < m_aEntries.size())
         m_pObserver->OnBalancesChanged(nFrom);
     PublishStatus();
 }
 
 void CTallywiseDoc::SetEntryCleared(std::uint16_t nPos, std::uint32_t bCleared) {
-    CEntry* e = GetEntryAt(nPos);
-    if (!e)
+    if (nPos >= m_aEntries.size())
         return;
     SetModifiedFlag();
-    e->m_bCleared = bCleared;
+    m_aEntries[nPos].m_bCleared = bCleared;
     EntryChanged(nPos);
 }
 
 void CTallywiseDoc::EntryChanged(std::uint16_t nPos) {
-    if (m_pObserver && nPos < m_nEntries)
+    if (m_pObserver && nPos < m_aEntries.size())
         m_pObserver->OnEntryChanged(nPos);
 }
 
+void CTallywiseDoc::RemoveArchivedEntries(std::uint16_t nCount) {
+    if (nCount == 0 || nCount > m_aEntries.size())
+        return;
+    SetModifiedFlag();
+    m_dStartBal = m_aEntries[nCount - 1].m_dBalance;
+    m_aEntries.erase(m_aEntries.begin(), m_aEntries.begin() + nCount);
+    ++m_nArchives;
+    AnnounceReset();
+    PublishStatus();
+}
+
 double CTallywiseDoc::CurrentBalance() const {
-    const CEntry* pLast = nullptr;
-    for (const CEntry* e = m_pEntries; e; e = e->m_pNext)
-        pLast = e;
-    return pLast ? pLast->m_dBalance : m_dStartBal;
+    return m_aEntries.empty() ? m_dStartBal : m_aEntries.back().m_dBalance;
 }
 
 void CTallywiseDoc::PublishStatus() {
     if (!m_pStatus)
         return;
     m_pStatus->SetStatusBalance(CurrentBalance());
-    m_pStatus->SetStatusEntries(m_nEntries);
+    m_pStatus->SetStatusEntries(EntryCount());
 }
 
 void CTallywiseDoc::AddDescription(std::string strText) {
-    if (m_nDescs >= MAX_DESCS || strText.empty() || DescListContains(m_pDescs, strText))
+    if (!CanAddDescription(m_aDescs, strText))
         return;
-    DescListAppend(m_pDescs, m_nDescs, strText);
+    SetModifiedFlag();
+    m_aDescs.push_back(std::move(strText));
+}
+
+void CTallywiseDoc::SetDescriptions(CDescList descs) {
+    SetModifiedFlag();
+    m_aDescs = std::move(descs);
+}
+
+void CTallywiseDoc::SetAutoEntries(std::vector<CAutoEntry> autos) {
+    SetModifiedFlag();
+    m_aAutos = std::move(autos);
+}
+
+void CTallywiseDoc::SetDeletedEntries(std::vector<CDeletedEntry> deleted) {
+    SetModifiedFlag();
+    m_aDeleted = std::move(deleted);
+}
+
+std::vector<std::uint16_t>
+CTallywiseDoc::RestoreDeletedEntries(const std::vector<std::size_t>& indexes) {
+    std::vector<CEntry> restored;
+    std::vector<bool> bTaken(m_aDeleted.size(), false);
+    for (std::size_t i : indexes) {
+        if (i >= m_aDeleted.size() || bTaken[i])
+            continue;
+        if (m_aEntries.size() + restored.size() >= MAX_COUNT) {
+            ShowRefusal();
+            break;
+        }
+        bTaken[i] = true;
+        CEntry e;
+        static_cast<CEntryFields&>(e) = m_aDeleted[i];
+        e.m_dBalance = 0.0;
+        restored.push_back(std::move(e));
+    }
+    std::size_t nKept = 0;
+    for (std::size_t i = 0; i < m_aDeleted.size(); ++i)
+        if (!bTaken[i])
+            m_aDeleted[nKept++] = std::move(m_aDeleted[i]);
+    m_aDeleted.resize(nKept);
+    return InsertEntries(std::move(restored));
+}
+
+void CTallywiseDoc::SetStartingBalance(double dStartBal) {
+    m_dStartBal = dStartBal;
+    m_bStartBalSet = 1;
+    SetModifiedFlag();
+    UpdateBalances();
+}
+
+void CTallywiseDoc::SetNextCheck(std::uint16_t nNextCheck) {
+    SetModifiedFlag();
+    m_nNextCheck = nNextCheck;
+}
+
+void CTallywiseDoc::SetBankInfo(CBankInfo bank) {
+    SetModifiedFlag();
+    m_bank = std::move(bank);
+}
+
+void CTallywiseDoc::SetPassword(std::string strPassword) {
+    SetModifiedFlag();
+    m_bPassword = 1;
+    m_strPassword = std::move(strPassword);
+}
+
+void CTallywiseDoc::ClearPassword() {
+    SetModifiedFlag();
+    m_bPassword = 0;
+    m_strPassword.clear();
+}
+
+void CTallywiseDoc::UserTypesChanged() {
+    SetModifiedFlag();
+    RefreshTypeUsage();
+    AnnounceReset();
 }
 
 void CTallywiseDoc::RefreshTypeUsage() {
@@ -179,40 +300,27 @@ void CTallywiseDoc::RefreshTypeUsage() {
         if (nType > TYPE_OTHER && nType < TYPE_USER1 + 4)
             types[static_cast<std::size_t>(nType - TYPE_USER1)].m_bNotInUse = 0;
     };
-    for (const CEntry* e = m_pEntries; e; e = e->m_pNext)
-        mark(e->m_nType);
-    for (const CDeletedEntry* e = m_pDeleted; e; e = e->m_pNext)
-        mark(e->m_nType);
-    for (const CAutoEntry* a = m_pAutos; a; a = a->m_pNext)
-        mark(a->m_nType);
-}
-
-CEntry* CTallywiseDoc::GetEntryAt(std::uint16_t nPos) const {
-    CEntry* e = m_pEntries;
-    for (std::uint16_t i = 0; e && i < nPos; ++i)
-        e = e->m_pNext;
-    return e;
+    for (const CEntry& e : m_aEntries)
+        mark(e.m_nType);
+    for (const CDeletedEntry& e : m_aDeleted)
+        mark(e.m_nType);
+    for (const CAutoEntry& a : m_aAutos)
+        mark(a.m_nType);
 }
 
 void CTallywiseDoc::SwapContents(CTallywiseDoc& other) {
     using std::swap;
-    swap(m_pEntries, other.m_pEntries);
-    swap(m_nEntries, other.m_nEntries);
-    swap(m_pDescs, other.m_pDescs);
-    swap(m_nDescs, other.m_nDescs);
-    swap(m_pDeleted, other.m_pDeleted);
-    swap(m_nDeleted, other.m_nDeleted);
-    swap(m_pAutos, other.m_pAutos);
-    swap(m_nAutos, other.m_nAutos);
+    swap(m_aEntries, other.m_aEntries);
+    swap(m_aDescs, other.m_aDescs);
+    swap(m_aDeleted, other.m_aDeleted);
+    swap(m_aAutos, other.m_aAutos);
     swap(m_strPassword, other.m_strPassword);
     swap(m_bPassword, other.m_bPassword);
     swap(m_nNextCheck, other.m_nNextCheck);
     swap(m_dStartBal, other.m_dStartBal);
     swap(m_bStartBalSet, other.m_bStartBalSet);
     swap(m_nArchives, other.m_nArchives);
-    swap(m_strBankName, other.m_strBankName);
-    swap(m_strAccountNum, other.m_strAccountNum);
-    swap(m_strAccountName, other.m_strAccountName);
+    swap(m_bank, other.m_bank);
     swap(m_nReserved, other.m_nReserved);
     swap(m_strVersionRead, other.m_strVersionRead);
     swap(m_bModified, other.m_bModified);

@@ -1,6 +1,6 @@
 #pragma once
 #include "CAutoEntry.h"
-#include "CDescItem.h"
+#include "CDescList.h"
 #include "CDocServices.h"
 #include "CEntry.h"
 #include "CUserType.h"
@@ -43,7 +43,17 @@ struct CLoadRefused {
     ELoadError m_nError;
 };
 
-// The register of one bank account.
+// The three lines of bank information.
+struct CBankInfo {
+    std::string m_strBankName;
+    std::string m_strAccountNum;
+    std::string m_strAccountName;
+    bool operator==(const CBankInfo&) const = default;
+};
+
+// The register of one bank account. Its data is its own: readers get const access, and
+// every change goes through an operation below that checks it, marks the document
+// modified and announces it to the observer.
 class CTallywiseDoc {
 public:
     explicit CTallywiseDoc(const CDocServices& services);
@@ -51,56 +61,80 @@ public:
     CTallywiseDoc(const CTallywiseDoc&) = delete;
     CTallywiseDoc& operator=(const CTallywiseDoc&) = delete;
 
-    CEntry* m_pEntries = nullptr;
-    std::uint16_t m_nEntries = 0;
-    CDescItem* m_pDescs = nullptr;
-    std::uint16_t m_nDescs = 0;
-    CDeletedEntry* m_pDeleted = nullptr;
-    std::uint16_t m_nDeleted = 0;
-    CAutoEntry* m_pAutos = nullptr;
-    std::uint16_t m_nAutos = 0;
-    std::string m_strPassword;
-    std::uint32_t m_bPassword = 0;
-    std::uint16_t m_nNextCheck = 101;
-    double m_dStartBal = 0.0;
-    std::uint32_t m_bStartBalSet = 0;
-    std::uint32_t m_nArchives = 0;
-    std::string m_strBankName;
-    std::string m_strAccountNum;
-    std::string m_strAccountName;
-    std::uint32_t m_nReserved = 0;
-
+    // ---- Reading
+    std::uint16_t EntryCount() const { return static_cast<std::uint16_t>(m_aEntries.size()); }
+    // The entry at a row; null past the end.
+    const CEntry* GetEntryAt(std::uint16_t nPos) const {
+        return nPos < m_aEntries.size() ? &m_aEntries[nPos] : nullptr;
+    }
+    const std::vector<CEntry>& Entries() const { return m_aEntries; }
+    const CDescList& Descriptions() const { return m_aDescs; }
+    const std::vector<CDeletedEntry>& DeletedEntries() const { return m_aDeleted; }
+    const std::vector<CAutoEntry>& AutoEntries() const { return m_aAutos; }
+    double StartBalance() const { return m_dStartBal; }
+    bool IsStartBalSet() const { return m_bStartBalSet != 0; }
+    std::uint16_t NextCheck() const { return m_nNextCheck; }
+    std::uint32_t ArchiveCount() const { return m_nArchives; }
+    const CBankInfo& BankInfo() const { return m_bank; }
+    bool IsPasswordSet() const { return m_bPassword == 1; }
+    const std::string& Password() const { return m_strPassword; }
     // Version tag of the last file read ("3.5TW", "3.0TW" or "2.0").
-    std::string m_strVersionRead;
+    const std::string& VersionRead() const { return m_strVersionRead; }
+    double CurrentBalance() const; // last running balance, or the starting balance
+    bool CanInsertEntry() const { return m_aEntries.size() < MAX_COUNT; }
 
+    // ---- Changing the entries
+    // Puts the entry in date order behind entries of the same date and recomputes balances.
+    // Refuses (with a message, returning nothing) when the register already holds 65535.
+    std::optional<std::uint16_t> InsertEntry(CEntry entry);
+    // Many entries at once, each placed as InsertEntry would in the order given, announced
+    // as one change. Returns the final positions of those taken, in the order given; past
+    // 65535 the rest are refused with one message.
+    std::vector<std::uint16_t> InsertEntries(std::vector<CEntry> entries);
+    void RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRecalc);
+    // An edit: the entry at nPos is replaced and moves behind the entries of its (possibly
+    // new) date; never touches the deleted list. Returns the new position.
+    std::optional<std::uint16_t> ReplaceEntry(std::uint16_t nPos, CEntry entry);
+    // Recomputes every running balance; the list rewrites them from nFrom, or from an
+    // earlier position that a removal without recalculation left behind.
+    void UpdateBalances(std::uint16_t nFrom = 0);
+    void SetEntryCleared(std::uint16_t nPos, std::uint32_t bCleared);
+    // Archiving: the first nCount entries leave, and the balance after the last of them
+    // becomes the starting balance; the archive count goes up by one.
+    void RemoveArchivedEntries(std::uint16_t nCount);
+
+    // ---- Changing the other lists; each takes a whole edited copy back.
+    void AddDescription(std::string strText);
+    void SetDescriptions(CDescList descs);
+    void SetAutoEntries(std::vector<CAutoEntry> autos);
+    void SetDeletedEntries(std::vector<CDeletedEntry> deleted);
+    // Puts the deleted entries at these indexes back into the register (one change) and
+    // drops them from the deleted list; any the register refuses stay there. Returns the
+    // positions the restored entries stand at.
+    std::vector<std::uint16_t> RestoreDeletedEntries(const std::vector<std::size_t>& indexes);
+
+    // ---- Changing the account's values
+    void SetStartingBalance(double dStartBal);
+    void SetNextCheck(std::uint16_t nNextCheck);
+    void SetBankInfo(CBankInfo bank);
+    void SetPassword(std::string strPassword); // protection on with this password
+    void ClearPassword();                      // protection off
+    // The user-defined types (kept outside the document) changed: the register that is
+    // saved with them is modified and its rows show other abbreviations.
+    void UserTypesChanged();
+    void RefreshTypeUsage();
+
+    // ---- The document cycle
+    bool OnNewDocument();
+    void DeleteContents();
+    bool IsModified() const { return m_bModified; }
     // The settings a save follows; see CSaveOptions.
-    CSaveOptions m_saveOptions;
+    void SetSaveOptions(const CSaveOptions& options) { m_saveOptions = options; }
+    const CSaveOptions& SaveOptions() const { return m_saveOptions; }
 
     // Where the document announces changes of its entry list and its two status figures.
     void SetObserver(IRegisterObserver* pObserver) { m_pObserver = pObserver; }
     void SetStatusPanes(IStatusPanes* pStatus) { m_pStatus = pStatus; }
-
-    // Links e in date order behind entries of the same date and recomputes balances.
-    // Refuses (with a message, returning nothing) when the register already holds 65535.
-    std::optional<std::uint16_t> InsertEntry(std::unique_ptr<CEntry> pEntry);
-    bool CanInsertEntry() const { return m_nEntries < MAX_COUNT; }
-    void RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRecalc);
-    // Recomputes every running balance; the list rewrites them from nFrom, or from an
-    // earlier position that a removal without recalculation left behind.
-    void UpdateBalances(std::uint16_t nFrom = 0);
-    // Flips or sets one entry's cleared flag and marks the document modified.
-    void SetEntryCleared(std::uint16_t nPos, std::uint32_t bCleared);
-    // One entry's cells changed in place.
-    void EntryChanged(std::uint16_t nPos);
-    void AddDescription(std::string strText);
-    void RefreshTypeUsage();
-    CEntry* GetEntryAt(std::uint16_t nPos) const;
-    double CurrentBalance() const; // last running balance, or the starting balance
-
-    bool OnNewDocument();
-    void DeleteContents();
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool bModified = true) { m_bModified = bModified; }
 
     // Stores or loads the whole document; throws CArchiveException or CLoadRefused.
     void Serialize(CArchive& ar);
@@ -138,20 +172,45 @@ public:
     CUserTypeTable& UserTypes() const { return m_services.m_userTypes; }
 
 private:
+    void SetModifiedFlag(bool bModified = true) { m_bModified = bModified; }
     void LoadEntries(CArchive& ar, std::uint16_t nCount);
     void LoadDeleted(CArchive& ar, std::uint16_t nCount);
     void LoadAutos(CArchive& ar, std::uint16_t nCount);
     void StoreDocument(CArchive& ar);
     void LoadDocument(CArchive& ar);
     void Load3x(CArchive& ar, bool b35);
+    void Load3xHeader(CArchive& ar, bool b35);
     void Import20(CArchive& ar);
+    void Import20Autos(CArchive& ar, std::uint16_t nAutos);
+    void Import20Entries(CArchive& ar, std::uint32_t nRecords);
     bool CheckPassword();
+    bool ShowRefusal() const;
+    void WarnDeletedListFull() const;
+    std::uint16_t PlaceEntry(CEntry entry);
+    std::vector<std::uint16_t> MergeEntries(std::vector<CEntry> entries);
 
     void AnnounceReset();
+    void EntryChanged(std::uint16_t nPos);
 
     CDocServices m_services;
     IRegisterObserver* m_pObserver = nullptr;
     IStatusPanes* m_pStatus = nullptr;
+
+    std::vector<CEntry> m_aEntries; // the register, in date order
+    CDescList m_aDescs;
+    std::vector<CDeletedEntry> m_aDeleted; // oldest first
+    std::vector<CAutoEntry> m_aAutos;
+    std::string m_strPassword;
+    std::uint32_t m_bPassword = 0;
+    std::uint16_t m_nNextCheck = 101;
+    double m_dStartBal = 0.0;
+    std::uint32_t m_bStartBalSet = 0;
+    std::uint32_t m_nArchives = 0;
+    CBankInfo m_bank;
+    std::uint32_t m_nReserved = 0; // kept from load to save
+    std::string m_strVersionRead;
+    CSaveOptions m_saveOptions;
+
     // First position whose balance changed since the list last heard of balances.
     std::uint16_t m_nBalancesStale = 0xFFFF;
     bool m_bModified = false;

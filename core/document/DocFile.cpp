@@ -59,20 +59,16 @@ std::time_t LoadDate20(CArchive& ar) {
     return ToLocalMidnight(static_cast<std::time_t>(ar.ReadU32()));
 }
 
-// Records are linked one by one as they are read, so a count the file cannot back up
-// fails at the end of the data instead of allocating for it.
+// Records are added one by one as they are read, so a count the file cannot back up fails
+// at the end of the data instead of allocating for it.
 template <class T, class F>
-void LoadRecords(CArchive& ar, T*& pHead, std::uint16_t& nLinked, std::uint16_t nCount, F loadOne) {
-    T** ppTail = &pHead;
-    while (*ppTail)
-        ppTail = &(*ppTail)->m_pNext;
+void LoadRecords(CArchive& ar, std::vector<T>& records, std::uint16_t nCount, F loadOne) {
     for (std::uint16_t i = 0; i < nCount; ++i) {
-        auto p = std::make_unique<T>();
-        loadOne(ar, *p);
-        *ppTail = p.release();
-        ppTail = &(*ppTail)->m_pNext;
-        ++nLinked;
+        T record;
+        loadOne(ar, record);
+        records.push_back(std::move(record));
     }
+    records.shrink_to_fit();
 }
 
 // A 2.0 entry or deleted record; the stored balance of an entry is recomputed later.
@@ -89,12 +85,6 @@ void LoadRecord20(CArchive& ar, CEntryFields& e, bool bWithBalance) {
     e.m_bCleared = ar.ReadU32();
 }
 
-template <class T> T** TailOf(T*& pHead) {
-    T** pp = &pHead;
-    while (*pp)
-        pp = &(*pp)->m_pNext;
-    return pp;
-}
 } // namespace
 
 std::string LoadErrorText(const CLoadResult& result) {
@@ -143,34 +133,34 @@ void CTallywiseDoc::StoreDocument(CArchive& ar) {
     ar.WriteDouble(m_dStartBal);
     ar.WriteU32(m_bStartBalSet);
     ar.WriteU32(m_nArchives);
-    ar.WriteString(m_strBankName);
-    ar.WriteString(m_strAccountNum);
-    ar.WriteString(m_strAccountName);
+    ar.WriteString(m_bank.m_strBankName);
+    ar.WriteString(m_bank.m_strAccountNum);
+    ar.WriteString(m_bank.m_strAccountName);
     for (const CUserType& t : UserTypes()) {
         ar.WriteU32(t.m_bEnabled);
         ar.WriteString(t.m_strName);
         ar.WriteString(t.m_strAbbr);
         ar.WriteU32(t.m_bNotInUse);
     }
-    ar.WriteU16(m_nEntries);
-    ar.WriteU16(m_nDescs);
-    ar.WriteU16(m_nDeleted);
-    ar.WriteU16(m_nAutos);
+    ar.WriteU16(static_cast<std::uint16_t>(m_aEntries.size()));
+    ar.WriteU16(static_cast<std::uint16_t>(m_aDescs.size()));
+    ar.WriteU16(static_cast<std::uint16_t>(m_aDeleted.size()));
+    ar.WriteU16(static_cast<std::uint16_t>(m_aAutos.size()));
     ar.WriteU32(m_nReserved);
-    for (const CEntry* e = m_pEntries; e; e = e->m_pNext)
-        StoreEntry(ar, *e);
-    for (const CDescItem* d = m_pDescs; d; d = d->m_pNext)
-        ar.WriteString(d->m_strText);
-    for (const CDeletedEntry* e = m_pDeleted; e; e = e->m_pNext)
-        StoreEntry(ar, *e);
-    for (const CAutoEntry* a = m_pAutos; a; a = a->m_pNext) {
-        ar.WriteString(a->m_strDesc);
-        ar.WriteU8(static_cast<std::uint8_t>(a->m_nType));
-        ar.WriteDouble(a->m_dAmount);
-        ar.WriteU32(a->m_bDebit);
-        ar.WriteU32(a->m_nFrequency);
-        ar.WriteU8(static_cast<std::uint8_t>(a->m_nDay));
-        ar.WriteU32(static_cast<std::uint32_t>(a->m_nextDate));
+    for (const CEntry& e : m_aEntries)
+        StoreEntry(ar, e);
+    for (const std::string& strDesc : m_aDescs)
+        ar.WriteString(strDesc);
+    for (const CDeletedEntry& e : m_aDeleted)
+        StoreEntry(ar, e);
+    for (const CAutoEntry& a : m_aAutos) {
+        ar.WriteString(a.m_strDesc);
+        ar.WriteU8(static_cast<std::uint8_t>(a.m_nType));
+        ar.WriteDouble(a.m_dAmount);
+        ar.WriteU32(a.m_bDebit);
+        ar.WriteU32(a.m_nFrequency);
+        ar.WriteU8(static_cast<std::uint8_t>(a.m_nDay));
+        ar.WriteU32(static_cast<std::uint32_t>(a.m_nextDate));
     }
 }
 
@@ -190,7 +180,7 @@ void CTallywiseDoc::LoadDocument(CArchive& ar) {
     }
 }
 
-void CTallywiseDoc::Load3x(CArchive& ar, bool b35) {
+void CTallywiseDoc::Load3xHeader(CArchive& ar, bool b35) {
     m_strPassword = Cp1252ToUtf8(Scramble(ar.ReadRawString(), +1));
     m_bPassword = ar.ReadU32();
     if (m_bPassword == 1 && !CheckPassword())
@@ -199,9 +189,9 @@ void CTallywiseDoc::Load3x(CArchive& ar, bool b35) {
     m_dStartBal = ar.ReadDouble();
     m_bStartBalSet = ar.ReadU32();
     m_nArchives = ar.ReadU32();
-    m_strBankName = ar.ReadString();
-    m_strAccountNum = ar.ReadString();
-    m_strAccountName = ar.ReadString();
+    m_bank.m_strBankName = ar.ReadString();
+    m_bank.m_strAccountNum = ar.ReadString();
+    m_bank.m_strAccountName = ar.ReadString();
     ResetUserTypes(UserTypes());
     if (b35) {
         for (CUserType& t : UserTypes()) {
@@ -211,29 +201,33 @@ void CTallywiseDoc::Load3x(CArchive& ar, bool b35) {
             t.m_bNotInUse = ar.ReadU32();
         }
     }
+}
+
+void CTallywiseDoc::Load3x(CArchive& ar, bool b35) {
+    Load3xHeader(ar, b35);
     std::uint16_t nEntries = ar.ReadU16();
     std::uint16_t nDescs = ar.ReadU16();
     std::uint16_t nDeleted = ar.ReadU16();
     std::uint16_t nAutos = ar.ReadU16();
     m_nReserved = ar.ReadU32();
     LoadEntries(ar, nEntries);
-    for (std::uint16_t i = 0; i < nDescs; ++i)
-        DescListAppend(m_pDescs, m_nDescs, ar.ReadString());
+    // Kept as stored, even a list a damaged file holds twice or past the limit.
+    LoadRecords(ar, m_aDescs, nDescs, [](CArchive& in, std::string& s) { s = in.ReadString(); });
     LoadDeleted(ar, nDeleted);
     LoadAutos(ar, nAutos);
     PublishStatus();
 }
 
 void CTallywiseDoc::LoadEntries(CArchive& ar, std::uint16_t nCount) {
-    LoadRecords(ar, m_pEntries, m_nEntries, nCount, LoadEntry);
+    LoadRecords(ar, m_aEntries, nCount, LoadEntry);
 }
 
 void CTallywiseDoc::LoadDeleted(CArchive& ar, std::uint16_t nCount) {
-    LoadRecords(ar, m_pDeleted, m_nDeleted, nCount, LoadEntry);
+    LoadRecords(ar, m_aDeleted, nCount, LoadEntry);
 }
 
 void CTallywiseDoc::LoadAutos(CArchive& ar, std::uint16_t nCount) {
-    LoadRecords(ar, m_pAutos, m_nAutos, nCount, [](CArchive& in, CAutoEntry& a) {
+    LoadRecords(ar, m_aAutos, nCount, [](CArchive& in, CAutoEntry& a) {
         a.m_strDesc = in.ReadString();
         a.m_nType = static_cast<std::int8_t>(in.ReadU8());
         a.m_dAmount = in.ReadDouble();
@@ -245,61 +239,61 @@ void CTallywiseDoc::LoadAutos(CArchive& ar, std::uint16_t nCount) {
 }
 
 void CTallywiseDoc::Import20(CArchive& ar) {
-    m_strBankName.clear();
-    m_strAccountNum.clear();
-    m_strAccountName.clear();
+    m_bank = CBankInfo();
     m_strPassword.clear();
     m_bPassword = 0;
     m_nArchives = 0;
-    DescListFree(m_pDescs, m_nDescs);
+    m_aDescs.clear();
     std::uint32_t nRecords = ar.ReadU32();
     m_nNextCheck = static_cast<std::uint16_t>(ar.ReadU32());
     ar.ReadU32();
     auto nDeleted = static_cast<std::uint16_t>(ar.ReadU32());
     auto nAutos = static_cast<std::uint16_t>(ar.ReadU32());
-
-    LoadRecords(ar, m_pDeleted, m_nDeleted, nDeleted,
+    LoadRecords(ar, m_aDeleted, nDeleted,
                 [](CArchive& in, CDeletedEntry& e) { LoadRecord20(in, e, false); });
-    CAutoEntry** ppAuto = TailOf(m_pAutos);
-    for (std::uint16_t i = 0; i < nAutos; ++i) {
-        auto a = std::make_unique<CAutoEntry>();
-        a->m_nType = static_cast<std::int8_t>(ar.ReadU32() & 0xFF);
-        a->m_strDesc = ar.ReadString();
+    Import20Autos(ar, nAutos);
+    Import20Entries(ar, nRecords);
+    for (const CEntry& e : m_aEntries)
+        if (CanAddDescription(m_aDescs, e.m_strDesc))
+            m_aDescs.push_back(e.m_strDesc);
+    UpdateBalances();
+    ResetUserTypes(UserTypes());
+}
+
+void CTallywiseDoc::Import20Autos(CArchive& ar, std::uint16_t nAutos) {
+    LoadRecords(ar, m_aAutos, nAutos, [](CArchive& in, CAutoEntry& a) {
+        a.m_nType = static_cast<std::int8_t>(in.ReadU32() & 0xFF);
+        a.m_strDesc = in.ReadString();
         CEntryFields amount;
-        float fDebit = ar.ReadFloat();
-        float fCredit = ar.ReadFloat();
+        float fDebit = in.ReadFloat();
+        float fCredit = in.ReadFloat();
         SetAmount20(amount, fDebit, fCredit);
-        a->m_dAmount = amount.m_dAmount;
-        a->m_bDebit = amount.m_bDebit;
-        a->m_nFrequency = ar.ReadU32();
-        a->m_nDay = static_cast<std::int8_t>(ar.ReadU32() & 0xFF);
-        a->m_nextDate = LoadDate20(ar);
-        ar.ReadU32();
-        *ppAuto = a.release();
-        ppAuto = &(*ppAuto)->m_pNext;
-        ++m_nAutos;
-    }
+        a.m_dAmount = amount.m_dAmount;
+        a.m_bDebit = amount.m_bDebit;
+        a.m_nFrequency = in.ReadU32();
+        a.m_nDay = static_cast<std::int8_t>(in.ReadU32() & 0xFF);
+        a.m_nextDate = LoadDate20(in);
+        in.ReadU32();
+    });
+}
+
+// The starting balance is a record of its own among the entries.
+void CTallywiseDoc::Import20Entries(CArchive& ar, std::uint32_t nRecords) {
     m_dStartBal = 0.0;
     m_bStartBalSet = 0;
-    CEntry** ppEntry = TailOf(m_pEntries);
     for (std::uint32_t i = 0; i < nRecords; ++i) {
-        auto e = std::make_unique<CEntry>();
-        LoadRecord20(ar, *e, true);
-        if (e->m_nType == TYPE_STARTBAL_20) {
-            m_dStartBal = e->m_bDebit ? -e->m_dAmount : e->m_dAmount;
+        CEntry e;
+        LoadRecord20(ar, e, true);
+        if (e.m_nType == TYPE_STARTBAL_20) {
+            m_dStartBal = e.m_bDebit ? -e.m_dAmount : e.m_dAmount;
             m_bStartBalSet = 1;
             continue;
         }
-        if (m_nEntries >= MAX_COUNT)
+        if (m_aEntries.size() >= MAX_COUNT)
             throw CLoadRefused{ELoadError::TooManyEntries};
-        *ppEntry = e.release();
-        ppEntry = &(*ppEntry)->m_pNext;
-        ++m_nEntries;
+        m_aEntries.push_back(std::move(e));
     }
-    for (const CEntry* e = m_pEntries; e; e = e->m_pNext)
-        AddDescription(e->m_strDesc);
-    UpdateBalances();
-    ResetUserTypes(UserTypes());
+    m_aEntries.shrink_to_fit();
 }
 
 bool CTallywiseDoc::CheckPassword() {
@@ -336,6 +330,7 @@ CLoadResult CTallywiseDoc::LoadFromBuffer(const std::uint8_t* pData, std::size_t
         // Nothing of a file that failed stays: not its entries, password or bank lines.
         OnNewDocument();
     } else {
+        SetModifiedFlag(false);
         AnnounceReset();
     }
     return result;
@@ -374,7 +369,7 @@ bool CTallywiseDoc::OnSaveDocument(const std::string& strPath) {
     if (m_saveOptions.m_pBackup && *m_saveOptions.m_pBackup)
         SaveDocumentFile(ReplaceExtension(strPath, "bak"));
     if (m_saveOptions.m_pTextBackup && *m_saveOptions.m_pTextBackup)
-        WriteTextRegister(ReplaceExtension(strPath, "txt"), m_nEntries, 0, 0, false);
+        WriteTextRegister(ReplaceExtension(strPath, "txt"), EntryCount(), 0, 0, false);
     if (!SaveDocumentFile(strPath))
         return false;
     if (m_saveOptions.m_pLastFile)

@@ -20,28 +20,21 @@ void SetPassword(CTallywiseDoc& doc, const std::string& strPassword) {
         doc.Messages().ShowMessage(NO_PASSWORD_SET, EMsgIcon::Information);
         return;
     }
-    doc.SetModifiedFlag();
-    doc.m_bPassword = 1;
-    doc.m_strPassword = strPassword;
+    doc.SetPassword(strPassword);
     doc.Messages().ShowMessage(PASSWORD_SET, EMsgIcon::Information);
 }
 
 void ChangePassword(CTallywiseDoc& doc, const std::string& strNew) {
-    doc.SetModifiedFlag();
     if (strNew.empty()) {
-        doc.m_bPassword = 0;
-        doc.m_strPassword.clear();
+        doc.ClearPassword();
         doc.Messages().ShowMessage(PASSWORD_REMOVED, EMsgIcon::Information);
         return;
     }
-    doc.m_strPassword = strNew;
+    doc.SetPassword(strNew);
     doc.Messages().ShowMessage(PASSWORD_CHANGED, EMsgIcon::Information);
 }
 
 void SetBankInfo(CTallywiseDoc& doc, const std::string& strBankName,
                  const std::string& strAccountNum, const std::string& strAccountName) {
-    doc.SetModifiedFlag();
-    doc.m_strBankName = strBankName;
-    doc.m_strAccountNum = strAccountNum;
-    doc.m_strAccountName = strAccountName;
+    doc.SetBankInfo(CBankInfo{strBankName, strAccountNum, strAccountName});
 }

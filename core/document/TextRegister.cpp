@@ -4,6 +4,7 @@
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
 #include "core/framework/TextFile.h"
+#include <algorithm>
 
 namespace {
 constexpr const char* TEXT_DATE = "%m/%d/%y";
@@ -34,15 +35,16 @@ std::string CTallywiseDoc::BuildTextRegister(int nCount, std::time_t startDate, 
         s += "Start Date: " + FormatDate(startDate, TEXT_DATE) +
              "\nEnd Date: " + FormatDate(endDate, TEXT_DATE) + "\n\n";
     }
-    s += "Bank Name: " + Utf8ToCp1252(m_strBankName) + "\n";
-    s += "Account Number: " + Utf8ToCp1252(m_strAccountNum) + "\n";
-    s += "Name on Account: " + Utf8ToCp1252(m_strAccountName) + "\n";
+    s += "Bank Name: " + Utf8ToCp1252(m_bank.m_strBankName) + "\n";
+    s += "Account Number: " + Utf8ToCp1252(m_bank.m_strAccountNum) + "\n";
+    s += "Name on Account: " + Utf8ToCp1252(m_bank.m_strAccountName) + "\n";
     s += Format("Starting Balance: %.2f\n\n", m_dStartBal);
     s += Format("%-6s %-10s %-30s %10s %10s %10s\n", "Number", "Date", "Description", "Debit",
                 "Credit", "Balance");
-    int i = 0;
-    for (const CEntry* e = m_pEntries; e && i < nCount; e = e->m_pNext, ++i)
-        s += EntryLine(*e);
+    const std::size_t nLines =
+        std::min(m_aEntries.size(), static_cast<std::size_t>(std::max(nCount, 0)));
+    for (std::size_t i = 0; i < nLines; ++i)
+        s += EntryLine(m_aEntries[i]);
     return ToTextMode(s);
 }
 

@@ -62,7 +62,8 @@ std::optional<EExportFormat> ExportFormatFromPath(const std::string& strPath) {
 std::string BuildCsvExport(const CTallywiseDoc& doc, const CExportRange& range) {
     std::string out = "\xEF\xBB\xBFNumber,Date,Description,Type,Debit,Credit,Balance,Cleared\r\n";
     const CUserTypeTable& types = doc.UserTypes();
-    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext) {
+    for (const CEntry& entry : doc.Entries()) {
+        const CEntry* e = &entry;
         if (!InRange(*e, range))
             continue;
         const std::string strAmount = Format("%.2f", e->m_dAmount);
@@ -77,7 +78,8 @@ std::string BuildCsvExport(const CTallywiseDoc& doc, const CExportRange& range) 
 
 std::string BuildQifExport(const CTallywiseDoc& doc, const CExportRange& range) {
     std::string out = "!Type:Bank\r\n";
-    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext) {
+    for (const CEntry& entry : doc.Entries()) {
+        const CEntry* e = &entry;
         if (!InRange(*e, range))
             continue;
         out += "D" + FormatDate(e->m_date, "%m/%d/%Y") + "\r\n";

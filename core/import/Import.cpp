@@ -108,9 +108,9 @@ long DayOf(std::time_t t) {
 void MarkDuplicates(const CTallywiseDoc& doc, std::vector<CImportRow>& rows) {
     std::map<CRegisterKey, std::vector<CRegisterItem>> buckets;
     int nPos = 0;
-    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext, ++nPos)
-        buckets[{ToCents(e->m_bDebit ? -e->m_dAmount : e->m_dAmount), e->m_bDebit != 0}].push_back(
-            {DayOf(e->m_date), nPos, e->m_nCheckNum, e});
+    for (const CEntry& e : doc.Entries())
+        buckets[{ToCents(e.m_bDebit ? -e.m_dAmount : e.m_dAmount), e.m_bDebit != 0}].push_back(
+            {DayOf(e.m_date), nPos++, e.m_nCheckNum, &e});
     for (auto& [key, items] : buckets)
         std::sort(items.begin(), items.end(), [](const CRegisterItem& a, const CRegisterItem& b) {
             return a.m_nDay != b.m_nDay ? a.m_nDay < b.m_nDay : a.m_nPos < b.m_nPos;
@@ -253,7 +253,7 @@ std::string ImportSummary(const CImportPlan& plan) {
 }
 
 std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd) {
-    const int nRoom = std::max(0, MAX_ENTRIES - static_cast<int>(doc.m_nEntries));
+    const int nRoom = std::max(0, MAX_ENTRIES - static_cast<int>(doc.EntryCount()));
     if (nAdd <= nRoom)
         return {};
     return Format("This import would add %d entries, but the register has room for only %d "
@@ -262,7 +262,7 @@ std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd) {
 }
 
 int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks) {
-    int nAdded = 0;
+    std::vector<CEntry> entries;
     std::uint16_t nLastCheck = 0;
     for (std::size_t i = 0; i < plan.m_rows.size(); ++i) {
         const CImportRow& row = plan.m_rows[i];
@@ -270,25 +270,27 @@ int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<b
             ticks.empty() ? row.m_nStatus == EImportStatus::New : i < ticks.size() && ticks[i];
         if (!bWanted || row.m_nStatus == EImportStatus::Skipped)
             continue;
-        auto pEntry = std::make_unique<CEntry>();
-        pEntry->m_nCheckNum = row.m_nCheckNum;
-        pEntry->m_date = row.m_date;
-        pEntry->m_strDesc = row.m_strDesc;
-        pEntry->m_nType = row.m_nType;
-        pEntry->m_dAmount = row.m_dAmount;
-        pEntry->m_bDebit = row.m_bDebit ? 1 : 0;
-        pEntry->m_bCleared = row.m_bCleared ? 1 : 0;
-        doc.AddDescription(row.m_strDesc);
-        if (!doc.InsertEntry(std::move(pEntry)))
-            break;
-        ++nAdded;
-        nLastCheck = std::max(nLastCheck, row.m_nCheckNum);
+        CEntry e;
+        e.m_nCheckNum = row.m_nCheckNum;
+        e.m_date = row.m_date;
+        e.m_strDesc = row.m_strDesc;
+        e.m_nType = row.m_nType;
+        e.m_dAmount = row.m_dAmount;
+        e.m_bDebit = row.m_bDebit ? 1 : 0;
+        e.m_bCleared = row.m_bCleared ? 1 : 0;
+        entries.push_back(std::move(e));
     }
+    // Descriptions only of what the register takes, and all of it as one change.
+    const std::size_t nRoom = MAX_COUNT - doc.EntryCount();
+    for (std::size_t i = 0; i < entries.size() && i < nRoom; ++i) {
+        doc.AddDescription(entries[i].m_strDesc);
+        nLastCheck = std::max(nLastCheck, entries[i].m_nCheckNum);
+    }
+    const int nAdded = static_cast<int>(doc.InsertEntries(std::move(entries)).size());
     if (nAdded > 0) {
-        doc.SetModifiedFlag();
         doc.RefreshTypeUsage();
-        if (nLastCheck != 0 && nLastCheck < 65535 && nLastCheck + 1 > doc.m_nNextCheck)
-            doc.m_nNextCheck = static_cast<std::uint16_t>(nLastCheck + 1);
+        if (nLastCheck != 0 && nLastCheck < 65535 && nLastCheck + 1 > doc.NextCheck())
+            doc.SetNextCheck(static_cast<std::uint16_t>(nLastCheck + 1));
     }
     return nAdded;
 }

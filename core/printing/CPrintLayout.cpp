@@ -76,13 +76,17 @@ void CPrintLayout::ChooseEntries() {
     m_nFirstPrinted = 0;
     int nPos = 0;
     const CEntry* pPrev = nullptr;
-    for (const CEntry* p = m_doc.m_pEntries; p; pPrev = p, p = p->m_pNext, ++nPos) {
+    for (const CEntry& entry : m_doc.Entries()) {
+        const CEntry* p = &entry;
+        const CEntry* pBefore = pPrev;
+        pPrev = p;
+        const int nHere = nPos++;
         if (!m_settings.m_bPrintAll &&
             (p->m_date < m_settings.m_printFrom || p->m_date > m_settings.m_printTo))
             continue;
         if (m_printed.empty()) {
-            m_nFirstPrinted = nPos;
-            m_pBeforeFirst = pPrev;
+            m_nFirstPrinted = nHere;
+            m_pBeforeFirst = pBefore;
         }
         m_printed.push_back(p);
     }
@@ -147,11 +151,11 @@ CPrintLayout::CSummary CPrintLayout::SummaryFigures() const {
     if (m_settings.m_bPrintAll) {
         s.m_from = m_printed.front()->m_date;
         s.m_to = m_printed.back()->m_date;
-        s.m_dBeginBal = m_doc.m_dStartBal;
+        s.m_dBeginBal = m_doc.StartBalance();
     } else {
         s.m_from = m_settings.m_printFrom;
         s.m_to = m_settings.m_printTo;
-        s.m_dBeginBal = m_pBeforeFirst ? m_pBeforeFirst->m_dBalance : m_doc.m_dStartBal;
+        s.m_dBeginBal = m_pBeforeFirst ? m_pBeforeFirst->m_dBalance : m_doc.StartBalance();
     }
     s.m_dEndBal = m_printed.back()->m_dBalance;
     bool bAnyCheck = false;
@@ -191,10 +195,10 @@ void CPrintLayout::PrintSummary(IPrintSurface& surface, int nPage) {
     line(1, nLeft, nSplit,
          Format("Dates:  %s  thru  %s", FormatDate(s.m_from, "%m/%d/%Y").c_str(),
                 FormatDate(s.m_to, "%m/%d/%Y").c_str()));
-    line(1, nSplit, nEnd, bBank ? m_doc.m_strBankName : std::string());
+    line(1, nSplit, nEnd, bBank ? m_doc.BankInfo().m_strBankName : std::string());
     line(2, nLeft, nSplit, Format("Check Numbers:  %d  thru  %d", s.m_nFirstCheck, s.m_nLastCheck));
-    line(2, nSplit, nEnd, bBank ? m_doc.m_strAccountNum : std::string());
-    line(3, nSplit, nEnd, bBank ? m_doc.m_strAccountName : std::string());
+    line(2, nSplit, nEnd, bBank ? m_doc.BankInfo().m_strAccountNum : std::string());
+    line(3, nSplit, nEnd, bBank ? m_doc.BankInfo().m_strAccountName : std::string());
     line(4, nLeft, nEnd, "Beginning Balance:  " + MoneyText(s.m_dBeginBal));
     line(5, nLeft, nEnd, "Ending Balance:  " + MoneyText(s.m_dEndBal));
     m_rcPage.m_nTop -= 6 * lh;

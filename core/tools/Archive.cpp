@@ -3,6 +3,7 @@
 #include "core/framework/Format.h"
 #include "core/framework/IUserMessages.h"
 #include "core/framework/TextFile.h"
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -87,7 +88,7 @@ bool IsWrittenBySave(const std::string& strDocPath, const std::string& strFile) 
 }
 
 std::optional<CArchiveSetup> PrepareArchive(CTallywiseDoc& doc) {
-    if (doc.m_nEntries == 0 || !doc.m_pEntries) {
+    if (doc.Entries().empty()) {
         doc.Messages().ShowMessage(ARCHIVE_NO_ENTRIES, EMsgIcon::Information);
         return std::nullopt;
     }
@@ -96,11 +97,10 @@ std::optional<CArchiveSetup> PrepareArchive(CTallywiseDoc& doc) {
         return std::nullopt;
     }
     CArchiveSetup setup;
-    setup.m_strFileName = FreeArchiveFileName(doc.GetPathName(), doc.m_nArchives);
-    setup.m_startDate = doc.m_pEntries->m_date;
+    setup.m_strFileName = FreeArchiveFileName(doc.GetPathName(), doc.ArchiveCount());
+    setup.m_startDate = doc.Entries().front().m_date;
     setup.m_endDate = setup.m_startDate;
-    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
-        setup.m_latestDate = e->m_date;
+    setup.m_latestDate = doc.Entries().back().m_date;
     return setup;
 }
 
@@ -112,21 +112,19 @@ std::time_t SnapEndDate(std::time_t endDate, std::time_t startDate, std::time_t 
     return endDate;
 }
 
-std::uint16_t CountEntriesToArchive(const CEntry* pHead, std::time_t endDate) {
-    if (!pHead)
+std::uint16_t CountEntriesToArchive(const std::vector<CEntry>& entries, std::time_t endDate) {
+    if (entries.empty())
         return 0;
-    std::uint16_t n = 1;
-    for (const CEntry* e = pHead->m_pNext; e && e->m_date <= endDate; e = e->m_pNext)
+    std::size_t n = 1;
+    while (n < entries.size() && entries[n].m_date <= endDate)
         ++n;
-    return n;
+    return static_cast<std::uint16_t>(n);
 }
 
-bool AllCleared(const CEntry* pHead, std::uint16_t nCount) {
-    const CEntry* e = pHead;
-    for (std::uint16_t i = 0; e && i < nCount; ++i, e = e->m_pNext)
-        if (!e->m_bCleared)
-            return false;
-    return true;
+bool AllCleared(const std::vector<CEntry>& entries, std::uint16_t nCount) {
+    const std::size_t nEnd = std::min<std::size_t>(nCount, entries.size());
+    return std::all_of(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(nEnd),
+                       [](const CEntry& e) { return e.m_bCleared != 0; });
 }
 
 bool WriteArchiveFile(const std::string& strPath, const std::string& strBytes, bool bMayReplace,
@@ -163,12 +161,12 @@ bool WriteArchiveFile(const std::string& strPath, const std::string& strBytes, b
 
 EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request) {
     IUserMessages& messages = doc.Messages();
-    const std::uint16_t nCount = CountEntriesToArchive(doc.m_pEntries, request.m_endDate);
+    const std::uint16_t nCount = CountEntriesToArchive(doc.Entries(), request.m_endDate);
     if (nCount == 0) {
         messages.ShowMessage(ARCHIVE_NO_ENTRIES, EMsgIcon::Information);
         return EArchiveResult::NoEntries;
     }
-    if (!AllCleared(doc.m_pEntries, nCount)) {
+    if (!AllCleared(doc.Entries(), nCount)) {
         messages.ShowMessage(ARCHIVE_NOT_CLEARED, EMsgIcon::Information);
         return EArchiveResult::NotCleared;
     }
@@ -190,13 +188,7 @@ EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request
         return EArchiveResult::WriteFailed;
     }
     // Only now that the file holds them do the entries leave the register.
-    const double dCarried = doc.GetEntryAt(static_cast<std::uint16_t>(nCount - 1))->m_dBalance;
-    for (std::uint16_t i = 0; i < nCount; ++i)
-        doc.RemoveEntry(0, false, false);
-    doc.m_dStartBal = dCarried;
-    doc.PublishStatus();
-    ++doc.m_nArchives;
-    doc.SetModifiedFlag();
+    doc.RemoveArchivedEntries(nCount);
     const bool bSaved = doc.OnSaveDocument(doc.GetPathName());
     doc.RefreshTypeUsage();
     if (!bSaved) {

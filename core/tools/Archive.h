@@ -1,8 +1,10 @@
 #pragma once
+#include "core/document/CEntry.h"
 #include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CTallywiseDoc;
 struct CEntry;
@@ -35,8 +37,8 @@ std::optional<CArchiveSetup> PrepareArchive(CTallywiseDoc& doc);
 // Keeps an end date between the start date and the latest date.
 std::time_t SnapEndDate(std::time_t endDate, std::time_t startDate, std::time_t latestDate);
 // The first entry and every following one not later than endDate.
-std::uint16_t CountEntriesToArchive(const CEntry* pHead, std::time_t endDate);
-bool AllCleared(const CEntry* pHead, std::uint16_t nCount);
+std::uint16_t CountEntriesToArchive(const std::vector<CEntry>& entries, std::time_t endDate);
+bool AllCleared(const std::vector<CEntry>& entries, std::uint16_t nCount);
 
 enum class EArchiveResult {
     Archived,    // written, removed and saved

@@ -1,6 +1,5 @@
 #include "AutoEntries.h"
 #include "core/document/CTallywiseDoc.h"
-#include "core/document/LinkedList.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
 #include "core/framework/IUserMessages.h"
@@ -66,57 +65,60 @@ std::string AutoEntryQuestion(const CAutoEntry& a) {
            a.m_strDesc + "\n     " + Format(a.m_bDebit ? "-%.2f" : "+%.2f", a.m_dAmount);
 }
 
-std::unique_ptr<CEntry> MakePostedEntry(const CAutoEntry& a) {
-    auto pEntry = std::make_unique<CEntry>();
-    pEntry->m_nCheckNum = 0;
-    pEntry->m_date = a.m_nextDate;
-    pEntry->m_strDesc = a.m_strDesc;
-    pEntry->m_nType = a.m_nType;
-    pEntry->m_dAmount = a.m_dAmount;
-    pEntry->m_bDebit = a.m_bDebit;
-    pEntry->m_bCleared = 0;
-    return pEntry;
+CEntry MakePostedEntry(const CAutoEntry& a) {
+    CEntry entry;
+    entry.m_nCheckNum = 0;
+    entry.m_date = a.m_nextDate;
+    entry.m_strDesc = a.m_strDesc;
+    entry.m_nType = a.m_nType;
+    entry.m_dAmount = a.m_dAmount;
+    entry.m_bDebit = a.m_bDebit;
+    entry.m_bCleared = 0;
+    return entry;
 }
+
+namespace {
+// Asks for every due occurrence of one definition and moves it on; false when the register
+// has no room for an occurrence the user wants (it stays due, and is handed on last so the
+// register refuses it with its own message).
+bool OfferDueOccurrences(CTallywiseDoc& doc, CAutoEntry& a, std::time_t now, std::size_t nRoom,
+                         std::vector<CEntry>& posted, CPostResult& result) {
+    while (a.m_nextDate <= now) {
+        ++result.m_nOffered;
+        if (doc.Messages().AskYesNo(AutoEntryQuestion(a))) {
+            posted.push_back(MakePostedEntry(a));
+            if (posted.size() > nRoom)
+                return false;
+            ++result.m_nPosted;
+        }
+        const std::time_t next = AdvanceAutoDate(a);
+        if (next <= a.m_nextDate)
+            break; // a date the clock cannot move on is left for the next run
+        a.m_nextDate = next;
+    }
+    return true;
+}
+} // namespace
 
 CPostResult PostDueAutoEntries(CTallywiseDoc& doc, std::time_t now) {
     CPostResult result;
-    for (CAutoEntry* a = doc.m_pAutos; a; a = a->m_pNext) {
-        if (!IsValidAutoEntry(*a))
+    std::vector<CAutoEntry> autos = doc.AutoEntries();
+    std::vector<CEntry> posted;
+    const std::size_t nRoom = MAX_COUNT - doc.EntryCount();
+    for (CAutoEntry& a : autos) {
+        if (!IsValidAutoEntry(a))
             continue;
-        while (a->m_nextDate <= now) {
-            ++result.m_nOffered;
-            doc.SetModifiedFlag();
-            if (doc.Messages().AskYesNo(AutoEntryQuestion(*a))) {
-                // A refusal has told the user; this occurrence stays due.
-                const std::optional<std::uint16_t> nPos = doc.InsertEntry(MakePostedEntry(*a));
-                if (!nPos) {
-                    result.m_bRefused = true;
-                    return result;
-                }
-                if (result.m_nLastPos && *result.m_nLastPos >= *nPos)
-                    ++*result.m_nLastPos;
-                result.m_nLastPos = nPos;
-                ++result.m_nPosted;
-            }
-            const std::time_t next = AdvanceAutoDate(*a);
-            if (next <= a->m_nextDate)
-                break; // a date the clock cannot move on is left for the next run
-            a->m_nextDate = next;
+        if (!OfferDueOccurrences(doc, a, now, nRoom, posted, result)) {
+            result.m_bRefused = true;
+            break;
         }
     }
+    if (result.m_nOffered > 0)
+        doc.SetAutoEntries(std::move(autos));
+    const std::vector<std::uint16_t> positions = doc.InsertEntries(std::move(posted));
+    if (!positions.empty())
+        result.m_nLastPos = positions.back();
     return result;
-}
-
-CAutoEntry* AutoEntryAt(CAutoEntry* pHead, std::uint16_t nIndex) {
-    return ListNodeAt(pHead, nIndex);
-}
-
-void AppendAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::unique_ptr<CAutoEntry> pNew) {
-    ListAppend(pHead, nCount, std::move(pNew));
-}
-
-bool RemoveAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::uint16_t nIndex) {
-    return ListRemove(pHead, nCount, nIndex);
 }
 
 std::vector<std::string> AutoTypeListNames(const CUserTypeTable& types) {

@@ -33,7 +33,7 @@ std::time_t FirstEveryNDaysDate(std::time_t start, int nDays, std::time_t now);
 // The question that offers the definition's next occurrence.
 std::string AutoEntryQuestion(const CAutoEntry& a);
 // The register entry one occurrence of a definition becomes.
-std::unique_ptr<CEntry> MakePostedEntry(const CAutoEntry& a);
+CEntry MakePostedEntry(const CAutoEntry& a);
 
 struct CPostResult {
     int m_nOffered = 0;
@@ -45,11 +45,6 @@ struct CPostResult {
 // Offers every occurrence that fell due by now, definition by definition, oldest first.
 // Yes posts the occurrence; either answer moves the definition on.
 CPostResult PostDueAutoEntries(CTallywiseDoc& doc, std::time_t now);
-
-// The definition list, in creation order.
-CAutoEntry* AutoEntryAt(CAutoEntry* pHead, std::uint16_t nIndex);
-void AppendAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::unique_ptr<CAutoEntry> pNew);
-bool RemoveAutoEntry(CAutoEntry*& pHead, std::uint16_t& nCount, std::uint16_t nIndex);
 
 // The Type list of a definition: "Check Card", "Teller", "Other", then the enabled user
 // types; checks and ATM withdrawals are never posted automatically.

@@ -1,16 +1,16 @@
 #include "Balance.h"
 #include "core/framework/Format.h"
 
-COutstanding OutstandingFigures(const CEntry* pEntries) {
+COutstanding OutstandingFigures(const std::vector<CEntry>& entries) {
     COutstanding figures;
-    for (const CEntry* e = pEntries; e; e = e->m_pNext) {
-        if (e->m_bCleared == 0) {
-            if (e->m_bDebit != 0)
-                figures.m_dOutDebits += e->m_dAmount;
+    for (const CEntry& e : entries) {
+        if (e.m_bCleared == 0) {
+            if (e.m_bDebit != 0)
+                figures.m_dOutDebits += e.m_dAmount;
             else
-                figures.m_dOutCredits += e->m_dAmount;
+                figures.m_dOutCredits += e.m_dAmount;
         }
-        figures.m_dEndBal = e->m_dBalance;
+        figures.m_dEndBal = e.m_dBalance;
     }
     return figures;
 }

@@ -2,6 +2,7 @@
 #include "core/document/CEntry.h"
 #include <array>
 #include <string>
+#include <vector>
 
 // What the register holds that the bank has not seen yet, taken once per reconciliation.
 struct COutstanding {
@@ -11,7 +12,7 @@ struct COutstanding {
 };
 
 // Walks the register once; the list must not be empty.
-COutstanding OutstandingFigures(const CEntry* pEntries);
+COutstanding OutstandingFigures(const std::vector<CEntry>& entries);
 
 // One reconciliation against a statement balance.
 struct CReconciliation {

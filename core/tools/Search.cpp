@@ -2,6 +2,7 @@
 #include "core/document/RegisterCells.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
+#include <algorithm>
 
 namespace {
 
@@ -48,55 +49,23 @@ bool MatchesSearch(const CEntryFields& e, const CSearchCriteria& c) {
            (!c.m_bByType || TypePasses(e, c));
 }
 
-CSearchResults::CSearchResults(std::vector<CEntry> copies) : m_copies(std::move(copies)) {
-    // A register holds at most 65535 entries, so the count cannot wrap.
-    if (m_copies.size() > 0xFFFF)
-        m_copies.resize(0xFFFF);
-    for (std::size_t i = 0; i < m_copies.size(); ++i)
-        m_copies[i].m_pNext = i + 1 < m_copies.size() ? &m_copies[i + 1] : nullptr;
-    m_pResults = m_copies.empty() ? nullptr : m_copies.data();
-    m_nResults = static_cast<std::uint16_t>(m_copies.size());
+CSearchResults FindEntries(const std::vector<CEntry>& entries, const CSearchCriteria& c) {
+    CSearchResults results;
+    results.m_aResults.reserve(static_cast<std::size_t>(std::count_if(
+        entries.begin(), entries.end(), [&c](const CEntry& e) { return MatchesSearch(e, c); })));
+    for (const CEntry& e : entries)
+        if (MatchesSearch(e, c))
+            results.m_aResults.push_back(e);
+    return results;
 }
 
-// Moving a vector keeps its elements where they are, so the links stay valid.
-CSearchResults::CSearchResults(CSearchResults&& other) noexcept
-    : m_pResults(other.m_pResults), m_nResults(other.m_nResults),
-      m_copies(std::move(other.m_copies)) {
-    other.m_pResults = nullptr;
-    other.m_nResults = 0;
-    other.m_copies.clear();
-}
-
-CSearchResults& CSearchResults::operator=(CSearchResults&& other) noexcept {
-    if (this != &other) {
-        m_copies = std::move(other.m_copies);
-        m_pResults = other.m_pResults;
-        m_nResults = other.m_nResults;
-        other.m_pResults = nullptr;
-        other.m_nResults = 0;
-        other.m_copies.clear();
-    }
-    return *this;
-}
-
-CSearchResults FindEntries(const CEntry* pEntries, const CSearchCriteria& c) {
-    std::vector<const CEntry*> matches;
-    for (const CEntry* e = pEntries; e; e = e->m_pNext)
-        if (MatchesSearch(*e, c))
-            matches.push_back(e);
-    std::vector<CEntry> copies(matches.size());
-    for (std::size_t i = 0; i < matches.size(); ++i)
-        static_cast<CEntryFields&>(copies[i]) = *matches[i];
-    return CSearchResults(std::move(copies));
-}
-
-CSearchTotals SearchTotals(const CEntry* pResults) {
+CSearchTotals SearchTotals(const std::vector<CEntry>& results) {
     CSearchTotals totals;
-    for (const CEntry* e = pResults; e; e = e->m_pNext) {
-        if (e->m_bDebit != 0)
-            totals.m_dDebits += e->m_dAmount;
+    for (const CEntry& e : results) {
+        if (e.m_bDebit != 0)
+            totals.m_dDebits += e.m_dAmount;
         else
-            totals.m_dCredits += e->m_dAmount;
+            totals.m_dCredits += e.m_dAmount;
     }
     return totals;
 }

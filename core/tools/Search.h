@@ -49,32 +49,21 @@ void NormaliseSides(CSearchCriteria& c);
 // Whether one entry passes every ticked criterion.
 bool MatchesSearch(const CEntryFields& e, const CSearchCriteria& c);
 
-// Copies of the matching entries, chained in register order. The copies lie in one block,
-// so even a search that finds every entry of a large register allocates little.
-class CSearchResults {
-public:
-    CSearchResults() = default;
-    explicit CSearchResults(std::vector<CEntry> copies);
-    CSearchResults(const CSearchResults&) = delete;
-    CSearchResults& operator=(const CSearchResults&) = delete;
-    CSearchResults(CSearchResults&& other) noexcept;
-    CSearchResults& operator=(CSearchResults&& other) noexcept;
-
-    CEntry* m_pResults = nullptr;
-    std::uint16_t m_nResults = 0;
-
-private:
-    std::vector<CEntry> m_copies;
+// Copies of the matching entries in register order, in one block, so even a search that
+// finds every entry of a large register allocates little.
+struct CSearchResults {
+    std::vector<CEntry> m_aResults;
+    std::uint16_t Count() const { return static_cast<std::uint16_t>(m_aResults.size()); }
 };
 
 // Walks the register once and copies every entry that passes.
-CSearchResults FindEntries(const CEntry* pEntries, const CSearchCriteria& c);
+CSearchResults FindEntries(const std::vector<CEntry>& entries, const CSearchCriteria& c);
 
 struct CSearchTotals {
     double m_dDebits = 0.0;
     double m_dCredits = 0.0;
 };
-CSearchTotals SearchTotals(const CEntry* pResults);
+CSearchTotals SearchTotals(const std::vector<CEntry>& results);
 
 // The results list: six columns sized from the list's client width.
 enum ESearchColumn {

@@ -2,11 +2,12 @@
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
 
-CStatistics ComputeStatistics(const CEntry* pEntries) {
+CStatistics ComputeStatistics(const std::vector<CEntry>& entries) {
     CStatistics s;
-    if (pEntries)
-        s.m_beginDate = pEntries->m_date;
-    for (const CEntry* e = pEntries; e; e = e->m_pNext) {
+    if (!entries.empty())
+        s.m_beginDate = entries.front().m_date;
+    for (const CEntry& entry : entries) {
+        const CEntry* e = &entry;
         if (e->m_nType >= 0 && static_cast<std::size_t>(e->m_nType) < s.m_types.size()) {
             CTypeFigures& f = s.m_types[static_cast<std::size_t>(e->m_nType)];
             ++f.m_nCount;

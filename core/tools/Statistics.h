@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ctime>
 #include <string>
+#include <vector>
 
 struct CTypeFigures {
     unsigned int m_nCount = 0;
@@ -23,7 +24,7 @@ struct CStatistics {
 };
 
 // Walks the register once; the list must not be empty.
-CStatistics ComputeStatistics(const CEntry* pEntries);
+CStatistics ComputeStatistics(const std::vector<CEntry>& entries);
 
 // One row of the statistics window as shown: label, entries, debit, credit.
 struct CStatisticsRow {
