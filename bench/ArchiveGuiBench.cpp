@@ -43,15 +43,15 @@ void ArchiveInWindow(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         FillRegister(doc, 5000);
-        for (CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
-            e->m_bCleared = 1;
+        for (std::uint16_t i = 0; i < doc.EntryCount(); ++i)
+            doc.SetEntryCleared(i, 1);
         doc.OnSaveDocument(strPath);
         doc.SetPathName(strPath);
         pView->Model()->Rebuild();
         pView->scrollToBottom();
         watch.m_bPainted = false;
         WaitForPaint(watch);
-        const CArchiveRequest request{strDir + "/Home01.twa", doc.m_pEntries->m_date,
+        const CArchiveRequest request{strDir + "/Home01.twa", doc.Entries().front().m_date,
                                       doc.GetEntryAt(3999)->m_date, true};
         watch.m_bPainted = false;
         state.ResumeTiming();
@@ -75,7 +75,7 @@ void ViewArchive(benchmark::State& state) {
         // The header and column lines make up the rest of the 5,000 lines.
         FillRegister(bench.Doc(), 4990);
         CTallywiseDoc& doc = bench.Doc();
-        WriteTextFile(strPath, doc.BuildTextRegister(doc.m_nEntries, 0, 0, true), false);
+        WriteTextFile(strPath, doc.BuildTextRegister(doc.EntryCount(), 0, 0, true), false);
     }
     CDlgViewArch dlg;
     dlg.show();

@@ -47,27 +47,23 @@ public:
     std::time_t Now() override { return MakeLocalDate(2004, 2, 10); }
 };
 
-// Links the entries directly: inserting them one by one would measure the document.
+// All at once: inserting them one by one would measure the document.
 void FillRegister(CTallywiseDoc& doc, int nEntries) {
     doc.OnNewDocument();
-    doc.m_bStartBalSet = 1;
-    doc.m_dStartBal = 1000.0;
-    CEntry** ppLink = &doc.m_pEntries;
+    doc.SetStartingBalance(1000.0);
+    std::vector<CEntry> entries(static_cast<std::size_t>(nEntries));
     const std::time_t first = MakeLocalDate(2000, 1, 1);
     for (int i = 0; i < nEntries; ++i) {
-        auto* pEntry = new CEntry;
-        pEntry->m_nType = std::int8_t(i % 5);
-        pEntry->m_nCheckNum = std::uint16_t(100 + i);
-        pEntry->m_date = ToLocalMidnight(first + std::time_t(i / 8) * 86400);
-        pEntry->m_strDesc = "Grocery store purchase " + std::to_string(i);
-        pEntry->m_dAmount = 10.0 + (i % 97);
-        pEntry->m_bDebit = i % 3 == 0 ? 0 : 1;
-        pEntry->m_bCleared = i % 2;
-        *ppLink = pEntry;
-        ppLink = &pEntry->m_pNext;
+        CEntry& e = entries[static_cast<std::size_t>(i)];
+        e.m_nType = std::int8_t(i % 5);
+        e.m_nCheckNum = std::uint16_t(100 + i);
+        e.m_date = ToLocalMidnight(first + std::time_t(i / 8) * 86400);
+        e.m_strDesc = "Grocery store purchase " + std::to_string(i);
+        e.m_dAmount = 10.0 + (i % 97);
+        e.m_bDebit = i % 3 == 0 ? 0 : 1;
+        e.m_bCleared = i % 2;
     }
-    doc.m_nEntries = std::uint16_t(nEntries);
-    doc.UpdateBalances();
+    doc.InsertEntries(std::move(entries));
 }
 
 void OpenToShown(benchmark::State& state) {
@@ -116,7 +112,7 @@ void EntryCommand(benchmark::State& state) {
     CPaintWatch watch;
     pView->viewport()->installEventFilter(&watch);
     const auto nStep = EEditStep(state.range(1));
-    const std::time_t middle = doc.GetEntryAt(std::uint16_t(doc.m_nEntries / 2))->m_date;
+    const std::time_t middle = doc.GetEntryAt(std::uint16_t(doc.EntryCount() / 2))->m_date;
     auto makeEntry = [middle] {
         auto pEntry = std::make_unique<CEntry>();
         pEntry->m_date = middle;
@@ -158,17 +154,17 @@ void EntryCommand(benchmark::State& state) {
 
 // nAutos monthly definitions, each due once today or not before next month.
 void AddDefinitions(CTallywiseDoc& doc, int nAutos, bool bDue) {
-    while (doc.m_pAutos)
-        RemoveAutoEntry(doc.m_pAutos, doc.m_nAutos, 0);
+    std::vector<CAutoEntry> autos;
     for (int i = 0; i < nAutos; ++i) {
-        auto a = std::make_unique<CAutoEntry>();
-        a->m_strDesc = "Automatic " + std::to_string(i);
-        a->m_nType = TYPE_OTHER;
-        a->m_dAmount = 10.0 + i;
-        a->m_nDay = std::int8_t(1 + i % 28);
-        a->m_nextDate = bDue ? MakeLocalDate(2004, 2, 1 + i % 10) : MakeLocalDate(2004, 3, 1);
-        AppendAutoEntry(doc.m_pAutos, doc.m_nAutos, std::move(a));
+        CAutoEntry a;
+        a.m_strDesc = "Automatic " + std::to_string(i);
+        a.m_nType = TYPE_OTHER;
+        a.m_dAmount = 10.0 + i;
+        a.m_nDay = std::int8_t(1 + i % 28);
+        a.m_nextDate = bDue ? MakeLocalDate(2004, 2, 1 + i % 10) : MakeLocalDate(2004, 3, 1);
+        autos.push_back(a);
     }
+    doc.SetAutoEntries(std::move(autos));
 }
 
 // Open-to-shown with range(1) definitions none of which is due.
@@ -226,7 +222,7 @@ void ToolCommand(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         AddDefinitions(doc, nStep == STEP_POST_100 ? 100 : 0, true);
-        if (nStep == STEP_RESTORE && doc.m_nDeleted == 0)
+        if (nStep == STEP_RESTORE && doc.DeletedEntries().empty())
             doc.RemoveEntry(std::uint16_t(nEntries / 2), true, true);
         paint();
         state.ResumeTiming();
@@ -237,7 +233,7 @@ void ToolCommand(benchmark::State& state) {
         paint();
         state.PauseTiming();
         // Back to the register the next round starts from.
-        while (doc.m_nEntries > nEntries)
+        while (doc.EntryCount() > nEntries)
             doc.RemoveEntry(std::uint16_t(nEntries / 2), false, true);
         paint();
         state.ResumeTiming();
@@ -260,12 +256,11 @@ void SearchResultsOpen(benchmark::State& state) {
         e.m_dAmount = 10.0 + (i % 97);
         e.m_bDebit = i % 3 == 0 ? 0 : 1;
     }
-    const CSearchResults results(std::move(copies));
+    const CSearchResults results{std::move(copies)};
     std::unique_ptr<CDlgSearchResults> pDlg;
     for (auto _ : state) {
         pDlg = std::make_unique<CDlgSearchResults>(types);
-        pDlg->m_pResults = results.m_pResults;
-        pDlg->m_nResults = results.m_nResults;
+        pDlg->m_pResults = &results;
         CPaintWatch watch;
         pDlg->findChild<QTableView*>()->viewport()->installEventFilter(&watch);
         pDlg->show();

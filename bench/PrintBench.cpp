@@ -24,7 +24,7 @@ void BM_PrintToPdf(benchmark::State& state) {
         printer.setOutputFileName(dir.filePath(QStringLiteral("out.pdf")));
         if (!PrintRegister(bench.Doc(), settings, printer))
             state.SkipWithError("the job did not start");
-        nPages = (bench.Doc().m_nEntries + settings.m_nRowsPerPage - 1) / settings.m_nRowsPerPage;
+        nPages = (bench.Doc().EntryCount() + settings.m_nRowsPerPage - 1) / settings.m_nRowsPerPage;
     }
     state.counters["pages"] = nPages;
 }

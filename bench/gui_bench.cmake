@@ -3,6 +3,7 @@ if(TARGET tallywise_gui)
   add_executable(tw_gui_bench ${CMAKE_CURRENT_LIST_DIR}/GuiBench.cpp)
   target_link_libraries(tw_gui_bench PRIVATE tallywise_gui benchmark::benchmark)
   target_sources(tw_gui_bench PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ArchiveGuiBench.cpp
+                                      ${CMAKE_CURRENT_LIST_DIR}/BulkChangeGuiBench.cpp
                                       ${CMAKE_CURRENT_LIST_DIR}/BenchRegister.cpp)
   target_include_directories(tw_gui_bench PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   set_target_properties(tw_gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

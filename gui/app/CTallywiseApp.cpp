@@ -11,7 +11,7 @@
 
 CTallywiseApp::CTallywiseApp(IUserMessages& messages, IPasswordPrompt& password, IClock& clock)
     : m_messages(messages), m_password(password), m_clock(clock), m_doc(DocServices(m_userTypes)) {
-    m_doc.m_saveOptions = SaveOptions();
+    m_doc.SetSaveOptions(SaveOptions());
     m_doc.OnNewDocument();
 }
 
@@ -97,7 +97,7 @@ bool CTallywiseApp::OpenDocument(const std::string& strPath, bool bKeepOnFailure
     CLoadResult result;
     {
         CTallywiseDoc loaded(DocServices(newTypes));
-        loaded.m_saveOptions = SaveOptions();
+        loaded.SetSaveOptions(SaveOptions());
         result = loaded.OnOpenDocument(strPath);
         if (result.Ok()) {
             m_userTypes = newTypes;

@@ -63,14 +63,15 @@ QPushButton* MakeDescListButton(QWidget* pParent) {
     return pButton;
 }
 
-void FillDescBox(QComboBox* pBox, const CDescItem* pDescs, bool bKeepTyped) {
-    QStringList descs;
-    for (const CDescItem* p = pDescs; p; p = p->m_pNext)
-        descs.append(QString::fromStdString(p->m_strText));
-    std::stable_sort(descs.begin(), descs.end(), DescBefore);
+void FillDescBox(QComboBox* pBox, const CDescList& descs, bool bKeepTyped) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(descs.size()));
+    for (const std::string& strDesc : descs)
+        texts.append(QString::fromStdString(strDesc));
+    std::stable_sort(texts.begin(), texts.end(), DescBefore);
     const QString strTyped = pBox->currentText();
     pBox->clear();
-    pBox->addItems(descs);
+    pBox->addItems(texts);
     pBox->setCurrentIndex(-1);
     if (bKeepTyped)
         pBox->setEditText(strTyped);
@@ -78,13 +79,10 @@ void FillDescBox(QComboBox* pBox, const CDescItem* pDescs, bool bKeepTyped) {
         pBox->clearEditText();
 }
 
-void EditDescList(QWidget* pParent, QComboBox* pBox, CDescItem*& pDescs, std::uint16_t& nDescs,
-                  bool bKeepTyped) {
+void EditDescList(QWidget* pParent, QComboBox* pBox, CDescList& descs, bool bKeepTyped) {
     CDlgDescList dlg(pParent);
-    dlg.m_pDescs = pDescs;
-    dlg.m_nDescs = nDescs;
+    dlg.m_descs = std::move(descs);
     dlg.exec();
-    pDescs = dlg.m_pDescs;
-    nDescs = dlg.m_nDescs;
-    FillDescBox(pBox, pDescs, bKeepTyped);
+    descs = std::move(dlg.m_descs);
+    FillDescBox(pBox, descs, bKeepTyped);
 }

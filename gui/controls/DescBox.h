@@ -1,6 +1,5 @@
 #pragma once
-#include "core/document/CDescItem.h"
-#include <cstdint>
+#include "core/document/CDescList.h"
 
 class QComboBox;
 class QPushButton;
@@ -16,8 +15,7 @@ QPushButton* MakeDescListButton(QWidget* pParent);
 
 // The descriptions alphabetically, whatever the list's own order; the typed text is
 // cleared, or kept with bKeepTyped.
-void FillDescBox(QComboBox* pBox, const CDescItem* pDescs, bool bKeepTyped = false);
-// Runs "Description List" on the list (head and count taken back however it closes) and
-// fills the box again.
-void EditDescList(QWidget* pParent, QComboBox* pBox, CDescItem*& pDescs, std::uint16_t& nDescs,
-                  bool bKeepTyped = false);
+void FillDescBox(QComboBox* pBox, const CDescList& descs, bool bKeepTyped = false);
+// Runs "Description List" on the list (taken back however it closes) and fills the box
+// again.
+void EditDescList(QWidget* pParent, QComboBox* pBox, CDescList& descs, bool bKeepTyped = false);

@@ -113,7 +113,6 @@ void DoFileImport(QWidget* pParent, CTallywiseApp& app, ISettingsStore& store) {
     if (dlg.exec() != QDialog::Accepted)
         return;
     ApplyImport(doc, dlg.m_plan, dlg.m_ticks);
-    doc.SetModifiedFlag();
     if (source.m_format == EImportFormat::Csv)
         SaveCsvMapping(store, source.m_table, source.m_mapping,
                        bAsked ? dlg.m_dateOrder : EDateOrder::Auto);

@@ -191,7 +191,7 @@ void CDlgAEEntry::OnInitDialog() {
 }
 
 void CDlgAEEntry::FillDescBox() {
-    ::FillDescBox(m_pDesc, m_pDescs, true);
+    ::FillDescBox(m_pDesc, m_descs, true);
 }
 
 void CDlgAEEntry::ShowStartDate() {
@@ -206,7 +206,7 @@ void CDlgAEEntry::OnPeriodChanged() {
 }
 
 void CDlgAEEntry::OnDescList() {
-    EditDescList(this, m_pDesc, m_pDescs, m_nDescs, true);
+    EditDescList(this, m_pDesc, m_descs, true);
 }
 
 bool CDlgAEEntry::OnOK() {

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/document/CDescItem.h"
+#include "core/document/CDescList.h"
 #include "core/document/CUserType.h"
 #include "gui/framework/CDlgBase.h"
 #include <cstdint>
@@ -33,8 +33,7 @@ public:
     int m_nDebitCredit = 0; // 0 "Debit", 1 "Credit"
     int m_nTypeIndex = 0;   // position in the Type list, not a type code
     std::string m_strDesc;  // UTF-8, at most 255 characters
-    CDescItem* m_pDescs = nullptr;
-    std::uint16_t m_nDescs = 0;
+    CDescList m_descs;
 
     const CUserTypeTable* m_pUserTypes = nullptr;
 

@@ -75,9 +75,9 @@ void CDlgAutomaticEntries::setVisible(bool bVisible) {
 void CDlgAutomaticEntries::OnInitDialog() {
     m_pList->setRowCount(0);
     int nRow = 0;
-    for (const CAutoEntry* a = m_pAutos; a; a = a->m_pNext) {
+    for (const CAutoEntry& a : m_autos) {
         m_pList->insertRow(nRow);
-        ShowRow(nRow++, *a);
+        ShowRow(nRow++, a);
     }
     SelectRow(nRow > 0 ? 0 : -1);
     UpdateButtons();
@@ -114,11 +114,9 @@ void CDlgAutomaticEntries::UpdateButtons() {
 }
 
 bool CDlgAutomaticEntries::RunEntryDialog(CDlgAEEntry& dlg) {
-    dlg.m_pDescs = m_pDescs;
-    dlg.m_nDescs = m_nDescs;
+    dlg.m_descs = std::move(m_descs);
     const bool bOk = dlg.exec() == QDialog::Accepted;
-    m_pDescs = dlg.m_pDescs;
-    m_nDescs = dlg.m_nDescs;
+    m_descs = std::move(dlg.m_descs);
     return bOk;
 }
 
@@ -141,7 +139,7 @@ void CDlgAutomaticEntries::StoreFields(const CDlgAEEntry& dlg, CAutoEntry& a) co
 }
 
 void CDlgAutomaticEntries::OnAdd() {
-    if (m_nAutos >= MAX_AUTOS) {
+    if (m_autos.size() >= static_cast<std::size_t>(MAX_AUTOS)) {
         ShowAppMessage(this, QStringLiteral("You cannot enter more than 100 automatic entries."),
                        QMessageBox::Information);
         return;
@@ -153,10 +151,9 @@ void CDlgAutomaticEntries::OnAdd() {
     dlg.m_nYear = today.m_nYear;
     if (!RunEntryDialog(dlg))
         return;
-    auto pNew = std::make_unique<CAutoEntry>();
-    StoreFields(dlg, *pNew);
-    const CAutoEntry& added = *pNew;
-    AppendAutoEntry(m_pAutos, m_nAutos, std::move(pNew));
+    CAutoEntry added;
+    StoreFields(dlg, added);
+    m_autos.push_back(added);
     const int nRow = m_pList->rowCount();
     m_pList->insertRow(nRow);
     ShowRow(nRow, added);
@@ -168,7 +165,7 @@ void CDlgAutomaticEntries::OnAdd() {
 
 void CDlgAutomaticEntries::OnEdit() {
     const int nRow = SelectedRow();
-    CAutoEntry* a = nRow < 0 ? nullptr : AutoEntryAt(m_pAutos, static_cast<std::uint16_t>(nRow));
+    CAutoEntry* a = nRow < 0 || nRow >= static_cast<int>(m_autos.size()) ? nullptr : &m_autos[nRow];
     if (!a)
         return;
     CDlgAEEntry dlg(m_pUserTypes, this);
@@ -199,8 +196,9 @@ void CDlgAutomaticEntries::OnEdit() {
 
 void CDlgAutomaticEntries::OnDelete() {
     const int nRow = SelectedRow();
-    if (nRow < 0 || !RemoveAutoEntry(m_pAutos, m_nAutos, static_cast<std::uint16_t>(nRow)))
+    if (nRow < 0 || nRow >= static_cast<int>(m_autos.size()))
         return;
+    m_autos.erase(m_autos.begin() + nRow);
     m_pList->removeRow(nRow);
     const int nRows = m_pList->rowCount();
     if (nRows > 0) {

@@ -1,17 +1,18 @@
 #pragma once
 #include "core/document/CAutoEntry.h"
-#include "core/document/CDescItem.h"
+#include "core/document/CDescList.h"
 #include "core/document/CUserType.h"
 #include "gui/framework/CDlgBase.h"
 #include <cstdint>
 #include <ctime>
+#include <vector>
 
 class CDlgAEEntry;
 class QPushButton;
 class QTableWidget;
 
-// "Automatic Entries": the list of recurring entries, changed in place. The caller hands
-// in both lists and takes both back when it closes.
+// "Automatic Entries": the list of recurring entries, edited as a copy. The caller hands
+// in copies of both lists and takes both back when it closes.
 //
 // Object names: "list", "add", "edit", "delete", "done".
 class CDlgAutomaticEntries : public CDlgBase {
@@ -20,10 +21,8 @@ public:
     explicit CDlgAutomaticEntries(const CUserTypeTable* pUserTypes = nullptr,
                                   QWidget* pParent = nullptr);
 
-    CAutoEntry* m_pAutos = nullptr;
-    std::uint16_t m_nAutos = 0;
-    CDescItem* m_pDescs = nullptr;
-    std::uint16_t m_nDescs = 0;
+    std::vector<CAutoEntry> m_autos;
+    CDescList m_descs;
     // The moment the first next dates are counted from.
     std::time_t m_now = 0;
 

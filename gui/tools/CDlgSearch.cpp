@@ -308,7 +308,7 @@ void CDlgSearch::OnInitDialog() {
 }
 
 void CDlgSearch::FillDescBox() {
-    ::FillDescBox(m_pDesc, m_pDescs);
+    ::FillDescBox(m_pDesc, m_descs);
 }
 
 void CDlgSearch::ShowDate(const CDateField& field) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/document/CDescItem.h"
+#include "core/document/CDescList.h"
 #include "core/document/CUserType.h"
 #include "core/tools/Search.h"
 #include "gui/framework/CDlgBase.h"
@@ -35,8 +35,7 @@ public:
     // The user types give the captions of the four user-type boxes; today starts the dates.
     CDlgSearch(const CUserTypeTable& userTypes, std::time_t today, QWidget* pParent = nullptr);
 
-    CDescItem* m_pDescs = nullptr;
-    std::uint16_t m_nDescs = 0;
+    CDescList m_descs;
     int m_nCurTab = 0;
     int m_nSingleDay, m_nSingleMonth, m_nSingleYear;
     int m_nFirstDay, m_nFirstMonth, m_nFirstYear;

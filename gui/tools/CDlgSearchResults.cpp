@@ -16,17 +16,14 @@ public:
     CSearchResultsModel(const CUserTypeTable& userTypes, QObject* pParent)
         : QAbstractTableModel(pParent), m_userTypes(userTypes) {}
 
-    void SetResults(const CEntry* pResults, std::uint16_t nResults) {
+    void SetResults(const std::vector<CEntry>* pResults) {
         beginResetModel();
-        m_rows.clear();
-        m_rows.reserve(nResults);
-        for (const CEntry* e = pResults; e && m_rows.size() < nResults; e = e->m_pNext)
-            m_rows.push_back(e);
+        m_pRows = pResults;
         endResetModel();
     }
 
     int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+        return parent.isValid() || !m_pRows ? 0 : static_cast<int>(m_pRows->size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : SCOL_COUNT;
@@ -36,7 +33,7 @@ public:
             return {};
         if (nRole == Qt::DisplayRole)
             return QString::fromStdString(SearchCellText(
-                *m_rows[static_cast<std::size_t>(index.row())], index.column(), m_userTypes));
+                (*m_pRows)[static_cast<std::size_t>(index.row())], index.column(), m_userTypes));
         if (nRole == Qt::TextAlignmentRole)
             return QVariant::fromValue(Alignment(index.column()));
         return {};
@@ -61,7 +58,7 @@ private:
     }
 
     const CUserTypeTable& m_userTypes;
-    std::vector<const CEntry*> m_rows;
+    const std::vector<CEntry>* m_pRows = nullptr;
 };
 
 namespace {
@@ -124,8 +121,10 @@ CDlgSearchResults::CDlgSearchResults(const CUserTypeTable& userTypes, QWidget* p
 }
 
 void CDlgSearchResults::OnInitDialog() {
-    m_pModel->SetResults(m_pResults, m_nResults);
-    const CSearchTotals totals = SearchTotals(m_pResults);
+    static const CSearchResults s_none;
+    const CSearchResults& results = m_pResults ? *m_pResults : s_none;
+    m_pModel->SetResults(&results.m_aResults);
+    const CSearchTotals totals = SearchTotals(results.m_aResults);
     m_pFound->setText(QString::fromStdString(FoundText(m_pModel->rowCount())));
     m_pDebitTotal->setText(QString::fromStdString(SearchTotalText(totals.m_dDebits)));
     m_pCreditTotal->setText(QString::fromStdString(SearchTotalText(totals.m_dCredits)));

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/document/CEntry.h"
 #include "core/document/CUserType.h"
+#include "core/tools/Search.h"
 #include "gui/framework/CDlgBase.h"
 #include <cstdint>
 
@@ -19,8 +20,7 @@ class CDlgSearchResults : public CDlgBase {
 public:
     explicit CDlgSearchResults(const CUserTypeTable& userTypes, QWidget* pParent = nullptr);
 
-    const CEntry* m_pResults = nullptr;
-    std::uint16_t m_nResults = 0;
+    const CSearchResults* m_pResults = nullptr;
 
 protected:
     void OnInitDialog() override;

@@ -77,12 +77,13 @@ void CDlgUndoDelete::OnInitDialog() {
     m_nRestore.reset();
     m_pList->setRowCount(0);
     int nRow = 0;
-    for (const CDeletedEntry* e = m_pDeleted; e; e = e->m_pNext, ++nRow) {
+    for (const CDeletedEntry& e : m_deleted) {
         m_pList->insertRow(nRow);
         for (int nColumn = 0; nColumn < int(std::size(COLUMNS)); ++nColumn)
             SetReportCell(
                 m_pList, nRow, nColumn,
-                QString::fromStdString(CellText(*e, COLUMNS[nColumn].m_nRegisterColumn, types)));
+                QString::fromStdString(CellText(e, COLUMNS[nColumn].m_nRegisterColumn, types)));
+        ++nRow;
     }
     SelectReportRow(m_pList, nRow > 0 ? 0 : -1);
     UpdateButtons();
@@ -111,8 +112,9 @@ void CDlgUndoDelete::OnRestore() {
 
 void CDlgUndoDelete::OnRemove() {
     const int nRow = SelectedReportRow(m_pList);
-    if (nRow < 0 || !RemoveDeletedEntry(m_pDeleted, m_nDeleted, static_cast<std::uint16_t>(nRow)))
+    if (nRow < 0 || nRow >= static_cast<int>(m_deleted.size()))
         return;
+    m_deleted.erase(m_deleted.begin() + nRow);
     m_pList->removeRow(nRow);
     SelectReportRow(m_pList, std::min(nRow, m_pList->rowCount() - 1));
     UpdateButtons();

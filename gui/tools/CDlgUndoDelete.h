@@ -4,12 +4,13 @@
 #include "gui/framework/CDlgBase.h"
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QPushButton;
 class QTableWidget;
 
-// "Undo Delete": the deleted-entry list, changed in place by Remove. The caller hands the
-// list in and takes it back when it closes; after "Restore" m_nRestore tells which entry
+// "Undo Delete": a copy of the deleted-entry list, changed by Remove. The caller hands the
+// copy in and takes it back when it closes; after "Restore" m_nRestore tells which entry
 // to put back into the register.
 //
 // Object names: "list", "restore", "remove", "done".
@@ -18,8 +19,7 @@ class CDlgUndoDelete : public CDlgBase {
 public:
     explicit CDlgUndoDelete(const CUserTypeTable* pUserTypes = nullptr, QWidget* pParent = nullptr);
 
-    CDeletedEntry* m_pDeleted = nullptr;
-    std::uint16_t m_nDeleted = 0;
+    std::vector<CDeletedEntry> m_deleted;
     std::optional<std::uint16_t> m_nRestore;
 
     const CUserTypeTable* m_pUserTypes = nullptr;

@@ -51,8 +51,8 @@ CDlgDescList::CDlgDescList(QWidget* pParent)
 
 void CDlgDescList::OnInitDialog() {
     m_pList->clear();
-    for (const CDescItem* p = m_pDescs; p; p = p->m_pNext)
-        m_pList->addItem(QString::fromStdString(p->m_strText));
+    for (const std::string& strDesc : m_descs)
+        m_pList->addItem(QString::fromStdString(strDesc));
     m_pList->setFocus(Qt::OtherFocusReason);
     OnSelectionChanged();
 }
@@ -77,7 +77,7 @@ void CDlgDescList::OnSelectionChanged() {
 }
 
 void CDlgDescList::OnAdd() {
-    if (m_nDescs >= MAX_DESCS) {
+    if (m_descs.size() >= static_cast<std::size_t>(MAX_DESCS)) {
         ShowAppMessage(this,
                        QStringLiteral("The maximum number of Description List \nentries is %1.")
                            .arg(MAX_DESCS),
@@ -87,9 +87,9 @@ void CDlgDescList::OnAdd() {
     CDlgDescItem dlg(this);
     if (dlg.exec() != QDialog::Accepted)
         return;
-    if (dlg.m_strText.empty() || DescListContains(m_pDescs, dlg.m_strText))
+    if (!CanAddDescription(m_descs, dlg.m_strText))
         return;
-    DescListAppend(m_pDescs, m_nDescs, dlg.m_strText);
+    m_descs.push_back(dlg.m_strText);
     m_pList->addItem(QString::fromStdString(dlg.m_strText));
 }
 
@@ -97,14 +97,13 @@ void CDlgDescList::OnEdit() {
     const int nIndex = GetSelectedIndex();
     if (nIndex < 0)
         return;
-    CDescItem* pItem = DescListAt(m_pDescs, nIndex);
-    if (!pItem)
+    if (static_cast<std::size_t>(nIndex) >= m_descs.size())
         return;
     CDlgDescItem dlg(this);
-    dlg.m_strText = pItem->m_strText;
+    dlg.m_strText = m_descs[static_cast<std::size_t>(nIndex)];
     if (dlg.exec() != QDialog::Accepted)
         return;
-    pItem->m_strText = dlg.m_strText;
+    m_descs[static_cast<std::size_t>(nIndex)] = dlg.m_strText;
     m_pList->item(nIndex)->setText(QString::fromStdString(dlg.m_strText));
     SelectIndex(nIndex);
 }
@@ -113,7 +112,8 @@ void CDlgDescList::OnDelete() {
     const int nIndex = GetSelectedIndex();
     if (nIndex < 0)
         return;
-    DescListRemoveAt(m_pDescs, m_nDescs, nIndex);
+    if (static_cast<std::size_t>(nIndex) < m_descs.size())
+        m_descs.erase(m_descs.begin() + nIndex);
     delete m_pList->takeItem(nIndex);
     SelectIndex(nIndex < m_pList->count() ? nIndex : nIndex - 1);
     OnSelectionChanged();

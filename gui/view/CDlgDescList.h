@@ -1,5 +1,5 @@
 #pragma once
-#include "core/document/CDescItem.h"
+#include "core/document/CDescList.h"
 #include "gui/framework/CDlgBase.h"
 #include <cstdint>
 
@@ -7,8 +7,8 @@ class QListWidget;
 class QPushButton;
 
 // "Description List": maintains a borrowed description list (head and count) in place.
-// Every change is final at once; however the dialog is closed, the caller takes the head
-// and count back.
+// Works on a copy of the list; every change is final at once, so however the dialog is
+// closed, the caller takes the list back.
 //
 // Object names: "list", "add", "edit", "delete", "ok".
 class CDlgDescList : public CDlgBase {
@@ -16,8 +16,7 @@ class CDlgDescList : public CDlgBase {
 public:
     explicit CDlgDescList(QWidget* pParent = nullptr);
 
-    CDescItem* m_pDescs = nullptr;
-    std::uint16_t m_nDescs = 0;
+    CDescList m_descs;
 
 protected:
     void OnInitDialog() override;

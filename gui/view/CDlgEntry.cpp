@@ -188,7 +188,7 @@ void CDlgEntry::OnInitDialog() {
 }
 
 void CDlgEntry::FillDescBox() {
-    ::FillDescBox(m_pDesc, m_pDescs);
+    ::FillDescBox(m_pDesc, m_descs);
 }
 
 void CDlgEntry::FillTypeList() {
@@ -209,7 +209,7 @@ void CDlgEntry::ShowPin() {
 }
 
 void CDlgEntry::OnDescList() {
-    EditDescList(this, m_pDesc, m_pDescs, m_nDescs);
+    EditDescList(this, m_pDesc, m_descs);
 }
 
 void CDlgEntry::OnTypeChanged(int nIndex) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/document/CDescItem.h"
+#include "core/document/CDescList.h"
 #include "core/document/CUserType.h"
 #include "gui/framework/CDlgBase.h"
 #include <QIcon>
@@ -16,7 +16,7 @@ class QRadioButton;
 class QToolButton;
 
 // The Entry dialog of Add Entry and Edit Entry. The caller fills the members, runs it and,
-// on OK, reads them back; the description list (m_pDescs, m_nDescs) is edited in place
+// on OK, reads them back; the description list (m_descs) is edited in place
 // through "..." and must be taken back whatever the result.
 //
 // Object names: "date", "desc", "descList", "amount", "debit", "credit", "type",
@@ -29,8 +29,7 @@ public:
     int m_nDay = 1;
     int m_nMonth = 1;
     int m_nYear = 1970;
-    std::uint16_t m_nDescs = 0;
-    CDescItem* m_pDescs = nullptr;
+    CDescList m_descs;
     bool m_bAddMode = true;
     // Edit only: the check number was proposed because the entry is not a check.
     bool m_bNextCheckOffered = false;

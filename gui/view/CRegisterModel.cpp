@@ -1,6 +1,6 @@
 #include "CRegisterModel.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/RegisterCells.h"
-#include "gui/app/CTallywiseApp.h"
 #include <algorithm>
 
 namespace {
@@ -18,11 +18,12 @@ Qt::Alignment ColumnAlignment(int nColumn) {
 
 } // namespace
 
-CRegisterModel::CRegisterModel(CTallywiseApp& app, QObject* pParent)
-    : QAbstractTableModel(pParent), m_app(app) {}
+CRegisterModel::CRegisterModel(const CTallywiseDoc& doc, const CUserTypeTable& types,
+                               QObject* pParent)
+    : QAbstractTableModel(pParent), m_doc(doc), m_types(types), m_nRows(doc.EntryCount()) {}
 
 int CRegisterModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_nRows;
 }
 
 int CRegisterModel::columnCount(const QModelIndex& parent) const {
@@ -30,14 +31,14 @@ int CRegisterModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CRegisterModel::data(const QModelIndex& index, int nRole) const {
-    if (!index.isValid() || EntryAt(index.row()) == nullptr)
+    const CEntry* pEntry = index.isValid() ? EntryAt(index.row()) : nullptr;
+    if (!pEntry)
         return QVariant();
     if (nRole == Qt::TextAlignmentRole)
         return QVariant::fromValue(ColumnAlignment(index.column()));
     if (nRole != Qt::DisplayRole)
         return QVariant();
-    return QString::fromStdString(
-        CellText(*m_rows[index.row()], index.column(), m_app.m_userTypes));
+    return QString::fromStdString(CellText(*pEntry, index.column(), m_types));
 }
 
 QVariant CRegisterModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const {
@@ -57,26 +58,23 @@ Qt::ItemFlags CRegisterModel::flags(const QModelIndex& index) const {
 
 void CRegisterModel::Rebuild() {
     beginResetModel();
-    const CTallywiseDoc& doc = m_app.GetDocument();
-    m_rows.clear();
-    m_rows.reserve(doc.m_nEntries);
-    for (CEntry* p = doc.m_pEntries; p; p = p->m_pNext)
-        m_rows.push_back(p);
+    m_nRows = m_doc.EntryCount();
     endResetModel();
 }
 
-void CRegisterModel::InsertRow(CEntry& entry, std::uint16_t nPos) {
-    const int nRow = std::min<int>(nPos, int(m_rows.size()));
+// The document has already taken the entry; the view learns of one row more.
+void CRegisterModel::InsertRow(std::uint16_t nPos) {
+    const int nRow = std::min<int>(nPos, m_nRows);
     beginInsertRows(QModelIndex(), nRow, nRow);
-    m_rows.insert(m_rows.begin() + nRow, &entry);
+    ++m_nRows;
     endInsertRows();
 }
 
 void CRegisterModel::DeleteRow(std::uint16_t nPos) {
-    if (nPos >= m_rows.size())
+    if (nPos >= m_nRows)
         return;
     beginRemoveRows(QModelIndex(), nPos, nPos);
-    m_rows.erase(m_rows.begin() + nPos);
+    --m_nRows;
     endRemoveRows();
 }
 
@@ -87,13 +85,13 @@ void CRegisterModel::RefreshColumn(int nColumn, int nFirstRow, int nLastRow) {
 }
 
 void CRegisterModel::RefreshRow(int nRow) {
-    if (nRow >= 0 && nRow < int(m_rows.size()))
+    if (nRow >= 0 && nRow < m_nRows)
         Q_EMIT dataChanged(index(nRow, 0), index(nRow, COL_COUNT - 1), {Qt::DisplayRole});
 }
 
-CEntry* CRegisterModel::EntryAt(int nRow) const {
+const CEntry* CRegisterModel::EntryAt(int nRow) const {
     // A row the document no longer has is never read, whatever the index still holds.
-    if (nRow < 0 || nRow >= int(m_rows.size()) || nRow >= m_app.GetDocument().m_nEntries)
+    if (nRow < 0 || nRow >= m_nRows)
         return nullptr;
-    return m_rows[nRow];
+    return m_doc.GetEntryAt(static_cast<std::uint16_t>(nRow));
 }

@@ -1,17 +1,20 @@
 #pragma once
 #include <QAbstractTableModel>
 #include <cstdint>
-#include <vector>
 
-class CTallywiseApp;
+#include "core/document/CUserType.h"
+
+class CTallywiseDoc;
 struct CEntry;
 
-// The register as a table: row i shows the document's entry at position i. Only the
-// row-to-entry index is kept; every cell text is formatted when it is asked for.
+// The register as a table: row i shows the document's entry at position i, read from the
+// document when it is asked for. Only the row count is kept, so the rows the view knows
+// change exactly when the document announces it.
 class CRegisterModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit CRegisterModel(CTallywiseApp& app, QObject* pParent = nullptr);
+    CRegisterModel(const CTallywiseDoc& doc, const CUserTypeTable& types,
+                   QObject* pParent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -20,15 +23,16 @@ public:
                         int nRole = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Rows from the document's list, walked once.
+    // Every row anew, from the document's count.
     void Rebuild();
-    void InsertRow(CEntry& entry, std::uint16_t nPos);
+    void InsertRow(std::uint16_t nPos);
     void DeleteRow(std::uint16_t nPos);
     void RefreshColumn(int nColumn, int nFirstRow, int nLastRow);
     void RefreshRow(int nRow);
-    CEntry* EntryAt(int nRow) const;
+    const CEntry* EntryAt(int nRow) const;
 
 private:
-    CTallywiseApp& m_app;
-    std::vector<CEntry*> m_rows;
+    const CTallywiseDoc& m_doc;
+    const CUserTypeTable& m_types;
+    int m_nRows = 0;
 };

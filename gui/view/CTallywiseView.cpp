@@ -79,7 +79,8 @@ QFont MakeListFont(const std::string& strFace, int nTenths) {
 }
 
 CTallywiseView::CTallywiseView(CTallywiseApp& app, QWidget* pParent)
-    : QTableView(pParent), m_app(app), m_pModel(new CRegisterModel(app, this)) {
+    : QTableView(pParent), m_app(app),
+      m_pModel(new CRegisterModel(app.GetDocument(), app.m_userTypes, this)) {
     setObjectName(QStringLiteral("register"));
     setModel(m_pModel);
     setItemDelegate(new CRowDelegate(this));
@@ -154,7 +155,7 @@ void CTallywiseView::OnInitialUpdate() {
         m_nNewDay = today.m_nDay;
         m_nNewMonth = today.m_nMonth;
         m_nNewYear = today.m_nYear;
-        m_pModel->Rebuild();
+        // The document announced its new rows when it was emptied or loaded.
         SelectRow(m_pModel->rowCount() - 1);
     }
     PostDueAutoEntries();
@@ -167,23 +168,19 @@ void CTallywiseView::OnTitleChanged() {
 }
 
 void CTallywiseView::OnEntryInserted(std::uint16_t nPos) {
-    // The rows above it still hold the entries before it.
-    CEntry* pEntry = nPos == 0 ? GetDocument().m_pEntries : m_pModel->EntryAt(nPos - 1);
-    if (nPos > 0 && pEntry)
-        pEntry = pEntry->m_pNext;
-    if (!pEntry) {
-        OnEntriesReset();
-        return;
-    }
-    InsertRow(*pEntry, nPos, true);
+    InsertRow(nPos, true);
 }
 
 void CTallywiseView::OnEntryRemoved(std::uint16_t nPos) {
     DeleteRow(nPos);
 }
 
+// The selection stays on its row where the register still has one.
 void CTallywiseView::OnEntriesReset() {
+    const std::optional<std::uint16_t> nSelected = GetSelectedRow();
     m_pModel->Rebuild();
+    if (nSelected && *nSelected < m_pModel->rowCount())
+        SelectRow(*nSelected, false);
 }
 
 void CTallywiseView::OnBalancesChanged(std::uint16_t nFrom) {
@@ -194,8 +191,8 @@ void CTallywiseView::OnEntryChanged(std::uint16_t nPos) {
     RefreshRow(nPos);
 }
 
-void CTallywiseView::InsertRow(CEntry& entry, std::uint16_t nPos, bool bSelect) {
-    m_pModel->InsertRow(entry, nPos);
+void CTallywiseView::InsertRow(std::uint16_t nPos, bool bSelect) {
+    m_pModel->InsertRow(nPos);
     if (bSelect)
         SelectRow(std::min<int>(nPos, m_pModel->rowCount() - 1));
     Q_EMIT CommandStateChanged();
@@ -206,7 +203,7 @@ void CTallywiseView::DeleteRow(std::uint16_t nPos) {
 }
 
 void CTallywiseView::RefreshBalances(std::uint16_t nFrom) {
-    const int nLast = std::min<int>(GetDocument().m_nEntries, m_pModel->rowCount()) - 1;
+    const int nLast = std::min<int>(GetDocument().EntryCount(), m_pModel->rowCount()) - 1;
     m_pModel->RefreshColumn(COL_BALANCE, nFrom, nLast);
 }
 
@@ -215,7 +212,7 @@ void CTallywiseView::RefreshRow(std::uint16_t nPos) {
 }
 
 std::optional<std::uint16_t> CTallywiseView::GetSelectedRow() const {
-    const int nRows = std::min<int>(GetDocument().m_nEntries, m_pModel->rowCount());
+    const int nRows = std::min<int>(GetDocument().EntryCount(), m_pModel->rowCount());
     int nFirst = nRows;
     for (const QModelIndex& index : selectionModel()->selectedRows())
         nFirst = std::min(nFirst, index.row());
@@ -229,7 +226,7 @@ bool CTallywiseView::OnUpdateEntrySelected() const {
 }
 
 bool CTallywiseView::OnUpdateNeedsStartBal() const {
-    return GetDocument().m_bStartBalSet != 0;
+    return GetDocument().IsStartBalSet();
 }
 
 void CTallywiseView::ApplyListFont(const std::string& strFace, int nTenths) {
@@ -265,37 +262,34 @@ const char* const START_BAL_REQUIRED = "You must set the starting balance \nbefo
                                        "entries.";
 
 // The entry the dialog describes; only checks carry a number.
-std::unique_ptr<CEntry> EntryFromDialog(const CDlgEntry& dlg, const CUserTypeTable& types) {
-    auto e = std::make_unique<CEntry>();
-    e->m_nCheckNum = dlg.m_nTypeIndex == 0 ? static_cast<std::uint16_t>(dlg.m_nCheckNum) : 0;
-    e->m_date = MakeLocalDate(dlg.m_nYear, dlg.m_nMonth, dlg.m_nDay);
-    e->m_strDesc = dlg.m_strDesc;
-    e->m_nType = static_cast<std::int8_t>(TypeFromComboIndex(dlg.m_nTypeIndex, types));
-    e->m_dAmount = dlg.m_dAmount;
-    e->m_bDebit = dlg.m_nDebitCredit == 0 ? 1 : 0;
-    e->m_dBalance = 0.0;
-    e->m_bCleared = dlg.m_bCleared ? 1 : 0;
+CEntry EntryFromDialog(const CDlgEntry& dlg, const CUserTypeTable& types) {
+    CEntry e;
+    e.m_nCheckNum = dlg.m_nTypeIndex == 0 ? static_cast<std::uint16_t>(dlg.m_nCheckNum) : 0;
+    e.m_date = MakeLocalDate(dlg.m_nYear, dlg.m_nMonth, dlg.m_nDay);
+    e.m_strDesc = dlg.m_strDesc;
+    e.m_nType = static_cast<std::int8_t>(TypeFromComboIndex(dlg.m_nTypeIndex, types));
+    e.m_dAmount = dlg.m_dAmount;
+    e.m_bDebit = dlg.m_nDebitCredit == 0 ? 1 : 0;
+    e.m_dBalance = 0.0;
+    e.m_bCleared = dlg.m_bCleared ? 1 : 0;
     return e;
 }
 } // namespace
 
-// Runs the Entry dialog over the document's description list, which "..." may change:
-// the list is taken back and the document marked modified whatever the answer.
+// Runs the Entry dialog over a copy of the description list, which "..." may change: the
+// list is taken back, and so the document marked modified, whatever the answer.
 bool CTallywiseView::RunEntryDialog(CDlgEntry& dlg) {
     CTallywiseDoc& doc = GetDocument();
-    dlg.m_pDescs = doc.m_pDescs;
-    dlg.m_nDescs = doc.m_nDescs;
+    dlg.m_descs = doc.Descriptions();
     const bool bOk = dlg.exec() == QDialog::Accepted;
-    doc.m_pDescs = dlg.m_pDescs;
-    doc.m_nDescs = dlg.m_nDescs;
-    doc.SetModifiedFlag();
+    doc.SetDescriptions(std::move(dlg.m_descs));
     Q_EMIT CommandStateChanged();
     return bOk;
 }
 
 bool CTallywiseView::EnsureStartingBalance() {
     CTallywiseDoc& doc = GetDocument();
-    if (doc.m_bStartBalSet)
+    if (doc.IsStartBalSet())
         return true;
     IUserMessages& messages = m_app.Messages();
     if (!messages.AskYesNo(START_BAL_QUESTION)) {
@@ -313,11 +307,7 @@ bool CTallywiseView::EnsureStartingBalance() {
 }
 
 void CTallywiseView::SetStartingBalance(double dStartBal) {
-    CTallywiseDoc& doc = GetDocument();
-    doc.SetModifiedFlag();
-    doc.m_dStartBal = dStartBal;
-    doc.m_bStartBalSet = 1;
-    doc.UpdateBalances(0);
+    GetDocument().SetStartingBalance(dStartBal);
     Q_EMIT CommandStateChanged();
 }
 
@@ -325,7 +315,7 @@ void CTallywiseView::OnAddEntry() {
     CTallywiseDoc& doc = GetDocument();
     bool bPinned = false;
     for (;;) {
-        if (doc.m_nEntries >= MAX_ENTRIES) {
+        if (doc.EntryCount() >= MAX_ENTRIES) {
             m_app.Messages().ShowMessage(
                 Format("You have reached the maximum \nentry limit of %d entries. \nArchive old "
                        "transactions to \nadd new entries.",
@@ -344,18 +334,18 @@ void CTallywiseView::OnAddEntry() {
         dlg.m_nDebitCredit = 0;
         dlg.m_nTypeIndex = m_app.m_nAType;
         dlg.m_bCleared = m_app.m_nACleared != 0;
-        dlg.m_nCheckNum = doc.m_nNextCheck;
+        dlg.m_nCheckNum = doc.NextCheck();
         dlg.m_bPinned = bPinned;
         if (!RunEntryDialog(dlg))
             return;
         if (dlg.m_nTypeIndex == 0)
-            doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
+            doc.SetNextCheck(static_cast<std::uint16_t>(dlg.m_nCheckNum + 1));
         doc.AddDescription(dlg.m_strDesc);
-        std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
+        CEntry entry = EntryFromDialog(dlg, m_app.m_userTypes);
         m_nNewDay = dlg.m_nDay;
         m_nNewMonth = dlg.m_nMonth;
         m_nNewYear = dlg.m_nYear;
-        if (!doc.InsertEntry(std::move(pEntry)))
+        if (!doc.InsertEntry(std::move(entry)))
             return;
         doc.RefreshTypeUsage();
         Q_EMIT CommandStateChanged();
@@ -386,16 +376,13 @@ void CTallywiseView::OnEditEntry() {
     dlg.m_bCleared = e->m_bCleared == 1;
     dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, m_app.m_userTypes);
     dlg.m_bNextCheckOffered = e->m_nType != TYPE_CHECK;
-    dlg.m_nCheckNum = dlg.m_bNextCheckOffered ? doc.m_nNextCheck : e->m_nCheckNum;
+    dlg.m_nCheckNum = dlg.m_bNextCheckOffered ? doc.NextCheck() : e->m_nCheckNum;
     if (!RunEntryDialog(dlg))
         return;
     if (dlg.m_nTypeIndex == 0 && dlg.m_bNextCheckOffered)
-        doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
+        doc.SetNextCheck(static_cast<std::uint16_t>(dlg.m_nCheckNum + 1));
     doc.AddDescription(dlg.m_strDesc);
-    std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
-    doc.RemoveEntry(i, false, false);
-    // The register just lost an entry, so there is always room for this one.
-    doc.InsertEntry(std::move(pEntry));
+    doc.ReplaceEntry(i, EntryFromDialog(dlg, m_app.m_userTypes));
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
 }
@@ -403,7 +390,7 @@ void CTallywiseView::OnEditEntry() {
 void CTallywiseView::OnDeleteEntry() {
     CTallywiseDoc& doc = GetDocument();
     std::optional<std::uint16_t> nRow = GetSelectedRow();
-    if (doc.m_nEntries == 0 || !nRow)
+    if (doc.EntryCount() == 0 || !nRow)
         return;
     const std::uint16_t i = *nRow;
     doc.RemoveEntry(i, true, true);
@@ -413,7 +400,7 @@ void CTallywiseView::OnDeleteEntry() {
 
 // The row that took the removed one's place, or the one above the end.
 void CTallywiseView::SelectAfterRemoval(std::uint16_t nRow) {
-    if (GetDocument().m_nEntries > nRow)
+    if (GetDocument().EntryCount() > nRow)
         SelectRow(nRow, false);
     else if (nRow > 0)
         SelectRow(nRow - 1, false);
@@ -421,7 +408,7 @@ void CTallywiseView::SelectAfterRemoval(std::uint16_t nRow) {
 
 void CTallywiseView::OnStartingBalance() {
     CDlgStartBal dlg(this);
-    dlg.m_dStartBal = GetDocument().m_dStartBal;
+    dlg.m_dStartBal = GetDocument().StartBalance();
     if (dlg.exec() != QDialog::Accepted)
         return;
     SetStartingBalance(dlg.m_dStartBal);
@@ -438,8 +425,7 @@ void CTallywiseView::OnOptions() {
     const COptionsApplied applied = ApplyOptions(dlg.m_options, m_app);
     if (applied.m_bUserTypesChanged) {
         // The table is saved with the register: without this a close would drop it unasked.
-        doc.SetModifiedFlag();
-        m_pModel->RefreshColumn(COL_TYPE, 0, m_pModel->rowCount() - 1);
+        doc.UserTypesChanged();
     }
     if (applied.m_bFontChanged)
         ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);

@@ -42,7 +42,7 @@ public:
     void OnEntryChanged(std::uint16_t nPos) override;
 
     // Row operations, driven by the announcements.
-    void InsertRow(CEntry& entry, std::uint16_t nPos, bool bSelect);
+    void InsertRow(std::uint16_t nPos, bool bSelect);
     void DeleteRow(std::uint16_t nPos);
     void RefreshBalances(std::uint16_t nFrom);
     void RefreshRow(std::uint16_t nPos);

@@ -62,17 +62,13 @@ void CTallywiseView::OnViewArchive() {
 void CTallywiseView::OnAutomaticEntries() {
     CTallywiseDoc& doc = GetDocument();
     CDlgAutomaticEntries dlg(&m_app.m_userTypes, this);
-    dlg.m_pAutos = doc.m_pAutos;
-    dlg.m_nAutos = doc.m_nAutos;
-    dlg.m_pDescs = doc.m_pDescs;
-    dlg.m_nDescs = doc.m_nDescs;
+    dlg.m_autos = doc.AutoEntries();
+    dlg.m_descs = doc.Descriptions();
     dlg.m_now = m_app.Clock().Now();
     dlg.exec();
-    doc.SetModifiedFlag();
-    doc.m_pAutos = dlg.m_pAutos;
-    doc.m_nAutos = dlg.m_nAutos;
-    doc.m_pDescs = dlg.m_pDescs;
-    doc.m_nDescs = dlg.m_nDescs;
+    // Taken back however the dialog closed: every change in it is final at once.
+    doc.SetAutoEntries(std::move(dlg.m_autos));
+    doc.SetDescriptions(std::move(dlg.m_descs));
     PostDueAutoEntries();
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
@@ -81,12 +77,9 @@ void CTallywiseView::OnAutomaticEntries() {
 void CTallywiseView::OnUndoDelete() {
     CTallywiseDoc& doc = GetDocument();
     CDlgUndoDelete dlg(&m_app.m_userTypes, this);
-    dlg.m_pDeleted = doc.m_pDeleted;
-    dlg.m_nDeleted = doc.m_nDeleted;
+    dlg.m_deleted = doc.DeletedEntries();
     const bool bRestore = dlg.exec() == QDialog::Accepted && dlg.m_nRestore;
-    doc.m_pDeleted = dlg.m_pDeleted;
-    doc.m_nDeleted = dlg.m_nDeleted;
-    doc.SetModifiedFlag();
+    doc.SetDeletedEntries(std::move(dlg.m_deleted));
     if (bRestore)
         RestoreDeletedEntry(doc, *dlg.m_nRestore);
     doc.RefreshTypeUsage();
@@ -101,11 +94,11 @@ const char* const NO_ENTRIES = "There are no entries.";
 
 void CTallywiseView::OnBalance() {
     const CTallywiseDoc& doc = GetDocument();
-    if (doc.m_nEntries == 0) {
+    if (doc.EntryCount() == 0) {
         doc.Messages().ShowMessage(NO_ENTRIES, EMsgIcon::Information);
         return;
     }
-    const COutstanding figures = OutstandingFigures(doc.m_pEntries);
+    const COutstanding figures = OutstandingFigures(doc.Entries());
     CDlgBalance dlg(this);
     dlg.m_dOutDebits = figures.m_dOutDebits;
     dlg.m_dOutCredits = figures.m_dOutCredits;
@@ -116,28 +109,26 @@ void CTallywiseView::OnBalance() {
 void CTallywiseView::OnSearch() {
     const CTallywiseDoc& doc = GetDocument();
     CDlgSearch dlg(doc.UserTypes(), doc.Today(), this);
-    dlg.m_pDescs = doc.m_pDescs;
-    dlg.m_nDescs = doc.m_nDescs;
+    dlg.m_descs = doc.Descriptions();
     if (dlg.exec() != QDialog::Accepted)
         return;
     CSearchCriteria criteria = dlg.Criteria();
     NormaliseSides(criteria);
     if (!criteria.AnyCriterion())
         return;
-    const CSearchResults results = FindEntries(doc.m_pEntries, criteria);
+    const CSearchResults results = FindEntries(doc.Entries(), criteria);
     CDlgSearchResults resultsDlg(doc.UserTypes(), this);
-    resultsDlg.m_pResults = results.m_pResults;
-    resultsDlg.m_nResults = results.m_nResults;
+    resultsDlg.m_pResults = &results;
     resultsDlg.exec();
 }
 
 void CTallywiseView::OnStatistics() {
     const CTallywiseDoc& doc = GetDocument();
-    if (doc.m_nEntries == 0) {
+    if (doc.EntryCount() == 0) {
         doc.Messages().ShowMessage(NO_ENTRIES, EMsgIcon::Information);
         return;
     }
     CDlgStatistics dlg(this);
-    dlg.SetTexts(StatisticsTexts(ComputeStatistics(doc.m_pEntries), doc.UserTypes()));
+    dlg.SetTexts(StatisticsTexts(ComputeStatistics(doc.Entries()), doc.UserTypes()));
     dlg.exec();
 }

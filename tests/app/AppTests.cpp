@@ -1,4 +1,5 @@
 #include "../support/TestApp.h"
+#include "../support/Unmodified.h"
 #include "core/document/EntryTypes.h"
 #include "core/document/RegisterCells.h"
 #include "core/settings/Options.h"
@@ -86,7 +87,7 @@ TEST(AppTest, CommandLine) {
     ASSERT_TRUE(t.Doc().OnSaveDocument(t.Path("Jan.twd")));
     CTestApp u;
     EXPECT_TRUE(u.m_app.InitInstance({t.Path("Jan.twd")}, store));
-    EXPECT_EQ(u.Doc().m_nEntries, 1);
+    EXPECT_EQ(u.Doc().EntryCount(), 1);
     EXPECT_EQ(u.m_app.GetFrameTitle(), "Jan.twd - Tallywise v3.5");
     EXPECT_EQ(u.m_app.m_recentFiles.Files().front(), t.Path("Jan.twd"));
 }
@@ -101,12 +102,12 @@ TEST(AppTest, LoadLastFailureKeepsTheOpenDocument) {
     t.m_app.m_strLastFile = t.Path("deleted.twd");
     t.m_app.OpenLastFileIfWanted();
     EXPECT_EQ(t.m_messages.m_shown.size(), 1u);
-    EXPECT_EQ(t.Doc().m_nEntries, 1);
+    EXPECT_EQ(t.Doc().EntryCount(), 1);
     EXPECT_EQ(t.Doc().GetTitle(), "Jan.twd");
     EXPECT_EQ(t.m_app.m_userTypes[0].m_strName, "Mine");
     // A plain Open that fails leaves a new, empty register.
     EXPECT_FALSE(t.m_app.OpenDocumentFile(t.Path("deleted.twd")));
-    EXPECT_EQ(t.Doc().m_nEntries, 0);
+    EXPECT_EQ(t.Doc().EntryCount(), 0);
     EXPECT_EQ(t.Doc().GetTitle(), "TWDoc");
     EXPECT_EQ(t.m_app.m_userTypes[0], CUserType());
 }
@@ -121,13 +122,13 @@ TEST(AppTest, SaveQuestionBeforeNewAndOpen) {
                           Case{EAnswer::Cancel, false, false}}) {
         CTestApp t;
         t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2000, 1, 1), 5, true));
-        t.Doc().SetModifiedFlag();
+        t.Doc().SetNextCheck(t.Doc().NextCheck()); // any change
         t.m_messages.m_answers = {c.m_answer};
         t.m_files.m_save = t.Path("Saved");
         EXPECT_EQ(t.m_app.OnFileNew(), c.m_bGoesOn);
         EXPECT_EQ(t.m_messages.Texts(), (std::vector<std::string>{"Save changes to TWDoc?"}));
         EXPECT_EQ(std::filesystem::exists(t.Path("Saved.twd")), c.m_bSaved);
-        EXPECT_EQ(t.Doc().m_nEntries, c.m_bGoesOn ? 0 : 1);
+        EXPECT_EQ(t.Doc().EntryCount(), c.m_bGoesOn ? 0 : 1);
     }
 }
 
@@ -151,13 +152,12 @@ TEST(DocumentTest, OpeningAnotherRegisterLeavesTheShownOneAlone) {
     ASSERT_TRUE(doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 2), 1, true, "Old")));
     CRecordingObserver list;
     doc.SetObserver(&list);
-    doc.SetModifiedFlag(false);
+    MarkUnmodified(doc);
 
     // Another register, protected, whose user types differ.
     CTestApp other;
     other.Doc().UserTypes()[0] = {"Gift", "G", 1, 0};
-    other.Doc().m_strPassword = "pw";
-    other.Doc().m_bPassword = 1;
+    other.Doc().SetPassword("pw");
     const std::string strPath = t.Path("other.twd");
     ASSERT_TRUE(other.Doc().SaveDocumentFile(strPath));
 
@@ -170,7 +170,7 @@ TEST(DocumentTest, OpeningAnotherRegisterLeavesTheShownOneAlone) {
     ASSERT_TRUE(t.m_app.OpenDocumentFile(strPath));
     EXPECT_EQ(t.m_app.m_userTypes[0].m_strAbbr, "G");
     EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset"}));
-    EXPECT_EQ(doc.m_nEntries, 0);
+    EXPECT_EQ(doc.EntryCount(), 0);
     doc.SetObserver(nullptr);
 }
 

@@ -127,8 +127,7 @@ private Q_SLOTS:
     void archiveCommandMovesTheClearedEntries() {
         m_pFix = std::make_unique<CFrameFixture>();
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.m_dStartBal = 100.0;
-        doc.m_bStartBalSet = 1;
+        doc.SetStartingBalance(100.0);
         m_pFix->AddEntry(TYPE_ATM, 0, 1, 5, "Jan 5", 10.0, true, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 1, 9, "Jan 9", 20.0, false, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 2, 1, "Feb 1", 5.0, true, false);
@@ -148,9 +147,9 @@ private Q_SLOTS:
         m_pFix->View()->OnArchive();
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(strProposed, TempPath("Home02.twa"));
-        QCOMPARE(doc.m_nEntries, std::uint16_t(1));
-        QCOMPARE(doc.m_dStartBal, 110.0);
-        QCOMPARE(doc.m_nArchives, 1u);
+        QCOMPARE(doc.EntryCount(), std::uint16_t(1));
+        QCOMPARE(doc.StartBalance(), 110.0);
+        QCOMPARE(doc.ArchiveCount(), 1u);
         QVERIFY(!doc.IsModified());
         QCOMPARE(m_pFix->m_pFrame->m_nStatusEntries, 1);
         QCOMPARE(m_pFix->View()->model()->rowCount(), 1); // the list followed the document
@@ -165,7 +164,7 @@ private Q_SLOTS:
         m_pFix->View()->OnArchive();
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(m_pFix->m_messages.Texts().back(), std::string(ARCHIVE_NOT_CLEARED));
-        QCOMPARE(doc.m_nEntries, std::uint16_t(1));
+        QCOMPARE(doc.EntryCount(), std::uint16_t(1));
         QVERIFY(!QFile::exists(TempPath("Home03.twa")));
     }
 

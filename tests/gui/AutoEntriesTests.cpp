@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -59,27 +60,17 @@ int SelectedRow(QWidget* pDlg) {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void AddDefinition(CAutoEntry*& pHead, std::uint16_t& nCount, std::uint32_t nFrequency, int nDay,
+void AddDefinition(std::vector<CAutoEntry>& autos, std::uint32_t nFrequency, int nDay,
                    std::time_t next, const char* pszDesc) {
-    auto a = std::make_unique<CAutoEntry>();
-    a->m_nFrequency = nFrequency;
-    a->m_nDay = std::int8_t(nDay);
-    a->m_nextDate = next;
-    a->m_strDesc = pszDesc;
-    a->m_nType = TYPE_OTHER;
-    a->m_dAmount = 450.0;
-    AppendAutoEntry(pHead, nCount, std::move(a));
+    CAutoEntry a;
+    a.m_nFrequency = nFrequency;
+    a.m_nDay = std::int8_t(nDay);
+    a.m_nextDate = next;
+    a.m_strDesc = pszDesc;
+    a.m_nType = TYPE_OTHER;
+    a.m_dAmount = 450.0;
+    autos.push_back(a);
 }
-
-// A definition list owned by a test.
-struct CTestAutos {
-    CAutoEntry* m_pHead = nullptr;
-    std::uint16_t m_nCount = 0;
-    ~CTestAutos() {
-        while (m_pHead)
-            RemoveAutoEntry(m_pHead, m_nCount, 0);
-    }
-};
 
 } // namespace
 
@@ -189,13 +180,11 @@ private Q_SLOTS:
     }
 
     void listDialogAddEditDeleteAndWidths() {
-        CTestAutos autos;
-        CTestDescList descs({"Rent"});
+        std::vector<CAutoEntry> autos;
+        CDescList descs{"Rent"};
         CDlgAutomaticEntries dlg;
-        dlg.m_pAutos = autos.m_pHead;
-        dlg.m_nAutos = autos.m_nCount;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_autos = autos;
+        dlg.m_descs = descs;
         dlg.m_now = m_now;
         CModalHelper modal;
         QStringList seen;
@@ -240,23 +229,19 @@ private Q_SLOTS:
                                     "Rent", "D", "02/24/04", "Pay", "1",
                                     // edited: the 5th is past, so next month
                                     "03/05/04", "Rent 2", "0", "0", "-1", "0", "0"}));
-        QCOMPARE(dlg.m_nAutos, std::uint16_t(0));
-        QCOMPARE(dlg.m_pAutos, nullptr);
-        autos.m_pHead = nullptr;
-        descs.m_pHead = dlg.m_pDescs;
-        descs.m_nCount = dlg.m_nDescs;
+        QVERIFY(dlg.m_autos.empty());
+        descs = dlg.m_descs;
     }
 
     void listDialogStoresFieldsAndRefusesTheHundredAndFirst() {
-        CTestAutos autos;
-        CTestDescList descs;
+        std::vector<CAutoEntry> autos;
+        CDescList descs;
         for (int i = 0; i < MAX_AUTOS - 1; ++i)
-            AddDefinition(autos.m_pHead, autos.m_nCount, 1, 1, m_now, "x");
+            AddDefinition(autos, 1, 1, m_now, "x");
         CUserTypeTable types{};
         types[2] = {"Loan", "L", 1, 1};
         CDlgAutomaticEntries dlg(&types);
-        dlg.m_pAutos = autos.m_pHead;
-        dlg.m_nAutos = autos.m_nCount;
+        dlg.m_autos = autos;
         dlg.m_now = m_now;
         CModalHelper modal;
         QString strMessage;
@@ -273,11 +258,10 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(strMessage, QStringLiteral("You cannot enter more than 100 automatic entries."));
         QCOMPARE(nSelected, MAX_AUTOS - 1);
-        autos.m_pHead = dlg.m_pAutos;
-        autos.m_nCount = dlg.m_nAutos;
-        QCOMPARE(int(autos.m_nCount), MAX_AUTOS);
-        const CAutoEntry* a = AutoEntryAt(autos.m_pHead, MAX_AUTOS - 1);
-        QVERIFY(a);
+        autos = dlg.m_autos;
+        QCOMPARE(int(autos.size()), MAX_AUTOS);
+        QCOMPARE(int(autos.size()), MAX_AUTOS);
+        const CAutoEntry* a = &autos.back();
         QCOMPARE(a->m_nFrequency, 0u);
         QCOMPARE(int(a->m_nDay), 7);
         QCOMPARE(a->m_dAmount, -12.5);
@@ -290,13 +274,12 @@ private Q_SLOTS:
 
     // The edit dialog opens with the definition's values.
     void editOpensWithTheDefinition() {
-        CTestAutos autos;
-        AddDefinition(autos.m_pHead, autos.m_nCount, 0, 14, MakeLocalDate(2004, 3, 1), "Pay");
-        autos.m_pHead->m_bDebit = 0;
-        autos.m_pHead->m_nType = 3;
+        std::vector<CAutoEntry> autos;
+        AddDefinition(autos, 0, 14, MakeLocalDate(2004, 3, 1), "Pay");
+        autos.front().m_bDebit = 0;
+        autos.front().m_nType = 3;
         CDlgAutomaticEntries dlg;
-        dlg.m_pAutos = autos.m_pHead;
-        dlg.m_nAutos = autos.m_nCount;
+        dlg.m_autos = autos;
         dlg.m_now = m_now;
         CModalHelper modal;
         QStringList seen;
@@ -321,18 +304,18 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(seen,
                  QStringList({"1", "14", "1", "March 01, 2004", "450.00", "1", "Teller", "Pay"}));
-        QCOMPARE(dlg.m_pAutos->m_nextDate, MakeLocalDate(2004, 3, 1));
+        QCOMPARE(dlg.m_autos.front().m_nextDate, MakeLocalDate(2004, 3, 1));
     }
 
     // The command: modified always, lists stored back, posting, type usage.
     void commandPostsWhatFellDue() {
         CFrameFixture fix;
         CTallywiseDoc& doc = fix.Doc();
-        doc.m_bStartBalSet = 1;
+        doc.SetStartingBalance(doc.StartBalance());
         fix.m_app.m_userTypes[0] = {"Loan", "L", 1, 1};
         fix.AddEntry(TYPE_OTHER, 0, 2, 10, "Earlier", 5, true);
         fix.AddEntry(TYPE_OTHER, 0, 2, 11, "Later", 5, true);
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         fix.m_messages.m_answers = {EAnswer::Yes};
         CModalHelper modal;
         modal.Then(Click("add"));
@@ -341,12 +324,12 @@ private Q_SLOTS:
         fix.View()->OnAutomaticEntries();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
-        QCOMPARE(doc.m_nAutos, std::uint16_t(1));
+        QCOMPARE(int(doc.AutoEntries().size()), 1);
         QCOMPARE(fix.m_messages.Texts(),
                  std::vector<std::string>{"Add automatic entry: \n\n     February 10, 2004\n     "
                                           "Loan\n     -25.00"});
-        QCOMPARE(doc.m_pAutos->m_nextDate, MakeLocalDate(2004, 3, 10));
-        QCOMPARE(doc.m_nEntries, std::uint16_t(3));
+        QCOMPARE(doc.m_autos.front().m_nextDate, MakeLocalDate(2004, 3, 10));
+        QCOMPARE(doc.EntryCount(), std::uint16_t(3));
         auto* pModel = fix.View()->model();
         QCOMPARE(pModel->rowCount(), 3);
         QCOMPARE(pModel->index(1, COL_DESC).data().toString(), QStringLiteral("Loan"));
@@ -355,7 +338,7 @@ private Q_SLOTS:
         QCOMPARE(fix.m_app.m_userTypes[0].m_bNotInUse, 0u);
 
         // Nothing changed, nothing due: still modified.
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         modal.Then(Click("done"));
         fix.View()->OnAutomaticEntries();
         QVERIFY(doc.IsModified());
@@ -366,12 +349,14 @@ private Q_SLOTS:
     void openAsksForWhatFellDue() {
         CFrameFixture fix;
         CTallywiseDoc& doc = fix.Doc();
-        doc.m_bStartBalSet = 1;
-        AddDefinition(doc.m_pAutos, doc.m_nAutos, 1, 31, MakeLocalDate(2003, 11, 30), "Rent");
+        doc.SetStartingBalance(doc.StartBalance());
+        std::vector<CAutoEntry> autos;
+        AddDefinition(autos, 1, 31, MakeLocalDate(2003, 11, 30), "Rent");
+        doc.SetAutoEntries(autos);
         QTemporaryDir dir;
         const std::string strPath = dir.filePath(QStringLiteral("auto.twd")).toStdString();
         QVERIFY(doc.SaveDocumentFile(strPath));
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         fix.m_messages.m_answers = {EAnswer::No, EAnswer::Yes, EAnswer::No};
         QVERIFY(fix.m_app.OpenDocumentFile(strPath));
         QCOMPARE(fix.m_messages.Texts().size(), std::size_t(3));
@@ -382,7 +367,7 @@ private Q_SLOTS:
         QVERIFY(doc.IsModified());
         QCOMPARE(fix.View()->model()->rowCount(), 1);
         QCOMPARE(fix.View()->GetSelectedRow().value_or(99), std::uint16_t(0));
-        QCOMPARE(doc.m_pAutos->m_nextDate, MakeLocalDate(2004, 2, 29));
+        QCOMPARE(doc.m_autos.front().m_nextDate, MakeLocalDate(2004, 2, 29));
     }
 };
 

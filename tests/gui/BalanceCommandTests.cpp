@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
@@ -26,8 +27,7 @@ class CBalanceCommandTests : public QObject {
 private Q_SLOTS:
     void init() {
         m_pFix = std::make_unique<CFrameFixture>();
-        m_pFix->Doc().m_bStartBalSet = 1;
-        m_pFix->Doc().m_dStartBal = 100.0;
+        m_pFix->Doc().SetStartingBalance(100.0);
     }
     void cleanup() { m_pFix.reset(); }
 
@@ -59,7 +59,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         m_pFix->AddEntry(TYPE_CHECK, 101, 2, 1, "Rent", 30.0, true);
         m_pFix->AddEntry(TYPE_TELLER, 0, 2, 2, "Pay", 30.0, false, true);
-        m_pFix->Doc().SetModifiedFlag(false);
+        MarkUnmodified(m_pFix->Doc());
         CModalHelper modal;
         QStringList seen, initial;
         QString strMessage;
@@ -83,7 +83,7 @@ private Q_SLOTS:
         QCOMPARE(strMessage, message);
         QVERIFY(bLocked);
         QVERIFY(!m_pFix->Doc().IsModified());
-        QCOMPARE(m_pFix->Doc().m_pEntries->m_bCleared, 0u);
+        QCOMPARE(m_pFix->Doc().Entries().front().m_bCleared, 0u);
     }
 
     void badStatementKeepsCalculateAvailable_data() {

@@ -48,8 +48,8 @@ int SelectedRow(QWidget* pDlg) {
 
 // The dialog edits the list in place: the list box and the borrowed list must agree.
 void CompareListAndBox(const CDlgDescList& dlg, const QStringList& expected) {
-    QCOMPARE(ToQt(DescListStrings(dlg.m_pDescs)), expected);
-    QCOMPARE(int(dlg.m_nDescs), int(expected.size()));
+    QCOMPARE(ToQt(dlg.m_descs), expected);
+    QCOMPARE(int(dlg.m_descs.size()), int(expected.size()));
     QCOMPARE(ListBoxStrings(const_cast<CDlgDescList*>(&dlg)), expected);
 }
 
@@ -59,10 +59,9 @@ class CDescListTests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startsInListOrderWithNothingSelected() {
-        CTestDescList descs({"Rent", "Groceries", "apple"});
+        CDescList descs{"Rent", "Groceries", "apple"};
         CDlgDescList dlg;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         QVERIFY(ShowActive(dlg));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Description List"));
         QCOMPARE(ListBoxStrings(&dlg), QStringList({"Rent", "Groceries", "apple"}));
@@ -92,10 +91,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(bool, ok);
         QFETCH(QStringList, after);
-        CTestDescList descs({"Rent", "Groceries"});
+        CDescList descs{"Rent", "Groceries"};
         CDlgDescList dlg;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         CModalHelper modal;
         QString strOpened = QStringLiteral("unset");
         modal.Then([](QWidget* w) { ClickLater(w, "add"); });
@@ -104,8 +102,7 @@ private Q_SLOTS:
         dlg.exec();
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(strOpened, QString());
-        descs.m_pHead = dlg.m_pDescs;
-        descs.m_nCount = dlg.m_nDescs;
+        descs = dlg.m_descs;
         CompareListAndBox(dlg, after);
     }
 
@@ -114,10 +111,9 @@ private Q_SLOTS:
         Strings strings;
         for (int i = 0; i < MAX_DESCS; ++i)
             strings.push_back("Item " + std::to_string(i));
-        CTestDescList descs(strings);
+        CDescList descs(strings);
         CDlgDescList dlg;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         QVERIFY(ShowActive(dlg));
         CModalHelper modal;
         QString strText;
@@ -135,17 +131,16 @@ private Q_SLOTS:
         QCOMPARE(strText,
                  QStringLiteral("The maximum number of Description List \nentries is 1000."));
         QCOMPARE(icon, QMessageBox::Information);
-        QCOMPARE(int(dlg.m_nDescs), MAX_DESCS);
+        QCOMPARE(int(dlg.m_descs.size()), MAX_DESCS);
 
         Child<QListWidget>(&dlg, "list")->setCurrentRow(3);
         modal.Then(AnswerItem(QStringLiteral("Changed")));
         Child<QPushButton>(&dlg, "edit")->click();
         Child<QPushButton>(&dlg, "delete")->click(); // deletes "Changed"
         QCOMPARE(modal.Pending(), 0);
-        QCOMPARE(int(dlg.m_nDescs), MAX_DESCS - 1);
-        QCOMPARE(DescListAt(dlg.m_pDescs, 3)->m_strText, std::string("Item 4"));
-        descs.m_pHead = dlg.m_pDescs;
-        descs.m_nCount = dlg.m_nDescs;
+        QCOMPARE(int(dlg.m_descs.size()), MAX_DESCS - 1);
+        QCOMPARE(dlg.m_descs.at(3), std::string("Item 4"));
+        descs = dlg.m_descs;
     }
 
     // Edit takes the text as typed, even an empty or repeated one, and keeps its place.
@@ -162,10 +157,9 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(bool, ok);
         QFETCH(QStringList, after);
-        CTestDescList descs({"Rent", "Gas", "Phone"});
+        CDescList descs{"Rent", "Gas", "Phone"};
         CDlgDescList dlg;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         QVERIFY(ShowActive(dlg));
         Child<QListWidget>(&dlg, "list")->setCurrentRow(1);
         CModalHelper modal;
@@ -179,10 +173,9 @@ private Q_SLOTS:
     }
 
     void doubleClickEdits() {
-        CTestDescList descs({"Rent", "Gas"});
+        CDescList descs{"Rent", "Gas"};
         CDlgDescList dlg;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         QVERIFY(ShowActive(dlg));
         auto* pList = Child<QListWidget>(&dlg, "list");
         CModalHelper modal;
@@ -217,15 +210,13 @@ private Q_SLOTS:
         Strings strings;
         for (const QString& s : before)
             strings.push_back(s.toStdString());
-        CTestDescList descs(strings);
+        CDescList descs(strings);
         CDlgDescList dlg;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         QVERIFY(ShowActive(dlg));
         Child<QListWidget>(&dlg, "list")->setCurrentRow(row);
         Child<QPushButton>(&dlg, "delete")->click();
-        descs.m_pHead = dlg.m_pDescs; // the head changes when the first string goes
-        descs.m_nCount = dlg.m_nDescs;
+        descs = dlg.m_descs;
         CompareListAndBox(dlg, after);
         QCOMPARE(SelectedRow(&dlg), selected);
         QCOMPARE(Child<QPushButton>(&dlg, "edit")->isEnabled(), selected >= 0);
@@ -234,10 +225,9 @@ private Q_SLOTS:
 
     // There is no Cancel: Escape closes and the changes made stay.
     void escapeKeepsChanges() {
-        CTestDescList descs({"A", "B"});
+        CDescList descs{"A", "B"};
         CDlgDescList dlg;
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         CModalHelper modal;
         modal.Then([](QWidget* w) {
             Child<QListWidget>(w, "list")->setCurrentRow(0);
@@ -245,9 +235,8 @@ private Q_SLOTS:
             QTest::keyClick(w, Qt::Key_Escape);
         });
         dlg.exec();
-        descs.m_pHead = dlg.m_pDescs;
-        descs.m_nCount = dlg.m_nDescs;
-        QCOMPARE(ToQt(DescListStrings(dlg.m_pDescs)), QStringList{"B"});
+        descs = dlg.m_descs;
+        QCOMPARE(ToQt(dlg.m_descs), QStringList{"B"});
     }
 
     void itemEditorKeepsAtMost255Characters() {

@@ -51,14 +51,3 @@ inline bool ClickCalendarDay(QWidget* pCalendar, int nDay) {
 }
 
 // A description list owned by a test.
-struct CTestDescList {
-    CDescItem* m_pHead = nullptr;
-    std::uint16_t m_nCount = 0;
-    explicit CTestDescList(const std::vector<std::string>& strings = {}) {
-        for (const std::string& s : strings)
-            DescListAppend(m_pHead, m_nCount, s);
-    }
-    ~CTestDescList() { DescListFree(m_pHead, m_nCount); }
-    CTestDescList(const CTestDescList&) = delete;
-    CTestDescList& operator=(const CTestDescList&) = delete;
-};

@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -67,8 +68,8 @@ private Q_SLOTS:
         m_pFix->View()->OnAddEntry();
         QCOMPARE(modal.Pending(), 0);
         CTallywiseDoc& doc = m_pFix->Doc();
-        QCOMPARE(doc.m_bStartBalSet, 1u);
-        QCOMPARE(doc.m_nEntries, std::uint16_t(1));
+        QCOMPARE(doc.IsStartBalSet(), 1u);
+        QCOMPARE(doc.EntryCount(), std::uint16_t(1));
         QCOMPARE(Cell(0, COL_BALANCE), QStringLiteral("75.00"));
         QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, 75.0);
         QVERIFY(doc.IsModified());
@@ -88,12 +89,12 @@ private Q_SLOTS:
         QCOMPARE(m_pFix->m_messages.Texts().size(), std::size_t(4));
         QCOMPARE(m_pFix->m_messages.Texts()[1], strRequired);
         QCOMPARE(m_pFix->m_messages.Texts()[3], strRequired);
-        QCOMPARE(m_pFix->Doc().m_nEntries, std::uint16_t(0));
-        QCOMPARE(m_pFix->Doc().m_bStartBalSet, 0u);
+        QCOMPARE(m_pFix->Doc().EntryCount(), std::uint16_t(0));
+        QCOMPARE(m_pFix->Doc().IsStartBalSet(), 0u);
     }
 
     void pinnedSeriesOfChecks() {
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         CModalHelper modal;
         int nSecond = 0, nThird = 0;
         modal.Then(FillEntry("Rent", "25", 0, true));
@@ -103,19 +104,19 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(nSecond, 102);
         QCOMPARE(nThird, 103);
-        QCOMPARE(m_pFix->Doc().m_nEntries, std::uint16_t(3));
-        QCOMPARE(m_pFix->Doc().m_nNextCheck, std::uint16_t(104));
+        QCOMPARE(m_pFix->Doc().EntryCount(), std::uint16_t(3));
+        QCOMPARE(m_pFix->Doc().NextCheck(), std::uint16_t(104));
         QCOMPARE(Cell(2, COL_NUM), QStringLiteral("103"));
         QCOMPARE(Cell(2, COL_BALANCE), QStringLiteral("(-40.00)"));
     }
 
     void cancelStillMarksModifiedAndLimitIsEnforced() {
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         CModalHelper modal;
         modal.Then(FillEntry(nullptr, "", 0, false));
         m_pFix->View()->OnAddEntry();
         QVERIFY(m_pFix->Doc().IsModified());
-        QCOMPARE(m_pFix->Doc().m_nEntries, std::uint16_t(0));
+        QCOMPARE(m_pFix->Doc().EntryCount(), std::uint16_t(0));
         for (int i = 0; i < MAX_ENTRIES; ++i)
             m_pFix->AddEntry(TYPE_ATM, 0, 1, 1, "x", 1, true);
         m_pFix->View()->OnAddEntry(); // no dialog: the limit message only
@@ -125,8 +126,7 @@ private Q_SLOTS:
     }
 
     void editMovesTheEntryAndRefreshesBalances() {
-        m_pFix->Doc().m_bStartBalSet = 1;
-        m_pFix->Doc().m_dStartBal = 100;
+        m_pFix->Doc().SetStartingBalance(100);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "A", 10, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "B", 20, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 3, "C", 30, true);
@@ -138,8 +138,8 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         // Same date, so it moves behind nothing later; the number is now shown.
         QCOMPARE(Cell(0, COL_NUM), QStringLiteral("101"));
-        QCOMPARE(m_pFix->Doc().m_nNextCheck, std::uint16_t(102));
-        QCOMPARE(m_pFix->Doc().m_nDeleted, std::uint16_t(0));
+        QCOMPARE(m_pFix->Doc().NextCheck(), std::uint16_t(102));
+        QCOMPARE(int(m_pFix->Doc().DeletedEntries().size()), 0);
         QCOMPARE(Cell(2, COL_BALANCE), QStringLiteral("40.00"));
     }
 
@@ -151,7 +151,7 @@ private Q_SLOTS:
         m_pFix->View()->OnDeleteEntry();
         QCOMPARE(Cell(0, COL_DESC), QStringLiteral("B"));
         QCOMPARE(m_pFix->View()->GetSelectedRow().value_or(99), std::uint16_t(0));
-        QCOMPARE(m_pFix->Doc().m_nDeleted, std::uint16_t(1));
+        QCOMPARE(int(m_pFix->Doc().DeletedEntries().size()), 1);
         m_pFix->View()->OnDeleteEntry();
         QCOMPARE(m_pFix->View()->model()->rowCount(), 0);
         QVERIFY(!m_pFix->View()->GetSelectedRow());
@@ -167,16 +167,15 @@ private Q_SLOTS:
         QCOMPARE(Cell(0, COL_BALANCE), QStringLiteral("140.00"));
         QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, 140.0);
         QVERIFY(m_pFix->Doc().IsModified());
-        QCOMPARE(m_pFix->Doc().m_bStartBalSet, 1u);
+        QCOMPARE(m_pFix->Doc().IsStartBalSet(), 1u);
     }
 
     void startingBalanceCancelChangesNothing() {
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.m_dStartBal = 50.0;
-        doc.m_bStartBalSet = 1;
+        doc.SetStartingBalance(50.0);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "A", 10, true);
         m_pFix->View()->OnInitialUpdate();
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         CModalHelper modal;
         QString strOffered;
         modal.Then([&strOffered](QWidget* pDlg) {
@@ -187,8 +186,8 @@ private Q_SLOTS:
         m_pFix->View()->OnStartingBalance();
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(strOffered, QStringLiteral("50.00"));
-        QCOMPARE(doc.m_dStartBal, 50.0);
-        QCOMPARE(doc.m_bStartBalSet, 1u);
+        QCOMPARE(doc.StartBalance(), 50.0);
+        QCOMPARE(doc.IsStartBalSet(), 1u);
         QVERIFY(!doc.IsModified());
         QCOMPARE(Cell(0, COL_BALANCE), QStringLiteral("40.00"));
         QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, 40.0);
@@ -199,8 +198,7 @@ private Q_SLOTS:
         m_pFix->m_pFrame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_pFix->m_pFrame.get()));
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.m_bStartBalSet = 1;
-        doc.m_dStartBal = 100;
+        doc.SetStartingBalance(100);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "Old", 5, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "Moved", 10, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 3, "B", 20, true);
@@ -237,14 +235,14 @@ private Q_SLOTS:
             nFirstRefreshed = std::min(nFirstRefreshed, args[0].toModelIndex().row());
         QCOMPARE(nFirstRefreshed, 1);
         QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, 55.0);
-        QCOMPARE(doc.m_nDeleted, std::uint16_t(0));
+        QCOMPARE(int(doc.DeletedEntries().size()), 0);
     }
 
     // Regression: Edit cut a description of more than 255 characters read from a file
     // and saved the cut text (adding it to the description list) without a word.
     void editKeepsADescriptionLongerThan255Characters() {
         const std::string strLong = std::string(250, 'a') + " and the rest of a long text";
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, strLong.c_str(), 10, true);
         m_pFix->View()->OnInitialUpdate();
         m_pFix->View()->selectRow(0);
@@ -268,8 +266,8 @@ private Q_SLOTS:
         QCOMPARE(strSeen, QStringLiteral("Please enter no more than 255 characters."));
         QVERIFY(bFocusInDesc);
         QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_strDesc, std::string("Shorter"));
-        QCOMPARE(m_pFix->Doc().m_nDescs, std::uint16_t(1)); // only the accepted text
-        QCOMPARE(m_pFix->Doc().m_pDescs->m_strText, std::string("Shorter"));
+        QCOMPARE(int(m_pFix->Doc().Descriptions().size()), 1); // only the accepted text
+        QCOMPARE(m_pFix->Doc().Descriptions().front(), std::string("Shorter"));
     }
 };
 

@@ -32,13 +32,12 @@ CUserTypeTable MixedUserTypes() {
 }
 
 // An Add dialog as the view fills it.
-void FillAdd(CDlgEntry& dlg, CTestDescList& descs) {
+void FillAdd(CDlgEntry& dlg, CDescList& descs) {
     dlg.m_bAddMode = true;
     dlg.m_nDay = 7;
     dlg.m_nMonth = 3;
     dlg.m_nYear = 2000;
-    dlg.m_pDescs = descs.m_pHead;
-    dlg.m_nDescs = descs.m_nCount;
+    dlg.m_descs = descs;
     dlg.m_strDesc = "Rent";
     dlg.m_dAmount = 850.0;
     dlg.m_nTypeIndex = 1;
@@ -84,7 +83,7 @@ class CEntryDialogTests : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void addModeStart() {
-        CTestDescList descs({"Rent", "groceries", "Electric", "apple"});
+        CDescList descs{"Rent", "groceries", "Electric", "apple"};
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         QVERIFY(ShowActive(dlg));
@@ -103,7 +102,7 @@ private Q_SLOTS:
     }
 
     void editModeHidesPin() {
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         dlg.m_bAddMode = false;
@@ -138,7 +137,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(int, items);
         const CUserTypeTable types = MixedUserTypes();
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg(userTypes ? &types : nullptr);
         FillAdd(dlg, descs);
         dlg.m_nTypeIndex = index;
@@ -154,7 +153,7 @@ private Q_SLOTS:
 
     // "Check #:" is usable only for a check, and keeps what it holds meanwhile.
     void checkNumberFollowsType() {
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         QVERIFY(ShowActive(dlg));
@@ -188,7 +187,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(double, value);
         QFETCH(QString, message);
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         QVERIFY(ShowActive(dlg));
@@ -231,7 +230,7 @@ private Q_SLOTS:
         QFETCH(int, typeIndex);
         QFETCH(QString, typed);
         QFETCH(QString, message);
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         dlg.m_nTypeIndex = typeIndex;
@@ -247,7 +246,7 @@ private Q_SLOTS:
 
     // The amount is read before the check number; nothing is stored until all pass.
     void validationOrder() {
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         dlg.m_nTypeIndex = 0;
@@ -294,7 +293,7 @@ private Q_SLOTS:
         QFETCH(bool, pick);
         QFETCH(QString, shown);
         QFETCH(int, day);
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         QVERIFY(ShowActive(dlg));
@@ -326,7 +325,7 @@ private Q_SLOTS:
 
     // "..." edits the dialog's list; the box is refilled from it and its text cleared.
     void descListButtonRefillsBox() {
-        CTestDescList descs({"Rent", "Groceries"});
+        CDescList descs{"Rent", "Groceries"};
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         QVERIFY(ShowActive(dlg));
@@ -346,10 +345,9 @@ private Q_SLOTS:
         modal.Then([](QWidget* w) { ClickLater(w, "ok"); });
         Child<QPushButton>(&dlg, "descList")->click();
         QCOMPARE(modal.Pending(), 0);
-        descs.m_pHead = dlg.m_pDescs;
-        descs.m_nCount = dlg.m_nDescs;
-        QCOMPARE(dlg.m_nDescs, std::uint16_t(2));
-        QCOMPARE(DescListStrings(dlg.m_pDescs), std::vector<std::string>({"Groceries", "Apple"}));
+        descs = dlg.m_descs;
+        QCOMPARE(int(dlg.m_descs.size()), 2);
+        QCOMPARE(dlg.m_descs, std::vector<std::string>({"Groceries", "Apple"}));
         QCOMPARE(ComboItems(pDesc), QStringList({"Apple", "Groceries"}));
         QCOMPARE(pDesc->currentText(), QString());
     }
@@ -360,7 +358,7 @@ private Q_SLOTS:
         const QImage imgOut = PinImage(QIcon(QStringLiteral(":/icons/pin_out.png")));
         QVERIFY(!imgIn.isNull() && !imgOut.isNull());
         QVERIFY(imgIn != imgOut);
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         dlg.m_bPinned = true;
@@ -397,7 +395,7 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(int, result);
         QFETCH(QString, desc);
-        CTestDescList descs({"Power"});
+        CDescList descs{"Power"};
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         CModalHelper modal;
@@ -410,11 +408,11 @@ private Q_SLOTS:
         });
         QCOMPARE(dlg.exec(), result);
         QCOMPARE(dlg.m_strDesc, desc.toStdString());
-        QCOMPARE(dlg.m_nDescs, std::uint16_t(1));
+        QCOMPARE(int(dlg.m_descs.size()), 1);
     }
 
     void downArrowOpensDescriptionList() {
-        CTestDescList descs({"Rent", "Groceries"});
+        CDescList descs{"Rent", "Groceries"};
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         QVERIFY(ShowActive(dlg));
@@ -427,7 +425,7 @@ private Q_SLOTS:
 
     // Descriptions are stored as Windows-1252: other characters cannot be typed.
     void descriptionTakesWindows1252Only() {
-        CTestDescList descs;
+        CDescList descs;
         CDlgEntry dlg;
         FillAdd(dlg, descs);
         QVERIFY(ShowActive(dlg));

@@ -44,14 +44,14 @@ struct CFrameFixture {
 
     std::uint16_t AddEntry(int nType, int nCheck, int nMonth, int nDay, const char* pszDesc,
                            double dAmount, bool bDebit, bool bCleared = false) {
-        auto pEntry = std::make_unique<CEntry>();
-        pEntry->m_nType = std::int8_t(nType);
-        pEntry->m_nCheckNum = std::uint16_t(nCheck);
-        pEntry->m_date = MakeLocalDate(2004, nMonth, nDay);
-        pEntry->m_strDesc = pszDesc;
-        pEntry->m_dAmount = dAmount;
-        pEntry->m_bDebit = bDebit ? 1 : 0;
-        pEntry->m_bCleared = bCleared ? 1 : 0;
-        return *Doc().InsertEntry(std::move(pEntry));
+        CEntry entry;
+        entry.m_nType = std::int8_t(nType);
+        entry.m_nCheckNum = std::uint16_t(nCheck);
+        entry.m_date = MakeLocalDate(2004, nMonth, nDay);
+        entry.m_strDesc = pszDesc;
+        entry.m_dAmount = dAmount;
+        entry.m_bDebit = bDebit ? 1 : 0;
+        entry.m_bCleared = bCleared ? 1 : 0;
+        return *Doc().InsertEntry(std::move(entry));
     }
 };

@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
@@ -70,7 +71,7 @@ private Q_SLOTS:
             CEntry{{0, MakeLocalDate(2023, 1, 13), "PAYROLL", TYPE_OTHER, 444.55, 0, 0, 1}}));
         doc.InsertEntry(std::make_unique<CEntry>(
             CEntry{{0, MakeLocalDate(2023, 2, 28), "Interest", TYPE_OTHER, 0.01, 0, 0, 0}}));
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         m_strOpen = SAMPLES + "qfx/reds-capitalone-360-v202.qfx";
         CModalHelper modal;
         modal.Then([](QWidget* pDlg) {
@@ -94,7 +95,7 @@ private Q_SLOTS:
         });
         Import();
         QCOMPARE(modal.Pending(), 0);
-        QCOMPARE(doc.m_nEntries, 3);
+        QCOMPARE(doc.EntryCount(), 3);
         QVERIFY(doc.IsModified());
         QCOMPARE(m_pFix->View()->model()->rowCount(), 3);
         QCOMPARE(doc.GetEntryAt(1)->m_strDesc, std::string("Deposit from BEAN COUNTERS PAYROLL"));
@@ -107,7 +108,7 @@ private Q_SLOTS:
         modal.Then([](QWidget* pDlg) { Child<QPushButton>(pDlg, "cancel")->click(); });
         Import();
         QCOMPARE(modal.Pending(), 0);
-        QCOMPARE(m_pFix->Doc().m_nEntries, 0);
+        QCOMPARE(m_pFix->Doc().EntryCount(), 0);
         QVERIFY(!m_pFix->Doc().IsModified());
     }
 
@@ -119,7 +120,7 @@ private Q_SLOTS:
         Import();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY2(strText.contains(QStringLiteral("year-month-day")), qPrintable(strText));
-        QCOMPARE(m_pFix->Doc().m_nEntries, 0);
+        QCOMPARE(m_pFix->Doc().EntryCount(), 0);
     }
 
     void csvColumnsAreMappedAndRemembered() {
@@ -148,7 +149,7 @@ private Q_SLOTS:
             Import();
             QCOMPARE(modal.Pending(), 0);
         }
-        QCOMPARE(m_pFix->Doc().m_nEntries, 3);
+        QCOMPARE(m_pFix->Doc().EntryCount(), 3);
     }
 
     void anUnclearDateOrderIsAsked() {
@@ -165,7 +166,7 @@ private Q_SLOTS:
         });
         Import();
         QCOMPARE(modal.Pending(), 0);
-        QCOMPARE(m_pFix->Doc().m_pEntries->m_date, MakeLocalDate(2003, 2, 1));
+        QCOMPARE(m_pFix->Doc().Entries().front().m_date, MakeLocalDate(2003, 2, 1));
     }
 
     void moreThanTheRegisterHoldsIsRefused() {
@@ -189,7 +190,7 @@ private Q_SLOTS:
         Import();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY2(strText.contains(QStringLiteral("room for only 1 more")), qPrintable(strText));
-        QCOMPARE(m_pFix->Doc().m_nEntries, 4999);
+        QCOMPARE(m_pFix->Doc().EntryCount(), 4999);
     }
 
     void exportWritesCsv() {

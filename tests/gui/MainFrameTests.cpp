@@ -35,8 +35,7 @@ class CMainFrameTests : public QObject {
     // A register file of n entries written with the core's own writer.
     std::string WriteRegister(const QString& strName, int nEntries) {
         CFrameFixture writer;
-        writer.Doc().m_dStartBal = 100.0;
-        writer.Doc().m_bStartBalSet = 1;
+        writer.Doc().SetStartingBalance(100.0);
         for (int i = 0; i < nEntries; ++i)
             writer.AddEntry(TYPE_CHECK, 100 + i, 1, 1 + i % 28, "Check", 25.0, true);
         const std::vector<std::uint8_t> bytes = writer.Doc().SaveToBuffer();
@@ -61,8 +60,7 @@ private Q_SLOTS:
         QVERIFY(Frame().BalancePane()->width() >= 125);
         QVERIFY(Frame().EntriesPane()->width() >= 75);
 
-        m_pFix->Doc().m_dStartBal = 100.0;
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(100.0);
         m_pFix->AddEntry(TYPE_ATM, 0, 2, 1, "Cash", 25.0, true);
         QCOMPARE(Frame().BalancePane()->text(), QStringLiteral("Balance: $75.00"));
         QCOMPARE(Frame().EntriesPane()->text(), QStringLiteral("Entries: 1"));
@@ -73,8 +71,7 @@ private Q_SLOTS:
 
     // Regression: a sum of -2.8e-17 showed as "$-0.00".
     void statusBalanceHasNoSignWhenItRoundsToZero() {
-        m_pFix->Doc().m_dStartBal = 0.30;
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(0.30);
         m_pFix->AddEntry(TYPE_ATM, 0, 2, 1, "Cash", 0.10, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 2, 2, "Cash", 0.20, true);
         QVERIFY(Frame().m_dStatusBalance < 0.0); // the figure itself stays as computed
@@ -94,8 +91,7 @@ private Q_SLOTS:
                    pLabel->fontMetrics().horizontalAdvance(pLabel->text());
         };
         QVERIFY(fits(pPane));
-        m_pFix->Doc().m_dStartBal = -892968.93;
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(-892968.93);
         m_pFix->AddEntry(TYPE_ATM, 0, 2, 1, "Cash", 1000000000.0, true);
         QCOMPARE(pPane->text(), QStringLiteral("Balance: $-1000892968.93"));
         QTRY_VERIFY(fits(pPane));
@@ -238,11 +234,11 @@ private Q_SLOTS:
             QVERIFY2(!Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
             QVERIFY(Action(nId)->isVisible());
         }
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         Frame().UpdateCommands();
         for (int nId : needsStartBal)
             QVERIFY2(Action(nId)->isEnabled(), qPrintable(Action(nId)->text()));
-        m_pFix->Doc().m_bStartBalSet = 0;
+        m_pFix->Doc().OnNewDocument(); // no starting balance
         Frame().UpdateCommands();
         QVERIFY(!Action(ID_ENTRY_EDIT)->isEnabled());
         QVERIFY(!Action(ID_ENTRY_DELETE)->isEnabled());
@@ -260,7 +256,7 @@ private Q_SLOTS:
         Frame().SetCommandHandler(ID_TOOLS_SEARCH, [&nSearches] { ++nSearches; });
         Frame().UpdateCommands();
         QVERIFY(!Action(ID_TOOLS_SEARCH)->isEnabled());
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         Frame().UpdateCommands();
         QVERIFY(Action(ID_TOOLS_SEARCH)->isEnabled());
         Action(ID_TOOLS_SEARCH)->trigger();
@@ -362,7 +358,7 @@ private Q_SLOTS:
     void closeAsksToSaveAndCanBeCancelled() {
         Frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Frame()));
-        m_pFix->Doc().SetModifiedFlag();
+        m_pFix->Doc().SetNextCheck(m_pFix->Doc().NextCheck()); // any change
         m_pFix->m_messages.m_answers = {EAnswer::Cancel};
         QVERIFY(!Frame().close());
         QVERIFY(Frame().isVisible());
@@ -373,7 +369,7 @@ private Q_SLOTS:
 
     void aDroppedFileOpensAfterTheSavePrompt() {
         const std::string strPath = WriteRegister("Dropped.twd", 4);
-        m_pFix->Doc().SetModifiedFlag();
+        m_pFix->Doc().SetNextCheck(m_pFix->Doc().NextCheck()); // any change
         m_pFix->m_messages.m_answers = {EAnswer::No};
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(FromLocalPath(strPath))});

@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -444,7 +445,7 @@ private Q_SLOTS:
         CTallywiseView* pView = m_pFix->View();
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "Cash", 20.0, true);
         pView->OnInitialUpdate();
-        m_pFix->Doc().SetModifiedFlag(false);
+        MarkUnmodified(m_pFix->Doc());
         CModalHelper modal;
         ChangeEverything(modal, strFamily, true);
         RunOptions(modal);
@@ -481,7 +482,7 @@ private Q_SLOTS:
             Child<QComboBox>(pDlg, "type")->setCurrentIndex(6);
             Child<QPushButton>(pDlg, "ok")->click();
         });
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         pView->OnAddEntry();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(bCleared);
@@ -528,10 +529,9 @@ private Q_SLOTS:
     void typeOfAnAutomaticEntryIsLocked() {
         CTallywiseDoc& doc = m_pFix->Doc();
         doc.UserTypes()[1] = {"Rent", "N", 1, 1};
-        auto* pAuto = new CAutoEntry;
-        pAuto->m_nType = TYPE_USER1 + 1;
-        doc.m_pAutos = pAuto;
-        doc.m_nAutos = 1;
+        CAutoEntry automatic;
+        automatic.m_nType = TYPE_USER1 + 1;
+        doc.SetAutoEntries({automatic});
         CModalHelper modal;
         bool bLocked = false;
         bool bOthersFree = false;
@@ -554,8 +554,7 @@ private Q_SLOTS:
     void defaultFontShowsTheWidestBalance() {
         CTallywiseView* pView = m_pFix->View();
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.m_dStartBal = -99999.99;
-        doc.m_bStartBalSet = 1;
+        doc.SetStartingBalance(-99999.99);
         for (int i = 0; i < 30; ++i)
             m_pFix->AddEntry(TYPE_ATM, 0, 1, 2 + i % 27, "Cash", 0.0, true);
         pView->OnInitialUpdate();

@@ -164,7 +164,7 @@ private Q_SLOTS:
     void aConfirmedRangeIsWhatPrints() {
         CFrameFixture f;
         f.m_app.ResetPrintRange();
-        f.Doc().m_bStartBalSet = 1;
+        f.Doc().SetStartingBalance(f.Doc().StartBalance());
         for (int nDay : {1, 15, 31})
             f.AddEntry(1, 0, 1, nDay, "January", 10.0, true);
         f.AddEntry(1, 0, 2, 1, "February", 10.0, true);

@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -201,13 +202,13 @@ private Q_SLOTS:
         commands.OnSetPassword();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(!doc.IsModified());
-        QCOMPARE(doc.m_bPassword, 0u);
+        QCOMPARE(doc.IsPasswordSet(), 0u);
 
         modal.Then(Fill({{"password", "Abc"}, {"again", "Abc"}}));
         commands.OnSetPassword();
         QVERIFY(doc.IsModified());
-        QCOMPARE(doc.m_strPassword, std::string("Abc"));
-        doc.SetModifiedFlag(false);
+        QCOMPARE(doc.Password(), std::string("Abc"));
+        MarkUnmodified(doc);
         modal.Then(Fill({{"oldPassword", "Abc"}}, "cancel"));
         commands.OnSetPassword();
         QVERIFY(!doc.IsModified());
@@ -215,7 +216,7 @@ private Q_SLOTS:
         commands.OnSetPassword();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
-        QCOMPARE(doc.m_bPassword, 0u);
+        QCOMPARE(doc.IsPasswordSet(), 0u);
         QCOMPARE(m_pFix->m_messages.Texts(),
                  (std::vector<std::string>{NO_PASSWORD_SET, PASSWORD_SET, PASSWORD_REMOVED}));
     }
@@ -223,18 +224,18 @@ private Q_SLOTS:
     void bankInfoCommandMarksModifiedOnOkOnly() {
         m_pFix = std::make_unique<CFrameFixture>();
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.m_strBankName = "First Bank";
+        doc.SetBankInfo({"First Bank", "", ""});
         CDocCommands commands(doc, m_pFix->m_pFrame.get());
         CModalHelper modal;
         modal.Then(Fill({{"bankName", "Other"}}, "cancel"));
         commands.OnBankInfo();
         QVERIFY(!doc.IsModified());
-        QCOMPARE(doc.m_strBankName, std::string("First Bank"));
+        QCOMPARE(doc.BankInfo().m_strBankName, std::string("First Bank"));
         modal.Then(Fill({}));
         commands.OnBankInfo();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
-        QCOMPARE(doc.m_strBankName, std::string("First Bank"));
+        QCOMPARE(doc.BankInfo().m_strBankName, std::string("First Bank"));
     }
 };
 

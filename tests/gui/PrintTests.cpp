@@ -30,8 +30,7 @@ int PdfPageCount(const QString& strPath) {
 
 // A register of nEntries ATM withdrawals, two a day from 1 January 2004.
 void FillRegister(CTallywiseDoc& doc, int nEntries) {
-    doc.m_bStartBalSet = 1;
-    doc.m_dStartBal = 100.0;
+    doc.SetStartingBalance(100.0);
     for (int i = 0; i < nEntries; ++i) {
         auto pEntry = std::make_unique<CEntry>();
         pEntry->m_nType = 1;
@@ -179,8 +178,7 @@ private Q_SLOTS:
         CAppFixture f;
         FillRegister(f.Doc(), 60);
         QVERIFY(f.Doc().SaveDocumentFile(PathS("r60.twd")));
-        f.Doc().m_strPassword = "secret";
-        f.Doc().m_bPassword = 1;
+        f.Doc().SetPassword("secret");
         QVERIFY(f.Doc().SaveDocumentFile(PathS("locked.twd")));
     }
 

@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -45,13 +46,13 @@ class CSearchCommandTests : public QObject {
     std::unique_ptr<CFrameFixture> m_pFix;
 
     void FillRegister() {
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         m_pFix->AddEntry(TYPE_CHECK, 101, 2, 1, "Rent", 500.0, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 2, 2, "Cash", 40.0, true);
         m_pFix->AddEntry(TYPE_CHECK, 150, 2, 3, "Groceries", 75.25, true);
         m_pFix->AddEntry(TYPE_USER1 + 1, 0, 2, 5, "Gift", 50.0, false);
         m_pFix->AddEntry(TYPE_CHECK, 300, 2, 9, "rent", 12.0, true);
-        m_pFix->Doc().SetModifiedFlag(false);
+        MarkUnmodified(m_pFix->Doc());
     }
 
 private Q_SLOTS:
@@ -63,10 +64,9 @@ private Q_SLOTS:
     void cleanup() { m_pFix.reset(); }
 
     void opensWithItsInitialValues() {
-        CTestDescList descs({"Rent", "Cash"});
+        CDescList descs{"Rent", "Cash"};
         CDlgSearch dlg(m_pFix->m_app.m_userTypes, m_pFix->Doc().Today());
-        dlg.m_pDescs = descs.m_pHead;
-        dlg.m_nDescs = descs.m_nCount;
+        dlg.m_descs = descs;
         QVERIFY(ShowActive(dlg));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Search"));
         auto* pTabs = Child<QTabWidget>(&dlg, "tabs");

@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "gui/app/CSingleInstance.h"
@@ -46,8 +47,7 @@ class CSingleInstanceTests : public QObject {
 
     std::string WriteRegister(const QString& strName, int nEntries) {
         CFrameFixture writer;
-        writer.Doc().m_dStartBal = 100.0;
-        writer.Doc().m_bStartBalSet = 1;
+        writer.Doc().SetStartingBalance(100.0);
         for (int i = 0; i < nEntries; ++i)
             writer.AddEntry(TYPE_CHECK, 100 + i, 1, 1 + i, "Check", 25.0, true);
         const std::vector<std::uint8_t> bytes = writer.Doc().SaveToBuffer();
@@ -95,7 +95,10 @@ private Q_SLOTS:
         WriteRegister(QStringLiteral("three.twd"), 3);
         CFrameFixture fix;
         fix.AddEntry(TYPE_ATM, 0, 2, 1, "Cash", 20.0, true);
-        fix.Doc().SetModifiedFlag(modified);
+        if (modified)
+            fix.Doc().SetNextCheck(fix.Doc().NextCheck()); // any change
+        else
+            MarkUnmodified(fix.Doc());
         if (modified)
             fix.m_messages.m_answers = {EAnswer::No};
         CSingleInstance server(NewSocket());
@@ -114,7 +117,7 @@ private Q_SLOTS:
         QTRY_COMPARE(fix.m_messages.Texts().size(), size_t(shown.size()));
         for (qsizetype i = 0; i < shown.size(); ++i)
             QVERIFY(QString::fromStdString(fix.m_messages.Texts()[size_t(i)]).startsWith(shown[i]));
-        QTRY_COMPARE(int(fix.Doc().m_nEntries), entries);
+        QTRY_COMPARE(int(fix.Doc().EntryCount()), entries);
         QCOMPARE(activated.size(), file.isEmpty() ? 1 : 0);
         if (entries == 3)
             QCOMPARE(fix.Doc().GetPathName(), ToLocalPath(m_dir.filePath("three.twd")));
@@ -132,9 +135,9 @@ private Q_SLOTS:
         auto pProbe = StartProbe({server.ServerName(), FromLocalPath(strPath)});
         QCOMPARE(FinishedOutput(*pProbe), QStringList{"handed"});
         QTest::qWait(600);
-        QCOMPARE(int(fix.Doc().m_nEntries), 0);
+        QCOMPARE(int(fix.Doc().EntryCount()), 0);
         dialog.close();
-        QTRY_COMPARE(int(fix.Doc().m_nEntries), 2);
+        QTRY_COMPARE(int(fix.Doc().EntryCount()), 2);
     }
 
     void staleSocketNeverBlocks_data() {

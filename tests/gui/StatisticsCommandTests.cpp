@@ -15,7 +15,7 @@ class CStatisticsCommandTests : public QObject {
 private Q_SLOTS:
     void init() {
         m_pFix = std::make_unique<CFrameFixture>();
-        m_pFix->Doc().m_bStartBalSet = 1;
+        m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
     }
     void cleanup() { m_pFix.reset(); }
 
@@ -28,10 +28,10 @@ private Q_SLOTS:
     void toolCommandsFollowTheStartingBalance() {
         CMainFrame& frame = *m_pFix->m_pFrame;
         for (int nId : {ID_TOOLS_BALANCE, ID_TOOLS_SEARCH, ID_TOOLS_STATISTICS}) {
-            m_pFix->Doc().m_bStartBalSet = 0;
+            m_pFix->Doc().OnNewDocument(); // no starting balance
             frame.UpdateCommands();
             QVERIFY(!frame.Action(nId)->isEnabled());
-            m_pFix->Doc().m_bStartBalSet = 1;
+            m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
             frame.UpdateCommands();
             QVERIFY(frame.Action(nId)->isEnabled());
         }

@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -28,7 +29,7 @@ bool Enabled(QWidget* pDlg, const char* pszButton) {
 // Four entries deleted from the fixture's register, oldest first: a cleared check, a
 // user-type credit, an ATM debit and another check.
 void DeleteFour(CFrameFixture& fix) {
-    fix.Doc().m_bStartBalSet = 1;
+    fix.Doc().SetStartingBalance(fix.Doc().StartBalance());
     fix.m_app.m_userTypes[1] = {"Loan", "L", 1, 1};
     fix.AddEntry(TYPE_CHECK, 1234, 2, 3, "Rent", 450, true, true);
     fix.AddEntry(6, 0, 2, 4, "Loan in", 99.5, false);
@@ -50,8 +51,7 @@ private Q_SLOTS:
         CFrameFixture fix;
         DeleteFour(fix);
         CDlgUndoDelete dlg(&fix.m_app.m_userTypes);
-        dlg.m_pDeleted = fix.Doc().m_pDeleted;
-        dlg.m_nDeleted = fix.Doc().m_nDeleted;
+        dlg.m_deleted = fix.Doc().DeletedEntries();
         QVERIFY(ShowActive(dlg));
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Undo Delete"));
         auto* pList = Child<QTableWidget>(&dlg, "list");
@@ -90,8 +90,7 @@ private Q_SLOTS:
         CFrameFixture fix;
         DeleteFour(fix);
         CDlgUndoDelete dlg(&fix.m_app.m_userTypes);
-        dlg.m_pDeleted = fix.Doc().m_pDeleted;
-        dlg.m_nDeleted = fix.Doc().m_nDeleted;
+        dlg.m_deleted = fix.Doc().DeletedEntries();
         QVERIFY(ShowActive(dlg));
         auto* pList = Child<QTableWidget>(&dlg, "list");
         auto* pRemove = Child<QPushButton>(&dlg, "remove");
@@ -106,10 +105,8 @@ private Q_SLOTS:
         pRemove->click();
         QCOMPARE(pList->rowCount(), 0);
         QVERIFY(!Enabled(&dlg, "restore") && !Enabled(&dlg, "remove"));
-        QCOMPARE(dlg.m_nDeleted, std::uint16_t(0));
-        QCOMPARE(dlg.m_pDeleted, nullptr);
-        fix.Doc().m_pDeleted = nullptr;
-        fix.Doc().m_nDeleted = 0;
+        QVERIFY(dlg.m_deleted.empty());
+        QCOMPARE(int(fix.Doc().DeletedEntries().size()), 4); // the dialog worked on a copy
         dlg.reject();
     }
 
@@ -118,7 +115,7 @@ private Q_SLOTS:
         CFrameFixture fix;
         DeleteFour(fix);
         CTallywiseDoc& doc = fix.Doc();
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         CModalHelper modal;
         modal.Then([](QWidget* w) {
             Child<QTableWidget>(w, "list")->selectRow(2);
@@ -129,9 +126,9 @@ private Q_SLOTS:
         fix.View()->OnUndoDelete();
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
-        QCOMPARE(doc.m_nDeleted, std::uint16_t(2));
-        QCOMPARE(doc.m_pDeleted->m_strDesc, std::string("Loan in"));
-        QCOMPARE(doc.m_pDeleted->m_pNext->m_strDesc, std::string("Phone"));
+        QCOMPARE(int(doc.DeletedEntries().size()), 2);
+        QCOMPARE(doc.DeletedEntries()[0].m_strDesc, std::string("Loan in"));
+        QCOMPARE(doc.DeletedEntries()[1].m_strDesc, std::string("Phone"));
         auto* pModel = fix.View()->model();
         QCOMPARE(pModel->rowCount(), 3);
         QCOMPARE(pModel->index(1, COL_DESC).data().toString(), QStringLiteral("Rent"));
@@ -141,12 +138,12 @@ private Q_SLOTS:
         QCOMPARE(fix.View()->GetSelectedRow().value_or(99), std::uint16_t(1));
 
         // Done restores nothing, yet the document counts as changed.
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         modal.Then([](QWidget* w) { ClickLater(w, "done"); });
         fix.View()->OnUndoDelete();
         QVERIFY(doc.IsModified());
-        QCOMPARE(doc.m_nEntries, std::uint16_t(3));
-        QCOMPARE(doc.m_nDeleted, std::uint16_t(2));
+        QCOMPARE(doc.EntryCount(), std::uint16_t(3));
+        QCOMPARE(int(doc.DeletedEntries().size()), 2);
         QCOMPARE(fix.m_app.m_userTypes[1].m_bNotInUse, 0u);
     }
 };

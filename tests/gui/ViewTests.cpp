@@ -1,3 +1,4 @@
+#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
@@ -66,8 +67,7 @@ private Q_SLOTS:
     void cellTextsComeFromTheEntries() {
         m_pFix->m_app.m_userTypes[1] = CUserType{"Old kind", "K", 0, 1}; // disabled slot
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.m_dStartBal = 10.0;
-        doc.m_bStartBalSet = 1;
+        doc.SetStartingBalance(10.0);
         m_pFix->AddEntry(TYPE_CHECK, 0, 3, 7, "Rent", 22.5, true, true);
         m_pFix->AddEntry(TYPE_USER1 + 1, 55, 3, 8, "Transfer", 100.0, false);
         m_pFix->AddEntry(TYPE_TELLER, 12, 3, 9, "Deposit & more", 0.0, false);
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(changed[0][0].toModelIndex(), pView->model()->index(0, COL_BALANCE));
         QCOMPARE(changed[0][1].toModelIndex(), pView->model()->index(100, COL_BALANCE));
 
-        pView->RefreshBalances(doc.m_nEntries); // past the end: nothing
+        pView->RefreshBalances(doc.EntryCount()); // past the end: nothing
         QCOMPARE(changed.count(), 1);
 
         doc.RemoveEntry(0, false, true);
@@ -166,15 +166,13 @@ private Q_SLOTS:
         // An edit takes the entry out without recalculating and puts it back later on:
         // the balances are rewritten from where it was.
         doc.RemoveEntry(3, false, false);
-        auto pLater = std::make_unique<CEntry>(*doc.GetEntryAt(50));
-        pLater->m_pNext = nullptr;
-        const std::uint16_t nNew = *doc.InsertEntry(std::move(pLater));
+        const std::uint16_t nNew = *doc.InsertEntry(*doc.GetEntryAt(50));
         QVERIFY(nNew > 3);
         QCOMPARE(changed.last()[0].toModelIndex(), pView->model()->index(3, COL_BALANCE));
         QCOMPARE(pView->GetSelectedRow(), std::optional<std::uint16_t>(nNew));
 
         // Replacing the whole list (New) leaves no row behind.
-        doc.SetModifiedFlag(false);
+        MarkUnmodified(doc);
         m_pFix->m_app.OnFileNew();
         QCOMPARE(pView->model()->rowCount(), 0);
     }
@@ -185,7 +183,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(m_pFix->m_pFrame.get()));
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "Cash", 40.0, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "Cash", 60.0, true);
-        m_pFix->Doc().SetModifiedFlag(false);
+        MarkUnmodified(m_pFix->Doc());
         CTallywiseView* pView = m_pFix->View();
         pView->OnInitialUpdate();
 
@@ -235,8 +233,7 @@ private Q_SLOTS:
     // Regression: 0.30 - 0.10 - 0.20 showed as "(-0.00)".
     void balanceThatRoundsToZeroHasNoParentheses() {
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.m_dStartBal = 0.30;
-        doc.m_bStartBalSet = 1;
+        doc.SetStartingBalance(0.30);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "A", 0.10, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "B", 0.20, true);
         m_pFix->View()->OnInitialUpdate();
