@@ -14,6 +14,15 @@ std::uint16_t Insert(CTallywiseDoc& doc, CEntry e) {
     return pos.value_or(0xFFFF);
 }
 
+// A (May 2) and B (May 3) with C deleted, as an unmodified document.
+void FillCleanRegister(CTestDoc& t) {
+    Insert(t.Doc(), MakeEntry(MAY2, 1, true, "A"));
+    Insert(t.Doc(), MakeEntry(MAY3, 1, true, "B"));
+    Insert(t.Doc(), MakeEntry(MAY3, 1, true, "C"));
+    t.Doc().RemoveEntry(2, true, true);
+    StartClean(t);
+}
+
 std::vector<double> Balances(const CTallywiseDoc& doc) {
     std::vector<double> v;
     for (const CEntry& e : doc.Entries())
@@ -226,8 +235,7 @@ TEST(DocumentTest, AnnouncesEveryChangeOfTheEntryList) {
     doc.SetObserver(nullptr);
 }
 
-// Each operation starts from an unmodified register of A (May 2) and B (May 3), with C
-// deleted. The operations on other lists and values have nothing to tell the entry list.
+// The operations on other lists and values have nothing to tell the entry list.
 TEST(DocumentTest, EveryOperationMarksModifiedAndAnnouncesItself) {
     using V = std::vector<std::string>;
     const struct {
@@ -263,7 +271,7 @@ TEST(DocumentTest, EveryOperationMarksModifiedAndAnnouncesItself) {
         {"SetNextCheck", [](CTallywiseDoc& d) { d.SetNextCheck(7); }, {}},
         {"SetBankInfo",
          [](CTallywiseDoc& d) {
-             d.SetBankInfo(CBankInfo{"B", "1", "N"});
+             d.SetBankInfo({"B", "1", "N"});
          },
          {}},
         {"SetPassword", [](CTallywiseDoc& d) { d.SetPassword("pw"); }, {}},
@@ -273,11 +281,7 @@ TEST(DocumentTest, EveryOperationMarksModifiedAndAnnouncesItself) {
         SCOPED_TRACE(c.pszName);
         CTestDoc t;
         CTallywiseDoc& doc = t.Doc();
-        Insert(doc, MakeEntry(MAY2, 1, true, "A"));
-        Insert(doc, MakeEntry(MAY3, 1, true, "B"));
-        Insert(doc, MakeEntry(MAY3, 1, true, "C"));
-        doc.RemoveEntry(2, true, true);
-        StartClean(t);
+        FillCleanRegister(t);
         ASSERT_FALSE(doc.IsModified());
         CRecordingObserver list;
         doc.SetObserver(&list);
