@@ -18,19 +18,21 @@ void BM_Archive(benchmark::State& state) {
     CBenchDoc bench;
     CTallywiseDoc& doc = bench.Doc();
     const int nTextCopy = 1; // the default: a save writes the text copy too
-    doc.m_saveOptions.m_pTextBackup = &nTextCopy;
+    CSaveOptions options;
+    options.m_pTextBackup = &nTextCopy;
+    doc.SetSaveOptions(options);
     for (auto _ : state) {
         state.PauseTiming();
         FillRegister(doc, nRegister);
-        for (CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
-            e->m_bCleared = 1;
+        for (std::uint16_t i = 0; i < doc.EntryCount(); ++i)
+            doc.SetEntryCleared(i, 1);
         doc.OnSaveDocument(strPath);
         doc.SetPathName(strPath);
-        const CArchiveRequest request{strDir + "/Home01.twa", doc.m_pEntries->m_date,
-                                      doc.GetEntryAt(ARCHIVED - 1)->m_date, true};
+        const CArchiveRequest request{strDir + "/Home01.twa", doc.Entries().front().m_date,
+                                      doc.Entries().at(ARCHIVED - 1).m_date, true};
         state.ResumeTiming();
         if (ArchiveEntries(doc, request) != EArchiveResult::Archived ||
-            doc.m_nEntries != nRegister - ARCHIVED) {
+            doc.EntryCount() != nRegister - ARCHIVED) {
             state.SkipWithError("the entries were not archived");
             break;
         }

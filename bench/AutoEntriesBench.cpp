@@ -19,19 +19,18 @@ std::vector<std::uint8_t> RegisterWithAutos(int nEntries, int nAutos, bool bDue)
     CBenchDoc bench;
     CTallywiseDoc& doc = bench.Doc();
     FillRegister(doc, nEntries);
-    while (doc.m_pAutos)
-        RemoveAutoEntry(doc.m_pAutos, doc.m_nAutos, 0);
     const CDayMonthYear today = SplitLocalDate(NOW);
+    std::vector<CAutoEntry> autos(static_cast<std::size_t>(nAutos));
     for (int i = 0; i < nAutos; ++i) {
-        auto a = std::make_unique<CAutoEntry>();
-        a->m_strDesc = "Automatic " + std::to_string(i);
-        a->m_nType = TYPE_OTHER;
-        a->m_dAmount = 10.0 + i;
-        a->m_nDay = static_cast<std::int8_t>(1 + i % 28);
-        a->m_nextDate = bDue ? MakeLocalDate(today.m_nYear, today.m_nMonth, 1 + i % 5)
-                             : MakeLocalDate(today.m_nYear, today.m_nMonth + 1, 1 + i % 28);
-        AppendAutoEntry(doc.m_pAutos, doc.m_nAutos, std::move(a));
+        CAutoEntry& a = autos[static_cast<std::size_t>(i)];
+        a.m_strDesc = "Automatic " + std::to_string(i);
+        a.m_nType = TYPE_OTHER;
+        a.m_dAmount = 10.0 + i;
+        a.m_nDay = static_cast<std::int8_t>(1 + i % 28);
+        a.m_nextDate = bDue ? MakeLocalDate(today.m_nYear, today.m_nMonth, 1 + i % 5)
+                            : MakeLocalDate(today.m_nYear, today.m_nMonth + 1, 1 + i % 28);
     }
+    doc.SetAutoEntries(std::move(autos));
     return doc.SaveToBuffer();
 }
 

@@ -47,55 +47,41 @@ void FillFields(CEntryFields& f, int i, std::time_t date) {
 }
 
 void FillLists(CTallywiseDoc& doc) {
-    for (const char* pszDesc : DESCRIPTIONS)
-        doc.AddDescription(pszDesc);
-    CDeletedEntry** ppDeleted = &doc.m_pDeleted;
-    for (int i = 0; i < MAX_DELETED; ++i) {
-        auto* p = new CDeletedEntry;
-        FillFields(*p, i, MakeLocalDate(1989, 12, 1 + i % 28));
-        *ppDeleted = p;
-        ppDeleted = &p->m_pNext;
-    }
-    doc.m_nDeleted = MAX_DELETED;
-    CAutoEntry** ppAuto = &doc.m_pAutos;
+    doc.SetDescriptions(CDescList(DESCRIPTIONS.begin(), DESCRIPTIONS.end()));
+    std::vector<CDeletedEntry> deleted(MAX_DELETED);
+    for (int i = 0; i < MAX_DELETED; ++i)
+        FillFields(deleted[static_cast<std::size_t>(i)], i, MakeLocalDate(1989, 12, 1 + i % 28));
+    doc.SetDeletedEntries(std::move(deleted));
+    std::vector<CAutoEntry> autos(20);
     for (int i = 0; i < 20; ++i) {
-        auto* p = new CAutoEntry;
-        p->m_strDesc = DESCRIPTIONS[static_cast<std::size_t>(i) % DESCRIPTIONS.size()];
-        p->m_dAmount = 10.0 * (i + 1);
-        p->m_nDay = static_cast<std::int8_t>(1 + i);
-        p->m_nextDate = MakeLocalDate(1990, 2, 1 + i);
-        *ppAuto = p;
-        ppAuto = &p->m_pNext;
+        CAutoEntry& a = autos[static_cast<std::size_t>(i)];
+        a.m_strDesc = DESCRIPTIONS[static_cast<std::size_t>(i) % DESCRIPTIONS.size()];
+        a.m_dAmount = 10.0 * (i + 1);
+        a.m_nDay = static_cast<std::int8_t>(1 + i);
+        a.m_nextDate = MakeLocalDate(1990, 2, 1 + i);
     }
-    doc.m_nAutos = 20;
+    doc.SetAutoEntries(std::move(autos));
 }
 
 } // namespace
 
 void FillRegister(CTallywiseDoc& doc, int nEntries) {
     doc.OnNewDocument();
-    doc.m_dStartBal = 2500.0;
-    doc.m_bStartBalSet = 1;
-    doc.m_strBankName = "First Harbor Bank";
-    doc.m_strAccountNum = "0042-77810";
-    doc.m_strAccountName = "Jo Holder";
+    doc.SetStartingBalance(2500.0);
+    doc.SetBankInfo(CBankInfo{"First Harbor Bank", "0042-77810", "Jo Holder"});
     FillLists(doc);
-    // Linked directly in date order: a load builds the list the same way.
-    CEntry** ppNext = &doc.m_pEntries;
+    // All at once, in date order, as a load fills the register.
+    std::vector<CEntry> entries(static_cast<std::size_t>(nEntries));
     const CDayMonthYear start{1, 1, 1990};
-    for (int i = 0; i < nEntries; ++i) {
-        auto* p = new CEntry;
-        FillFields(*p, i, MakeLocalDate(AddDays(start, i / ENTRIES_PER_DAY)));
-        *ppNext = p;
-        ppNext = &p->m_pNext;
-    }
-    doc.m_nEntries = static_cast<std::uint16_t>(nEntries);
-    doc.UpdateBalances();
+    for (int i = 0; i < nEntries; ++i)
+        FillFields(entries[static_cast<std::size_t>(i)], i,
+                   MakeLocalDate(AddDays(start, i / ENTRIES_PER_DAY)));
+    doc.InsertEntries(std::move(entries));
 }
 
-std::unique_ptr<CEntry> MiddleEntry(int nEntries) {
-    auto pEntry = std::make_unique<CEntry>();
+CEntry MiddleEntry(int nEntries) {
+    CEntry entry;
     const CDayMonthYear start{1, 1, 1990};
-    FillFields(*pEntry, 1, MakeLocalDate(AddDays(start, nEntries / ENTRIES_PER_DAY / 2)));
-    return pEntry;
+    FillFields(entry, 1, MakeLocalDate(AddDays(start, nEntries / ENTRIES_PER_DAY / 2)));
+    return entry;
 }

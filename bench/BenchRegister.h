@@ -3,7 +3,6 @@
 #include "core/framework/IClock.h"
 #include "core/framework/IPasswordPrompt.h"
 #include "core/framework/IUserMessages.h"
-#include <memory>
 
 // A document with silent services, for building and loading registers in benchmarks.
 class CBenchDoc : private IUserMessages, private IPasswordPrompt, private IClock {
@@ -27,4 +26,4 @@ private:
 void FillRegister(CTallywiseDoc& doc, int nEntries);
 
 // An entry dated in the middle of a register filled by FillRegister.
-std::unique_ptr<CEntry> MiddleEntry(int nEntries);
+CEntry MiddleEntry(int nEntries);

@@ -48,7 +48,7 @@ void BM_BuildTextRegister(benchmark::State& state) {
     FillRegister(bench.Doc(), static_cast<int>(state.range(0)));
     const CTallywiseDoc& doc = bench.Doc();
     for (auto _ : state) {
-        std::string strText = doc.BuildTextRegister(doc.m_nEntries, 0, 0, false);
+        std::string strText = doc.BuildTextRegister(doc.EntryCount(), 0, 0, false);
         benchmark::DoNotOptimize(strText.data());
     }
 }
@@ -60,9 +60,9 @@ void BM_InsertEntry(benchmark::State& state) {
     CTallywiseDoc& doc = bench.Doc();
     FillRegister(doc, nEntries);
     for (auto _ : state) {
-        std::unique_ptr<CEntry> pEntry = MiddleEntry(nEntries);
+        CEntry entry = MiddleEntry(nEntries);
         const auto start = std::chrono::steady_clock::now();
-        const std::optional<std::uint16_t> nPos = doc.InsertEntry(std::move(pEntry));
+        const std::optional<std::uint16_t> nPos = doc.InsertEntry(std::move(entry));
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
         if (!nPos) {
@@ -71,7 +71,7 @@ void BM_InsertEntry(benchmark::State& state) {
         }
         doc.RemoveEntry(*nPos, false, true);
     }
-    if (doc.m_nEntries != nEntries)
+    if (doc.EntryCount() != nEntries)
         state.SkipWithError("the register changed size");
 }
 

@@ -5,19 +5,16 @@
 // Entry i: a day every 3 entries from 2015 on, amounts that repeat every 97.
 void FillMatchingRegister(CTallywiseDoc& doc) {
     doc.OnNewDocument();
-    CEntry** ppLink = &doc.m_pEntries;
+    std::vector<CEntry> entries(REGISTER_ENTRIES);
     for (int i = 0; i < REGISTER_ENTRIES; ++i) {
-        auto* e = new CEntry;
-        e->m_date = MakeLocalDate(2015, 1, 1 + i / 3);
-        e->m_dAmount = 5.0 + i % 97;
-        e->m_bDebit = i % 4 != 0;
-        e->m_strDesc = "Store " + std::to_string(i);
-        e->m_nType = TYPE_OTHER;
-        *ppLink = e;
-        ppLink = &e->m_pNext;
+        CEntry& e = entries[static_cast<std::size_t>(i)];
+        e.m_date = MakeLocalDate(2015, 1, 1 + i / 3);
+        e.m_dAmount = 5.0 + i % 97;
+        e.m_bDebit = i % 4 != 0;
+        e.m_strDesc = "Store " + std::to_string(i);
+        e.m_nType = TYPE_OTHER;
     }
-    doc.m_nEntries = REGISTER_ENTRIES;
-    doc.UpdateBalances();
+    doc.InsertEntries(std::move(entries));
 }
 
 // The first half of the statement repeats the register; the second half is new.

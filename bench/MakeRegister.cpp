@@ -20,11 +20,7 @@ int main(int argc, char** argv) {
     CBenchDoc bench;
     CTallywiseDoc& doc = bench.Doc();
     FillRegister(doc, nEntries);
-    while (CAutoEntry* p = doc.m_pAutos) {
-        doc.m_pAutos = p->m_pNext;
-        delete p;
-    }
-    doc.m_nAutos = 0;
+    doc.SetAutoEntries({});
     const std::vector<std::uint8_t> bytes = doc.SaveToBuffer();
     std::ofstream file(argv[2], std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));

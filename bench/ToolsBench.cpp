@@ -58,9 +58,9 @@ void BM_SearchAllCriteria(benchmark::State& state) {
     const CSearchCriteria c = AllCriteria();
     std::uint16_t nFound = 0;
     for (auto _ : state) {
-        CSearchResults results = FindEntries(reg.Doc().m_pEntries, c);
-        const CSearchTotals totals = SearchTotals(results.m_pResults);
-        nFound = results.m_nResults;
+        CSearchResults results = FindEntries(reg.Doc().Entries(), c);
+        const CSearchTotals totals = SearchTotals(results.m_aResults);
+        nFound = results.Count();
         benchmark::DoNotOptimize(totals);
     }
     state.counters["found"] = nFound;
@@ -76,8 +76,8 @@ void BM_SearchEveryEntryFound(benchmark::State& state) {
     CSearchCriteria c = AllCriteria();
     c.m_bByDesc = false;
     for (auto _ : state) {
-        CSearchResults results = FindEntries(reg.Doc().m_pEntries, c);
-        benchmark::DoNotOptimize(results.m_pResults);
+        CSearchResults results = FindEntries(reg.Doc().Entries(), c);
+        benchmark::DoNotOptimize(results.m_aResults.data());
     }
 }
 
@@ -89,7 +89,7 @@ void BM_Statistics(benchmark::State& state) {
     }
     for (auto _ : state) {
         CStatisticsTexts texts =
-            StatisticsTexts(ComputeStatistics(reg.Doc().m_pEntries), reg.Doc().UserTypes());
+            StatisticsTexts(ComputeStatistics(reg.Doc().Entries()), reg.Doc().UserTypes());
         benchmark::DoNotOptimize(texts.m_rows.data());
     }
 }
@@ -101,7 +101,7 @@ void BM_BalanceFigures(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        const CReconciliation r = Reconcile(1234.56, OutstandingFigures(reg.Doc().m_pEntries));
+        const CReconciliation r = Reconcile(1234.56, OutstandingFigures(reg.Doc().Entries()));
         std::string strMessage = BalanceMessage(r.m_dDiff);
         benchmark::DoNotOptimize(strMessage.data());
     }

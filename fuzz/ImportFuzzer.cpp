@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string_view>
 
 namespace {
@@ -54,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     CUserTypeTable types;
     CTallywiseDoc doc(CDocServices{messages, prompt, clock, types});
     doc.OnNewDocument();
-    doc.InsertEntry(std::make_unique<CEntry>());
+    doc.InsertEntry(CEntry());
     const CImportPlan plan = BuildImportPlan(doc, read);
     if (plan.m_rows.size() != read.m_txns.size())
         Fail("a transaction was lost between reading and matching");
@@ -62,10 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         Fail("the summary does not add up");
     if (ImportLimitMessage(doc, plan.m_nNew).empty()) {
         const int nAdded = ApplyImport(doc, plan, {});
-        if (nAdded != plan.m_nNew || doc.m_nEntries != 1 + nAdded)
+        if (nAdded != plan.m_nNew || doc.EntryCount() != 1 + nAdded)
             Fail("the new transactions did not all reach the register");
-        for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
-            if (e->m_date != ToLocalMidnight(e->m_date) || e->m_strDesc.size() > 4 * 255)
+        for (const CEntry& e : doc.Entries())
+            if (e.m_date != ToLocalMidnight(e.m_date) || e.m_strDesc.size() > 4 * 255)
                 Fail("an imported entry is not a register entry");
     }
     return 0;

@@ -18,8 +18,8 @@ namespace {
 // the first save already writes the current layout in the file's own encoding.
 void CheckRoundTrip(CTallywiseDoc& doc, CFixedPasswordPrompt& prompt) {
     const std::vector<std::uint8_t> first = doc.SaveToBuffer();
-    (void)doc.BuildTextRegister(doc.m_nEntries, 0, 0, false);
-    prompt.m_strAnswer = doc.m_strPassword;
+    (void)doc.BuildTextRegister(doc.EntryCount(), 0, 0, false);
+    prompt.m_strAnswer = doc.Password();
     const CLoadResult again = doc.LoadFromBuffer(first.data(), first.size(), "again.twd");
     if (!again.Ok())
         Fail("a saved register does not load back");
@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 
     const CLoadResult result = doc.LoadFromBuffer(pData, nSize, "fuzz.twd");
     if (!result.Ok()) {
-        if (doc.m_nEntries != 0 || doc.m_pEntries != nullptr || doc.m_nDescs != 0 ||
-            doc.m_nDeleted != 0 || doc.m_nAutos != 0)
+        if (doc.EntryCount() != 0 || !doc.Entries().empty() || !doc.Descriptions().empty() ||
+            !doc.DeletedEntries().empty() || !doc.AutoEntries().empty())
             Fail("a failed load left records in the document");
         (void)LoadErrorText(result);
         return 0;

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,53 +30,48 @@ CEntryFields Fields(std::uint16_t nCheck, int nDay, const std::string& strDesc, 
 }
 
 void AddEntry(CTallywiseDoc& doc, const CEntryFields& f) {
-    auto pEntry = std::make_unique<CEntry>();
-    static_cast<CEntryFields&>(*pEntry) = f;
+    CEntry entry;
+    static_cast<CEntryFields&>(entry) = f;
     doc.AddDescription(f.m_strDesc);
-    doc.InsertEntry(std::move(pEntry));
+    doc.InsertEntry(std::move(entry));
 }
 
-void AddDeleted(CTallywiseDoc& doc, const CEntryFields& f) {
-    auto* pDeleted = new CDeletedEntry;
-    static_cast<CEntryFields&>(*pDeleted) = f;
-    CDeletedEntry** ppTail = &doc.m_pDeleted;
-    while (*ppTail)
-        ppTail = &(*ppTail)->m_pNext;
-    *ppTail = pDeleted;
-    ++doc.m_nDeleted;
+CDeletedEntry Deleted(const CEntryFields& f) {
+    CDeletedEntry deleted;
+    static_cast<CEntryFields&>(deleted) = f;
+    return deleted;
 }
 
-void AddAuto(CTallywiseDoc& doc, const std::string& strDesc, std::int8_t nType, double dAmount,
-             bool bDebit, std::uint32_t nFrequency, std::int8_t nDay) {
-    auto* pAuto = new CAutoEntry;
-    pAuto->m_strDesc = strDesc;
-    pAuto->m_nType = nType;
-    pAuto->m_dAmount = dAmount;
-    pAuto->m_bDebit = bDebit ? 1 : 0;
-    pAuto->m_nFrequency = nFrequency;
-    pAuto->m_nDay = nDay;
-    pAuto->m_nextDate = MakeLocalDate(2000, 6, nDay);
-    CAutoEntry** ppTail = &doc.m_pAutos;
-    while (*ppTail)
-        ppTail = &(*ppTail)->m_pNext;
-    *ppTail = pAuto;
-    ++doc.m_nAutos;
+CAutoEntry Auto(const std::string& strDesc, std::int8_t nType, double dAmount, bool bDebit,
+                std::uint32_t nFrequency, std::int8_t nDay) {
+    CAutoEntry a;
+    a.m_strDesc = strDesc;
+    a.m_nType = nType;
+    a.m_dAmount = dAmount;
+    a.m_bDebit = bDebit ? 1 : 0;
+    a.m_nFrequency = nFrequency;
+    a.m_nDay = nDay;
+    a.m_nextDate = MakeLocalDate(2000, 6, nDay);
+    return a;
+}
+
+// Archives counted the way archiving counts them: an old entry in, archived out again.
+void CountArchives(CTallywiseDoc& doc, int nArchives) {
+    for (int i = 0; i < nArchives; ++i) {
+        doc.InsertEntry(CEntry{Fields(0, 1, "Archived", TYPE_ATM, 1.0, true, true)});
+        doc.RemoveArchivedEntries(1);
+    }
 }
 
 // A register that uses every part of the layout.
 void FillDocument(CTallywiseDoc& doc, bool bPassword) {
     doc.OnNewDocument();
-    doc.m_dStartBal = 1500.25;
-    doc.m_bStartBalSet = 1;
-    doc.m_nNextCheck = 1004;
-    doc.m_nArchives = 2;
-    doc.m_strBankName = "First Harbor Bank";
-    doc.m_strAccountNum = "0042-77810";
-    doc.m_strAccountName = "Jo Caf\u00e9";
-    if (bPassword) {
-        doc.m_strPassword = FUZZ_PASSWORD;
-        doc.m_bPassword = 1;
-    }
+    CountArchives(doc, 2);
+    doc.SetStartingBalance(1500.25);
+    doc.SetNextCheck(1004);
+    doc.SetBankInfo(CBankInfo{"First Harbor Bank", "0042-77810", "Jo Caf\u00e9"});
+    if (bPassword)
+        doc.SetPassword(FUZZ_PASSWORD);
     doc.UserTypes()[0] = {"Transfer", "X", 1, 0};
     doc.UserTypes()[2] = {"Dividend", "D", 1, 1};
 
@@ -90,10 +84,10 @@ void FillDocument(CTallywiseDoc& doc, bool bPassword) {
     AddEntry(doc, Fields(0, 12, "Deposit", TYPE_TELLER, 0.0, false, false));
     doc.AddDescription("Phone");
 
-    AddDeleted(doc, Fields(1003, 5, "Void check", TYPE_CHECK, 12.5, true, false));
-    AddDeleted(doc, Fields(0, 6, "Refund", TYPE_OTHER, 19.99, false, true));
-    AddAuto(doc, "Rent", TYPE_CHECK, 500.0, true, 1, 1);
-    AddAuto(doc, "Allowance", TYPE_USER1 + 2, 15.0, false, 0, 14);
+    doc.SetDeletedEntries({Deleted(Fields(1003, 5, "Void check", TYPE_CHECK, 12.5, true, false)),
+                           Deleted(Fields(0, 6, "Refund", TYPE_OTHER, 19.99, false, true))});
+    doc.SetAutoEntries({Auto("Rent", TYPE_CHECK, 500.0, true, 1, 1),
+                        Auto("Allowance", TYPE_USER1 + 2, 15.0, false, 0, 14)});
 }
 
 void WriteEntry30(CArchive& ar, const CEntryFields& f) {

@@ -249,10 +249,15 @@ CTallywiseDoc::RestoreDeletedEntries(const std::vector<std::size_t>& indexes) {
         e.m_dBalance = 0.0;
         restored.push_back(std::move(e));
     }
+    // A record moved onto itself would lose its text.
     std::size_t nKept = 0;
-    for (std::size_t i = 0; i < m_aDeleted.size(); ++i)
-        if (!bTaken[i])
-            m_aDeleted[nKept++] = std::move(m_aDeleted[i]);
+    for (std::size_t i = 0; i < m_aDeleted.size(); ++i) {
+        if (bTaken[i])
+            continue;
+        if (nKept != i)
+            m_aDeleted[nKept] = std::move(m_aDeleted[i]);
+        ++nKept;
+    }
     m_aDeleted.resize(nKept);
     return InsertEntries(std::move(restored));
 }

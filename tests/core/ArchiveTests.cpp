@@ -18,14 +18,13 @@ struct CArchiveFixture {
 
     explicit CArchiveFixture(bool bAllCleared = true) {
         CTallywiseDoc& doc = t.Doc();
-        doc.m_dStartBal = 100.0;
-        doc.m_bStartBalSet = 1;
+        doc.SetStartingBalance(100.0);
         doc.InsertEntry(MakeEntry(Jan(5), 10.0, true, "Caf\xC3\xA9", TYPE_USER1 + 1, 1001));
         doc.InsertEntry(MakeEntry(Jan(5), 25.5, false, "Refund", TYPE_ATM));
         doc.InsertEntry(MakeEntry(Jan(20), 7.25, true, "Fee", TYPE_OTHER));
         doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 2, 3), 40.0, true, "Rent", TYPE_CHECK, 1002));
-        for (CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
-            e->m_bCleared = bAllCleared ? 1 : 0;
+        for (std::uint16_t i = 0; i < doc.EntryCount(); ++i)
+            doc.SetEntryCleared(i, bAllCleared ? 1 : 0);
         EXPECT_TRUE(doc.OnSaveDocument(m_strPath));
         doc.SetPathName(m_strPath);
         doc.RefreshTypeUsage();
@@ -36,8 +35,8 @@ struct CArchiveFixture {
     }
     std::vector<double> Balances() {
         std::vector<double> v;
-        for (const CEntry* e = t.Doc().m_pEntries; e; e = e->m_pNext)
-            v.push_back(e->m_dBalance);
+        for (const CEntry& e : t.Doc().Entries())
+            v.push_back(e.m_dBalance);
         return v;
     }
     std::vector<std::string> Leftovers() {
@@ -103,12 +102,14 @@ TEST(ArchiveTest, RefusalsBeforeTheDialog) {
     for (const auto& c : cases) {
         CTestDoc t;
         CTallywiseDoc& doc = t.Doc();
+        AddArchives(doc, 6);
         for (int i = 0; i < c.nEntries; ++i)
             doc.InsertEntry(MakeEntry(Jan(3 + 10 * i), 1.0, true));
         if (c.bSaved)
             doc.SetPathName(t.Path("Home.twd"));
-        doc.SetModifiedFlag(c.bModified);
-        doc.m_nArchives = 6;
+        StartClean(t);
+        if (c.bModified)
+            doc.SetNextCheck(102);
         std::optional<CArchiveSetup> setup = PrepareArchive(doc);
         if (c.pszMessage) {
             EXPECT_FALSE(setup) << c.pszName;
@@ -138,25 +139,25 @@ TEST(ArchiveTest, CountsTheLeadingEntriesUpToTheEndDate) {
                  {MakeLocalDate(2000, 2, 3), 4},
                  {MakeLocalDate(2001, 1, 1), 4}};
     for (const auto& c : cases)
-        EXPECT_EQ(CountEntriesToArchive(f.t.Doc().m_pEntries, c.end), c.nCount) << c.end;
-    EXPECT_EQ(CountEntriesToArchive(nullptr, Jan(5)), 0);
+        EXPECT_EQ(CountEntriesToArchive(f.t.Doc().Entries(), c.end), c.nCount) << c.end;
+    EXPECT_EQ(CountEntriesToArchive({}, Jan(5)), 0);
 }
 
 TEST(ArchiveTest, ArchivesTheFirstEntriesAndCarriesTheBalance) {
     CArchiveFixture f;
     CTallywiseDoc& doc = f.t.Doc();
     const std::vector<double> before = f.Balances();
-    doc.m_strBankName = "First Bank";
-    doc.SetModifiedFlag(false);
+    doc.SetBankInfo(CBankInfo{"First Bank", "", ""});
+    StartClean(f.t);
 
     EXPECT_EQ(ArchiveEntries(doc, f.Request(Jan(5))), EArchiveResult::Archived);
     EXPECT_TRUE(f.t.m_messages.m_shown.empty());
-    EXPECT_EQ(doc.m_nEntries, 2);
+    EXPECT_EQ(doc.EntryCount(), 2);
     EXPECT_EQ(EntryDescs(doc), (std::vector<std::string>{"Fee", "Rent"}));
-    EXPECT_EQ(doc.m_dStartBal, before[1]);
+    EXPECT_EQ(doc.StartBalance(), before[1]);
     EXPECT_EQ(f.Balances(), (std::vector<double>{before[2], before[3]}));
-    EXPECT_EQ(doc.m_nArchives, 1u);
-    EXPECT_EQ(doc.m_nDeleted, 0); // not kept for undo
+    EXPECT_EQ(doc.ArchiveCount(), 1u);
+    EXPECT_TRUE(doc.DeletedEntries().empty()); // not kept for undo
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(f.t.m_status.m_nEntries, 2);
     EXPECT_DOUBLE_EQ(f.t.m_status.m_dBalance, before[3]);
@@ -176,9 +177,9 @@ TEST(ArchiveTest, ArchivesTheFirstEntriesAndCarriesTheBalance) {
     // The register on disk is the archived one.
     CTestDoc u;
     ASSERT_TRUE(u.Doc().OnOpenDocument(f.m_strPath).Ok());
-    EXPECT_EQ(u.Doc().m_nEntries, 2);
-    EXPECT_EQ(u.Doc().m_dStartBal, before[1]);
-    EXPECT_EQ(u.Doc().m_nArchives, 1u);
+    EXPECT_EQ(u.Doc().EntryCount(), 2);
+    EXPECT_EQ(u.Doc().StartBalance(), before[1]);
+    EXPECT_EQ(u.Doc().ArchiveCount(), 1u);
 }
 
 TEST(ArchiveTest, ArchivingEveryEntryLeavesTheFinalBalance) {
@@ -186,9 +187,9 @@ TEST(ArchiveTest, ArchivingEveryEntryLeavesTheFinalBalance) {
     CTallywiseDoc& doc = f.t.Doc();
     const double dFinal = f.Balances().back();
     EXPECT_EQ(ArchiveEntries(doc, f.Request(MakeLocalDate(2000, 2, 3))), EArchiveResult::Archived);
-    EXPECT_EQ(doc.m_nEntries, 0);
-    EXPECT_EQ(doc.m_pEntries, nullptr);
-    EXPECT_EQ(doc.m_dStartBal, dFinal);
+    EXPECT_EQ(doc.EntryCount(), 0);
+    EXPECT_EQ(doc.GetEntryAt(0), nullptr);
+    EXPECT_EQ(doc.StartBalance(), dFinal);
     EXPECT_DOUBLE_EQ(f.t.m_status.m_dBalance, dFinal);
     EXPECT_EQ(f.t.m_status.m_nEntries, 0);
 }
@@ -226,8 +227,10 @@ TEST(ArchiveTest, FailuresBeforeTheFileIsWrittenChangeNothing) {
         fs::remove(f.t.Path("Home.txt")); // the text copy of the fixture's save
         if (c.bExisting)
             WriteBytes(f.t.Path(c.strFile), {'o', 'l', 'd'});
-        if (!c.bAllCleared)
-            doc.GetEntryAt(2)->m_bCleared = 1; // only the second of the range is not
+        if (!c.bAllCleared) {
+            doc.SetEntryCleared(2, 1); // only the second of the range is not
+            StartClean(f.t);
+        }
         const std::vector<double> before = f.Balances();
         CArchiveRequest request = f.Request(Jan(20), c.strFile);
         request.m_bMayReplace = c.bMayReplace;
@@ -239,10 +242,10 @@ TEST(ArchiveTest, FailuresBeforeTheFileIsWrittenChangeNothing) {
             EXPECT_NE(shown.m_strText.find(f.t.Path(c.strFile)), std::string::npos);
             EXPECT_EQ(shown.m_icon, EMsgIcon::Exclamation);
         }
-        EXPECT_EQ(doc.m_nEntries, 4) << c.pszName;
+        EXPECT_EQ(doc.EntryCount(), 4) << c.pszName;
         EXPECT_EQ(f.Balances(), before) << c.pszName;
-        EXPECT_EQ(doc.m_dStartBal, 100.0) << c.pszName;
-        EXPECT_EQ(doc.m_nArchives, 0u) << c.pszName;
+        EXPECT_EQ(doc.StartBalance(), 100.0) << c.pszName;
+        EXPECT_EQ(doc.ArchiveCount(), 0u) << c.pszName;
         EXPECT_FALSE(doc.IsModified()) << c.pszName;
         if (c.bExisting)
             EXPECT_EQ(ReadText(f.t.Path(c.strFile)), "old") << c.pszName;
@@ -274,8 +277,8 @@ TEST(ArchiveTest, AFailedSaveKeepsTheArchiveAndTheDocumentModified) {
     EXPECT_NE(texts[1].find(f.t.Path("Home01.twa")), std::string::npos);
     EXPECT_NE(texts[1].find("could not be saved"), std::string::npos);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_nEntries, 2);
-    EXPECT_EQ(doc.m_nArchives, 1u);
+    EXPECT_EQ(doc.EntryCount(), 2);
+    EXPECT_EQ(doc.ArchiveCount(), 1u);
     EXPECT_NE(ReadText(f.t.Path("Home01.twa")).find("Refund"), std::string::npos);
 
     // A later save under the name completes the step.

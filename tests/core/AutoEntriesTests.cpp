@@ -16,20 +16,26 @@ std::string Show(std::time_t t) {
     return FormatDate(t, "%Y-%m-%d %H:%M");
 }
 
-CAutoEntry* AddAuto(CTallywiseDoc& doc, std::uint32_t nFrequency, int nDay, std::time_t next,
+// Appends a definition to the document's list; returns its index.
+std::size_t AddAuto(CTallywiseDoc& doc, std::uint32_t nFrequency, int nDay, std::time_t next,
                     const std::string& strDesc = "Rent", double dAmount = 450.0, bool bDebit = true,
                     int nType = TYPE_OTHER) {
-    auto a = std::make_unique<CAutoEntry>();
-    a->m_strDesc = strDesc;
-    a->m_nType = static_cast<std::int8_t>(nType);
-    a->m_dAmount = dAmount;
-    a->m_bDebit = bDebit ? 1 : 0;
-    a->m_nFrequency = nFrequency;
-    a->m_nDay = static_cast<std::int8_t>(nDay);
-    a->m_nextDate = next;
-    CAutoEntry* p = a.get();
-    AppendAutoEntry(doc.m_pAutos, doc.m_nAutos, std::move(a));
-    return p;
+    CAutoEntry a;
+    a.m_strDesc = strDesc;
+    a.m_nType = static_cast<std::int8_t>(nType);
+    a.m_dAmount = dAmount;
+    a.m_bDebit = bDebit ? 1 : 0;
+    a.m_nFrequency = nFrequency;
+    a.m_nDay = static_cast<std::int8_t>(nDay);
+    a.m_nextDate = next;
+    std::vector<CAutoEntry> autos = doc.AutoEntries();
+    autos.push_back(std::move(a));
+    doc.SetAutoEntries(std::move(autos));
+    return doc.AutoEntries().size() - 1;
+}
+
+std::time_t NextDate(const CTallywiseDoc& doc, std::size_t nIndex) {
+    return doc.AutoEntries().at(nIndex).m_nextDate;
 }
 
 std::string Question(const char* pszDate, const char* pszDesc, const char* pszAmount) {
@@ -185,14 +191,14 @@ TEST(AutoEntryText, QuestionAndPostedEntry) {
     EXPECT_EQ(AutoEntryQuestion(a), Question("November 07, 2010", "Pay", "+1234.50"));
 
     a.m_nType = 7;
-    std::unique_ptr<CEntry> e = MakePostedEntry(a);
-    EXPECT_EQ(e->m_nCheckNum, 0);
-    EXPECT_EQ(e->m_date, a.m_nextDate);
-    EXPECT_EQ(e->m_strDesc, "Pay");
-    EXPECT_EQ(e->m_nType, 7);
-    EXPECT_DOUBLE_EQ(e->m_dAmount, 1234.5);
-    EXPECT_EQ(e->m_bDebit, 0u);
-    EXPECT_EQ(e->m_bCleared, 0u);
+    const CEntry e = MakePostedEntry(a);
+    EXPECT_EQ(e.m_nCheckNum, 0);
+    EXPECT_EQ(e.m_date, a.m_nextDate);
+    EXPECT_EQ(e.m_strDesc, "Pay");
+    EXPECT_EQ(e.m_nType, 7);
+    EXPECT_DOUBLE_EQ(e.m_dAmount, 1234.5);
+    EXPECT_EQ(e.m_bDebit, 0u);
+    EXPECT_EQ(e.m_bCleared, 0u);
 }
 
 TEST(AutoTypeList, IndexAndCodeBothWays) {
@@ -229,32 +235,32 @@ TEST(AutoTypeList, IndexAndCodeBothWays) {
         EXPECT_EQ(AutoTypeListIndex(c.nType, types), c.nIndex) << c.nType;
 }
 
-TEST(AutoList, AppendFindAndRemove) {
-    CAutoEntry* pHead = nullptr;
-    std::uint16_t nCount = 0;
-    for (const char* psz : {"A", "B", "C", "D"}) {
-        auto a = std::make_unique<CAutoEntry>();
-        a->m_strDesc = psz;
-        AppendAutoEntry(pHead, nCount, std::move(a));
-    }
-    auto descs = [&] {
+// The dialog edits a copy of the list; the document takes it back whole, in its order.
+TEST(AutoList, AnEditedCopyReplacesTheList) {
+    CTestDoc t;
+    CTallywiseDoc& doc = t.Doc();
+    for (const char* psz : {"A", "B", "C", "D"})
+        AddAuto(doc, AUTO_MONTHLY, 1, At({2000, 6, 1}), psz);
+    auto descs = [&doc] {
         std::string s;
-        for (CAutoEntry* a = pHead; a; a = a->m_pNext)
-            s += a->m_strDesc;
+        for (const CAutoEntry& a : doc.AutoEntries())
+            s += a.m_strDesc;
         return s;
     };
     EXPECT_EQ(descs(), "ABCD");
-    EXPECT_EQ(nCount, 4);
-    EXPECT_EQ(AutoEntryAt(pHead, 2)->m_strDesc, "C");
-    EXPECT_EQ(AutoEntryAt(pHead, 4), nullptr);
-    EXPECT_TRUE(RemoveAutoEntry(pHead, nCount, 1));
-    EXPECT_TRUE(RemoveAutoEntry(pHead, nCount, 2));
-    EXPECT_FALSE(RemoveAutoEntry(pHead, nCount, 2));
+    std::vector<CAutoEntry> edited = doc.AutoEntries();
+    edited.erase(edited.begin() + 3);
+    edited.erase(edited.begin() + 1);
+    StartClean(t);
+    doc.SetAutoEntries(edited);
     EXPECT_EQ(descs(), "AC");
-    EXPECT_TRUE(RemoveAutoEntry(pHead, nCount, 0));
-    EXPECT_TRUE(RemoveAutoEntry(pHead, nCount, 0));
-    EXPECT_EQ(pHead, nullptr);
-    EXPECT_EQ(nCount, 0);
+    EXPECT_TRUE(doc.IsModified());
+    doc.SetAutoEntries({});
+    EXPECT_TRUE(doc.AutoEntries().empty());
+    // The list reaches the file and comes back in the same order.
+    doc.SetAutoEntries(edited);
+    StartClean(t);
+    EXPECT_EQ(descs(), "AC");
 }
 
 // ---- Posting -------------------------------------------------------------------------
@@ -262,7 +268,7 @@ TEST(AutoList, AppendFindAndRemove) {
 TEST(AutoPosting, Day31MonthlyPostsOnTheLastDayOfShorterMonths) {
     CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
-    CAutoEntry* a = AddAuto(doc, AUTO_MONTHLY, 31, At({2004, 1, 31}));
+    const std::size_t a = AddAuto(doc, AUTO_MONTHLY, 31, At({2004, 1, 31}));
     Answer(t, {EAnswer::Yes, EAnswer::Yes, EAnswer::Yes});
     const CPostResult r = PostDueAutoEntries(doc, At({2004, 3, 31}, 9));
     EXPECT_EQ(t.m_messages.Texts(),
@@ -271,9 +277,9 @@ TEST(AutoPosting, Day31MonthlyPostsOnTheLastDayOfShorterMonths) {
                                         Question("March 31, 2004", "Rent", "-450.00")}));
     EXPECT_EQ(r.m_nOffered, 3);
     EXPECT_EQ(r.m_nPosted, 3);
-    EXPECT_EQ(Show(a->m_nextDate), Show(At({2004, 4, 30})));
-    EXPECT_EQ(a->m_nDay, 31);
-    ASSERT_EQ(doc.m_nEntries, 3);
+    EXPECT_EQ(Show(NextDate(doc, a)), Show(At({2004, 4, 30})));
+    EXPECT_EQ(doc.AutoEntries()[a].m_nDay, 31);
+    ASSERT_EQ(doc.EntryCount(), 3);
     EXPECT_EQ(Show(doc.GetEntryAt(1)->m_date), Show(At({2004, 2, 29})));
 }
 
@@ -281,10 +287,12 @@ TEST(AutoPosting, EveryAnswerMovesOnYesPostsAndTheDocumentIsModified) {
     CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     t.m_settings.m_nACleared = 1; // not applied to posted entries
-    doc.m_dStartBal = 1000.0;
+    doc.SetStartingBalance(1000.0);
     doc.InsertEntry(MakeEntry(At({2000, 3, 1}), 10.0, true, "Before"));
-    doc.SetModifiedFlag(false);
-    CAutoEntry* a = AddAuto(doc, AUTO_MONTHLY, 1, At({2000, 3, 1}), "Rent", 450.0, true, 5);
+    const std::size_t a = AddAuto(doc, AUTO_MONTHLY, 1, At({2000, 3, 1}), "Rent", 450.0, true, 5);
+    StartClean(t);
+    CRecordingObserver list;
+    doc.SetObserver(&list);
     Answer(t, {EAnswer::Yes, EAnswer::No, EAnswer::Yes});
     const CPostResult r = PostDueAutoEntries(doc, t.m_clock.m_now); // May 3, 2000
     EXPECT_EQ(t.m_messages.Texts(),
@@ -293,16 +301,19 @@ TEST(AutoPosting, EveryAnswerMovesOnYesPostsAndTheDocumentIsModified) {
                                         Question("May 01, 2000", "Rent", "-450.00")}));
     EXPECT_EQ(r.m_nPosted, 2);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_GT(a->m_nextDate, t.m_clock.m_now);
-    EXPECT_EQ(Show(a->m_nextDate), Show(At({2000, 6, 1})));
+    // Both posted entries reach the list as one change.
+    EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset", "balances 0"}));
+    doc.SetObserver(nullptr);
+    EXPECT_GT(NextDate(doc, a), t.m_clock.m_now);
+    EXPECT_EQ(Show(NextDate(doc, a)), Show(At({2000, 6, 1})));
     EXPECT_EQ(EntryDescs(doc), (std::vector<std::string>{"Before", "Rent", "Rent"}));
     // Behind the entry already on March 1; the last one posted is selected.
-    const CEntry* e = doc.GetEntryAt(1);
-    EXPECT_EQ(e->m_date, At({2000, 3, 1}));
-    EXPECT_EQ(e->m_nType, 5);
-    EXPECT_EQ(e->m_nCheckNum, 0);
-    EXPECT_EQ(e->m_bCleared, 0u);
-    EXPECT_EQ(e->m_bDebit, 1u);
+    const CEntry e = doc.Entries().at(1);
+    EXPECT_EQ(e.m_date, At({2000, 3, 1}));
+    EXPECT_EQ(e.m_nType, 5);
+    EXPECT_EQ(e.m_nCheckNum, 0);
+    EXPECT_EQ(e.m_bCleared, 0u);
+    EXPECT_EQ(e.m_bDebit, 1u);
     EXPECT_EQ(Show(doc.GetEntryAt(2)->m_date), Show(At({2000, 5, 1})));
     EXPECT_EQ(r.m_nLastPos, std::optional<std::uint16_t>(2));
     EXPECT_DOUBLE_EQ(doc.GetEntryAt(2)->m_dBalance, 1000.0 - 10.0 - 900.0);
@@ -312,16 +323,17 @@ TEST(AutoPosting, EveryAnswerMovesOnYesPostsAndTheDocumentIsModified) {
 TEST(AutoPosting, AllNoStillMovesOnAndMarksModified) {
     CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
-    CAutoEntry* a = AddAuto(doc, AUTO_EVERY_N_DAYS, 14, At({2000, 4, 1}), "Pay", 800, false);
+    const std::size_t a = AddAuto(doc, AUTO_EVERY_N_DAYS, 14, At({2000, 4, 1}), "Pay", 800, false);
+    StartClean(t);
     Answer(t, {EAnswer::No, EAnswer::No, EAnswer::No});
     PostDueAutoEntries(doc, t.m_clock.m_now);
     EXPECT_EQ(t.m_messages.Texts(),
               (std::vector<std::string>{Question("April 01, 2000", "Pay", "+800.00"),
                                         Question("April 15, 2000", "Pay", "+800.00"),
                                         Question("April 29, 2000", "Pay", "+800.00")}));
-    EXPECT_EQ(doc.m_nEntries, 0);
+    EXPECT_EQ(doc.EntryCount(), 0);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(Show(a->m_nextDate), Show(At({2000, 5, 13})));
+    EXPECT_EQ(Show(NextDate(doc, a)), Show(At({2000, 5, 13})));
 }
 
 TEST(AutoPosting, DueTodayIsOfferedNothingDueAsksNothing) {
@@ -330,13 +342,14 @@ TEST(AutoPosting, DueTodayIsOfferedNothingDueAsksNothing) {
     EXPECT_EQ(PostDueAutoEntries(doc, t.m_clock.m_now).m_nOffered, 0);
     AddAuto(doc, AUTO_MONTHLY, 4, At({2000, 5, 4}));
     AddAuto(doc, AUTO_EVERY_N_DAYS, 3, At({2000, 5, 4}));
+    StartClean(t);
     EXPECT_EQ(PostDueAutoEntries(doc, t.m_clock.m_now).m_nOffered, 0);
     EXPECT_TRUE(t.m_messages.m_shown.empty());
     EXPECT_FALSE(doc.IsModified());
-    CAutoEntry* a = AddAuto(doc, AUTO_MONTHLY, 3, FirstMonthlyDate(t.m_clock.m_now, 3));
+    const std::size_t a = AddAuto(doc, AUTO_MONTHLY, 3, FirstMonthlyDate(t.m_clock.m_now, 3));
     Answer(t, {EAnswer::Yes});
     EXPECT_EQ(PostDueAutoEntries(doc, t.m_clock.m_now).m_nOffered, 1);
-    EXPECT_EQ(Show(a->m_nextDate), Show(At({2000, 6, 3})));
+    EXPECT_EQ(Show(NextDate(doc, a)), Show(At({2000, 6, 3})));
 }
 
 TEST(AutoPosting, DefinitionsInListOrderEachOldestFirst) {
@@ -364,17 +377,17 @@ TEST(AutoPosting, DamagedDefinitionsAreNeitherOfferedNorChanged) {
     } damaged[] = {{1, 0}, {1, 32}, {0, 0}, {0, -7}, {2, 5}, {0xFFFFFFFF, 1}};
     for (const auto& d : damaged)
         AddAuto(doc, d.nFrequency, d.nDay, old, "Damaged");
-    CAutoEntry* pGood = AddAuto(doc, AUTO_MONTHLY, 1, At({2000, 5, 1}), "Good");
+    const std::size_t nGood = AddAuto(doc, AUTO_MONTHLY, 1, At({2000, 5, 1}), "Good");
     Answer(t, {EAnswer::Yes});
     PostDueAutoEntries(doc, t.m_clock.m_now);
     EXPECT_EQ(t.m_messages.Texts(),
               (std::vector<std::string>{Question("May 01, 2000", "Good", "-450.00")}));
-    EXPECT_EQ(doc.m_nAutos, 7);
-    int i = 0;
-    for (const CAutoEntry* a = doc.m_pAutos; a != pGood; a = a->m_pNext, ++i) {
-        EXPECT_EQ(a->m_nextDate, old) << i;
-        EXPECT_EQ(a->m_nFrequency, damaged[i].nFrequency) << i;
-        EXPECT_EQ(a->m_nDay, damaged[i].nDay) << i;
+    ASSERT_EQ(doc.AutoEntries().size(), 7u);
+    for (std::size_t i = 0; i < nGood; ++i) {
+        const CAutoEntry& a = doc.AutoEntries()[i];
+        EXPECT_EQ(a.m_nextDate, old) << i;
+        EXPECT_EQ(a.m_nFrequency, damaged[i].nFrequency) << i;
+        EXPECT_EQ(a.m_nDay, damaged[i].nDay) << i;
     }
 }
 
@@ -387,11 +400,11 @@ TEST(AutoPosting, EndsOnAnyStoredDate) {
             for (std::time_t date : dates) {
                 CTestDoc t;
                 CTallywiseDoc& doc = t.Doc();
-                CAutoEntry* a = AddAuto(doc, nFrequency, nDay, date);
+                const std::size_t a = AddAuto(doc, nFrequency, nDay, date);
                 t.m_messages.m_answers.assign(12000, EAnswer::No);
                 const CPostResult r = PostDueAutoEntries(doc, t.m_clock.m_now);
                 t.m_messages.m_answers.clear();
-                EXPECT_GT(a->m_nextDate, t.m_clock.m_now) << date;
+                EXPECT_GT(NextDate(doc, a), t.m_clock.m_now) << date;
                 EXPECT_LE(r.m_nOffered, 11200) << date;
                 EXPECT_EQ(static_cast<std::size_t>(r.m_nOffered), t.m_messages.m_shown.size());
             }
@@ -402,32 +415,33 @@ TEST(AutoPosting, EndsOnAnyStoredDate) {
 TEST(AutoPosting, RefusedInsertStopsPostingWithoutMovingOn) {
     CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
-    CEntry** ppTail = &doc.m_pEntries;
-    for (int i = 0; i < MAX_COUNT - 1; ++i) {
-        *ppTail = MakeEntry(At({1999, 1, 1}), 1, false).release();
-        ppTail = &(*ppTail)->m_pNext;
-    }
-    doc.m_nEntries = MAX_COUNT - 1;
-    CAutoEntry* a = AddAuto(doc, AUTO_MONTHLY, 1, At({2000, 3, 1}));
-    CAutoEntry* b = AddAuto(doc, AUTO_MONTHLY, 2, At({2000, 3, 2}), "Other");
+    FillTo(doc, MAX_COUNT - 1);
+    const std::size_t a = AddAuto(doc, AUTO_MONTHLY, 1, At({2000, 3, 1}));
+    const std::size_t b = AddAuto(doc, AUTO_MONTHLY, 2, At({2000, 3, 2}), "Other");
+    StartClean(t);
+    CRecordingObserver list;
+    doc.SetObserver(&list);
     Answer(t, {EAnswer::Yes, EAnswer::Yes});
     const CPostResult r = PostDueAutoEntries(doc, t.m_clock.m_now);
+    doc.SetObserver(nullptr);
     EXPECT_TRUE(r.m_bRefused);
     EXPECT_EQ(r.m_nPosted, 1);
-    EXPECT_EQ(doc.m_nEntries, MAX_COUNT);
+    EXPECT_EQ(doc.EntryCount(), MAX_COUNT);
+    EXPECT_EQ(r.m_nLastPos, std::optional<std::uint16_t>(MAX_COUNT - 1));
+    EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset", "balances 0"}));
     const std::vector<std::string> texts = t.m_messages.Texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1], Question("April 01, 2000", "Rent", "-450.00"));
     EXPECT_NE(texts[2].find("65535"), std::string::npos);
-    EXPECT_EQ(Show(a->m_nextDate), Show(At({2000, 4, 1}))); // still due
-    EXPECT_EQ(b->m_nextDate, At({2000, 3, 2}));
+    EXPECT_EQ(Show(NextDate(doc, a)), Show(At({2000, 4, 1}))); // still due
+    EXPECT_EQ(NextDate(doc, b), At({2000, 3, 2}));
     EXPECT_TRUE(doc.IsModified());
     // A No at the limit needs no room: it only moves on.
     t.m_messages.m_shown.clear();
     Answer(t, {EAnswer::No, EAnswer::No, EAnswer::No, EAnswer::No, EAnswer::No});
     EXPECT_FALSE(PostDueAutoEntries(doc, t.m_clock.m_now).m_bRefused);
     EXPECT_EQ(t.m_messages.m_shown.size(), 5u);
-    EXPECT_GT(b->m_nextDate, t.m_clock.m_now);
+    EXPECT_GT(NextDate(doc, b), t.m_clock.m_now);
 }
 
 } // namespace

@@ -11,11 +11,10 @@ struct CBalanceEntry {
 
 // A register starting at dStart with the given entries, all on one day.
 void Fill(CTallywiseDoc& doc, double dStart, const std::vector<CBalanceEntry>& entries) {
-    doc.m_dStartBal = dStart;
-    doc.m_bStartBalSet = 1;
+    doc.SetStartingBalance(dStart);
     for (const CBalanceEntry& b : entries) {
-        auto e = MakeEntry(MakeLocalDate(2000, 5, 3), b.dAmount, b.bDebit);
-        e->m_bCleared = b.bCleared ? 1 : 0;
+        CEntry e = MakeEntry(MakeLocalDate(2000, 5, 3), b.dAmount, b.bDebit);
+        e.m_bCleared = b.bCleared ? 1 : 0;
         doc.InsertEntry(std::move(e));
     }
 }
@@ -71,7 +70,7 @@ TEST(BalanceTest, ReconcilesAgainstTheStatement) {
     for (const Case& c : cases) {
         CTestDoc t;
         Fill(t.Doc(), c.dStart, c.entries);
-        const CReconciliation r = Reconcile(c.dStatement, OutstandingFigures(t.Doc().m_pEntries));
+        const CReconciliation r = Reconcile(c.dStatement, OutstandingFigures(t.Doc().Entries()));
         std::vector<std::string> texts;
         for (const CBalanceField& f : BalanceFields(r))
             texts.push_back(f.m_strText);

@@ -20,14 +20,11 @@ CRun RunCliArgs(const std::vector<std::string>& args) {
 
 std::string SaveExample(CTestDoc& t, const std::string& strName, const char* pszPassword) {
     CTallywiseDoc& doc = t.Doc();
-    doc.m_dStartBal = 1734.56;
-    doc.m_bStartBalSet = 1;
-    doc.m_nNextCheck = 1003;
-    doc.m_nArchives = 7;
-    if (pszPassword) {
-        doc.m_strPassword = pszPassword;
-        doc.m_bPassword = 1;
-    }
+    AddArchives(doc, 7);
+    doc.SetStartingBalance(1734.56);
+    doc.SetNextCheck(1003);
+    if (pszPassword)
+        doc.SetPassword(pszPassword);
     doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 3), 1747.06, true, "Rent", 0, 1002));
     doc.AddDescription("Rent");
     doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 4), 1.0, true, "Gone"));

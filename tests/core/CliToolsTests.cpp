@@ -18,14 +18,13 @@ CRun RunTool(const std::vector<std::string>& args) {
 // A register with two user types, the second disabled but used.
 std::string SaveRegister(CTestDoc& t, bool bEmpty = false) {
     CTallywiseDoc& doc = t.Doc();
-    doc.m_dStartBal = 1000.0;
-    doc.m_bStartBalSet = 1;
+    doc.SetStartingBalance(1000.0);
     t.m_settings.m_userTypes[0] = {"Transfer", "X", 1, 0};
     t.m_settings.m_userTypes[1] = {"Gift", "G", 0, 0};
     const auto add = [&doc](int nDay, int nType, int nCheck, const char* pszDesc, double d,
                             bool bDebit, bool bCleared) {
-        auto e = MakeEntry(MakeLocalDate(2004, 3, nDay), d, bDebit, pszDesc, nType, nCheck);
-        e->m_bCleared = bCleared ? 1 : 0;
+        CEntry e = MakeEntry(MakeLocalDate(2004, 3, nDay), d, bDebit, pszDesc, nType, nCheck);
+        e.m_bCleared = bCleared ? 1 : 0;
         doc.InsertEntry(std::move(e));
     };
     if (!bEmpty) {

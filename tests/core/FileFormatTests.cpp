@@ -1,36 +1,56 @@
 #include "../support/Fakes.h"
 #include "core/document/CDescList.h"
 #include "core/framework/CArchive.h"
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
 const std::time_t MAY3 = MakeLocalDate(2000, 5, 3);
 
-// A register with something in every list and every field.
+// Where the only occurrence of pattern starts in bytes.
+std::size_t FindOnce(const std::vector<std::uint8_t>& bytes,
+                     const std::vector<std::uint8_t>& pattern) {
+    const auto it = std::search(bytes.begin(), bytes.end(), pattern.begin(), pattern.end());
+    EXPECT_NE(it, bytes.end());
+    EXPECT_EQ(std::search(it + 1, bytes.end(), pattern.begin(), pattern.end()), bytes.end());
+    return static_cast<std::size_t>(it - bytes.begin());
+}
+
+std::vector<std::uint8_t> DoubleBytes(double d) {
+    CArchive ar;
+    ar.WriteDouble(d);
+    return ar.TakeBytes();
+}
+
+// The four counts of FillDocument's register (3 entries, 2 descriptions, 1 deleted, 1
+// automatic), followed by the reserved field.
+const std::vector<std::uint8_t> FILLED_COUNTS = {3, 0, 2, 0, 1, 0, 1, 0};
+
+// A register with something in every list and every field. The reserved field has no
+// operation: it is written into the saved bytes, which the document then opens.
 void FillDocument(CTestDoc& t) {
     CTallywiseDoc& doc = t.Doc();
-    doc.m_dStartBal = 1734.56;
-    doc.m_bStartBalSet = 1;
-    doc.m_nNextCheck = 1003;
-    doc.m_nArchives = 7;
-    doc.m_strBankName = "First Bank";
-    doc.m_strAccountNum = "12-345";
-    doc.m_strAccountName = "J. Caf\xC3\xA9";
-    doc.m_nReserved = 0xDEADBEEF;
+    AddArchives(doc, 7);
+    doc.SetStartingBalance(1734.56);
+    doc.SetNextCheck(1003);
+    doc.SetBankInfo(CBankInfo{"First Bank", "12-345", "J. Caf\xC3\xA9"});
     doc.InsertEntry(MakeEntry(MAY3, 500.0, true, "Rent", 0, 1001));
     doc.InsertEntry(MakeEntry(MAY3 + 86400, 750.0, false, "Paycheck", 4));
     doc.InsertEntry(MakeEntry(MAY3 + 2 * 86400, 12.5, true, "Fee", 6));
     doc.InsertEntry(MakeEntry(MAY3 + 3 * 86400, 99.99, true, "Old", 1));
-    doc.GetEntryAt(1)->m_bCleared = 1;
+    doc.SetEntryCleared(1, 1);
     doc.RemoveEntry(3, true, true);
     doc.AddDescription("Rent");
     doc.AddDescription("Paycheck");
-    auto* a = new CAutoEntry{"Salary", 4, 2000.0, 0, 1, 15, MAY3, nullptr};
-    doc.m_pAutos = a;
-    doc.m_nAutos = 1;
+    doc.SetAutoEntries({CAutoEntry{"Salary", 4, 2000.0, 0, 1, 15, MAY3}});
     t.m_settings.m_userTypes[1] = {"Transfer", "X", 1, 0};
     t.m_settings.m_userTypes[3] = {"Gift", "G", 0, 1};
+    std::vector<std::uint8_t> bytes = doc.SaveToBuffer();
+    const std::size_t nReserved = FindOnce(bytes, FILLED_COUNTS) + FILLED_COUNTS.size();
+    const std::vector<std::uint8_t> reserved = {0xEF, 0xBE, 0xAD, 0xDE};
+    std::copy(reserved.begin(), reserved.end(), bytes.begin() + static_cast<long>(nReserved));
+    EXPECT_TRUE(doc.LoadFromBuffer(bytes.data(), bytes.size(), "Filled.twd").Ok());
 }
 
 void WriteEntry20(CArchive& ar, int nType, int nCheck, std::time_t date, const char* pszDesc,
@@ -89,12 +109,11 @@ TEST(FileFormatTest, NewDocumentIs84Bytes) {
 
 TEST(FileFormatTest, PasswordIsStoredScrambled) {
     CTestDoc t;
-    t.Doc().m_strPassword = "abc";
-    t.Doc().m_bPassword = 1;
+    t.Doc().SetPassword("abc");
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 6, bytes.begin() + 10),
               (std::vector<std::uint8_t>{0x03, 0x60, 0x61, 0x62}));
-    EXPECT_EQ(t.Doc().m_strPassword, "abc");
+    EXPECT_EQ(t.Doc().Password(), "abc");
 }
 
 TEST(FileFormatTest, LongDescriptionPrefix) {
@@ -113,26 +132,36 @@ TEST(FileFormatTest, RoundTripKeepsEveryFieldAndEveryByte) {
     CTestDoc u;
     ASSERT_TRUE(Load(u, bytes).Ok());
     CTallywiseDoc& doc = u.Doc();
-    EXPECT_EQ(doc.m_strVersionRead, "3.5TW");
-    EXPECT_EQ(doc.m_nEntries, 3);
-    EXPECT_EQ(doc.m_nDeleted, 1);
-    EXPECT_EQ(doc.m_nAutos, 1);
-    EXPECT_EQ(DescListStrings(doc.m_pDescs), (std::vector<std::string>{"Rent", "Paycheck"}));
-    EXPECT_EQ(doc.m_strAccountName, "J. Caf\xC3\xA9");
-    EXPECT_EQ(doc.m_nReserved, 0xDEADBEEF);
+    EXPECT_EQ(doc.VersionRead(), "3.5TW");
+    EXPECT_EQ(doc.EntryCount(), 3);
+    EXPECT_EQ(doc.DeletedEntries().size(), 1u);
+    EXPECT_EQ(doc.AutoEntries().size(), 1u);
+    EXPECT_EQ(doc.Descriptions(), (CDescList{"Rent", "Paycheck"}));
+    EXPECT_EQ(doc.BankInfo().m_strAccountName, "J. Caf\xC3\xA9");
+    EXPECT_EQ(doc.ArchiveCount(), 7u);
+    EXPECT_EQ(doc.NextCheck(), 1003);
     EXPECT_EQ(doc.GetEntryAt(0)->m_nCheckNum, 1001);
     EXPECT_EQ(doc.GetEntryAt(1)->m_bCleared, 1u);
-    EXPECT_EQ(doc.m_pAutos->m_nDay, 15);
+    EXPECT_EQ(doc.AutoEntries()[0].m_nDay, 15);
     EXPECT_EQ(u.m_settings.m_userTypes[1], (CUserType{"Transfer", "X", 1, 0}));
     EXPECT_DOUBLE_EQ(u.m_status.m_dBalance, 1734.56 - 500 + 750 - 12.5);
-    EXPECT_EQ(doc.SaveToBuffer(), bytes);
+    const std::vector<std::uint8_t> resaved = doc.SaveToBuffer();
+    const std::size_t nReserved = FindOnce(resaved, FILLED_COUNTS) + FILLED_COUNTS.size();
+    EXPECT_EQ(std::vector<std::uint8_t>(resaved.begin() + static_cast<long>(nReserved),
+                                        resaved.begin() + static_cast<long>(nReserved + 4)),
+              (std::vector<std::uint8_t>{0xEF, 0xBE, 0xAD, 0xDE})); // kept from load to save
+    EXPECT_EQ(resaved, bytes);
 }
 
 TEST(FileFormatTest, StoredBalancesAreTakenAsTheyAre) {
     CTestDoc t;
     FillDocument(t);
-    t.Doc().GetEntryAt(2)->m_dBalance = 42.0; // not what a recomputation would give
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
+    // Not what a recomputation would give.
+    const std::vector<std::uint8_t> stored = DoubleBytes(t.Doc().GetEntryAt(2)->m_dBalance);
+    const std::vector<std::uint8_t> forged = DoubleBytes(42.0);
+    std::copy(forged.begin(), forged.end(),
+              bytes.begin() + static_cast<long>(FindOnce(bytes, stored)));
     CTestDoc u;
     ASSERT_TRUE(Load(u, bytes).Ok());
     EXPECT_EQ(u.Doc().GetEntryAt(2)->m_dBalance, 42.0);
@@ -153,8 +182,8 @@ TEST(FileFormatTest, Version30HasNoUserTypesAndSavesAs35) {
     CTestDoc u;
     u.m_settings.m_userTypes[0] = {"Stale", "S", 1, 0};
     ASSERT_TRUE(Load(u, b30).Ok());
-    EXPECT_EQ(u.Doc().m_strVersionRead, "3.0TW");
-    EXPECT_EQ(u.Doc().m_nEntries, 3);
+    EXPECT_EQ(u.Doc().VersionRead(), "3.0TW");
+    EXPECT_EQ(u.Doc().EntryCount(), 3);
     for (const CUserType& type : u.m_settings.m_userTypes)
         EXPECT_EQ(type, CUserType());
     std::vector<std::uint8_t> resaved = u.Doc().SaveToBuffer();
@@ -169,28 +198,28 @@ TEST(FileFormatTest, Version20ImportConverts) {
     ASSERT_TRUE(Load(t, bytes).Ok());
     CTallywiseDoc& doc = t.Doc();
     EXPECT_EQ(t.m_messages.Texts(), (std::vector<std::string>{"Import version 2.0 file?"}));
-    EXPECT_EQ(doc.m_strVersionRead, "2.0");
-    EXPECT_EQ(doc.m_nNextCheck, 2001);
-    EXPECT_DOUBLE_EQ(doc.m_dStartBal, -25.0);
-    EXPECT_EQ(doc.m_bStartBalSet, 1u);
-    ASSERT_EQ(doc.m_nEntries, 3);
+    EXPECT_EQ(doc.VersionRead(), "2.0");
+    EXPECT_EQ(doc.NextCheck(), 2001);
+    EXPECT_DOUBLE_EQ(doc.StartBalance(), -25.0);
+    EXPECT_TRUE(doc.IsStartBalSet());
+    ASSERT_EQ(doc.EntryCount(), 3);
     EXPECT_EQ(EntryDescs(doc), (std::vector<std::string>{"Rent", "Deposit", "Rent"}));
-    EXPECT_EQ(DescListStrings(doc.m_pDescs), (std::vector<std::string>{"Rent", "Deposit"}));
-    const CEntry* e0 = doc.GetEntryAt(0);
-    EXPECT_EQ(e0->m_date, MAY3); // normalised to local midnight
-    EXPECT_EQ(e0->m_nCheckNum, 2000);
-    EXPECT_EQ(e0->m_bDebit, 1u);
-    EXPECT_DOUBLE_EQ(e0->m_dBalance, -75.0); // recomputed
+    EXPECT_EQ(doc.Descriptions(), (CDescList{"Rent", "Deposit"}));
+    const CEntry e0 = doc.Entries().at(0);
+    EXPECT_EQ(e0.m_date, MAY3); // normalised to local midnight
+    EXPECT_EQ(e0.m_nCheckNum, 2000);
+    EXPECT_EQ(e0.m_bDebit, 1u);
+    EXPECT_DOUBLE_EQ(e0.m_dBalance, -75.0); // recomputed
     EXPECT_EQ(doc.GetEntryAt(1)->m_bDebit, 0u);
     EXPECT_DOUBLE_EQ(doc.GetEntryAt(1)->m_dBalance, 5.0);
     EXPECT_EQ(doc.GetEntryAt(2)->m_bDebit, 1u); // 0.0 and 0.0: a debit of 0.00
     EXPECT_EQ(doc.GetEntryAt(2)->m_dAmount, 0.0);
-    ASSERT_EQ(doc.m_nDeleted, 1);
-    EXPECT_EQ(doc.m_pDeleted->m_date, MAY3);
-    EXPECT_EQ(doc.m_pDeleted->m_bDebit, 0u);
-    ASSERT_EQ(doc.m_nAutos, 1);
-    EXPECT_EQ(doc.m_pAutos->m_nextDate, MAY3);
-    EXPECT_EQ(doc.m_pAutos->m_dAmount, 100.0);
+    ASSERT_EQ(doc.DeletedEntries().size(), 1u);
+    EXPECT_EQ(doc.DeletedEntries()[0].m_date, MAY3);
+    EXPECT_EQ(doc.DeletedEntries()[0].m_bDebit, 0u);
+    ASSERT_EQ(doc.AutoEntries().size(), 1u);
+    EXPECT_EQ(doc.AutoEntries()[0].m_nextDate, MAY3);
+    EXPECT_EQ(doc.AutoEntries()[0].m_dAmount, 100.0);
     EXPECT_FALSE(doc.IsModified());
 }
 
@@ -201,10 +230,10 @@ TEST(FileFormatTest, Version20WithoutStartingBalanceRecord) {
         ar.WriteU32(0);
     CTestDoc t;
     t.m_messages.m_answers = {EAnswer::Yes};
-    t.Doc().m_dStartBal = 9;
+    t.Doc().SetStartingBalance(9);
     ASSERT_TRUE(Load(t, ar.Bytes()).Ok());
-    EXPECT_EQ(t.Doc().m_dStartBal, 0.0);
-    EXPECT_EQ(t.Doc().m_bStartBalSet, 0u);
+    EXPECT_EQ(t.Doc().StartBalance(), 0.0);
+    EXPECT_FALSE(t.Doc().IsStartBalSet());
 }
 
 TEST(FileFormatTest, RefusalsLeaveAnEmptyDocument) {
@@ -235,8 +264,8 @@ TEST(FileFormatTest, RefusalsLeaveAnEmptyDocument) {
         CLoadResult r = Load(t, c.m_bytes);
         EXPECT_EQ(r.m_nError, c.m_nError);
         EXPECT_EQ(t.m_messages.Texts(), c.m_messages);
-        EXPECT_EQ(t.Doc().m_nEntries, 0);
-        EXPECT_EQ(t.Doc().m_strBankName, "");
+        EXPECT_EQ(t.Doc().EntryCount(), 0);
+        EXPECT_EQ(t.Doc().BankInfo().m_strBankName, "");
         EXPECT_EQ(t.m_settings.m_userTypes[1], CUserType());
     }
     CTestDoc t;
@@ -249,16 +278,15 @@ TEST(FileFormatTest, RefusalsLeaveAnEmptyDocument) {
 TEST(FileFormatTest, EveryTruncationFailsCleanly) {
     CTestDoc t;
     FillDocument(t);
-    t.Doc().m_strPassword = "pw";
-    t.Doc().m_bPassword = 1;
+    t.Doc().SetPassword("pw");
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     for (std::size_t n = 0; n < bytes.size(); ++n) {
         CTestDoc u;
         u.m_password.m_answers = {"pw"};
         std::vector<std::uint8_t> part(bytes.begin(), bytes.begin() + static_cast<long>(n));
         EXPECT_EQ(Load(u, part).m_nError, ELoadError::Damaged) << n;
-        EXPECT_EQ(u.Doc().m_nEntries, 0);
-        EXPECT_EQ(u.Doc().m_bPassword, 0u);
+        EXPECT_EQ(u.Doc().EntryCount(), 0);
+        EXPECT_FALSE(u.Doc().IsPasswordSet());
     }
 }
 
@@ -296,8 +324,7 @@ TEST(FileFormatTest, PasswordCheckOnOpen) {
         {"wrong twice", {"x", "y"}, false, 2, 1},
     };
     CTestDoc t;
-    t.Doc().m_strPassword = "Secret";
-    t.Doc().m_bPassword = 1;
+    t.Doc().SetPassword("Secret");
     t.Doc().InsertEntry(MakeEntry(MAY3, 1, true));
     std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
     for (const Case& c : cases) {
@@ -312,7 +339,7 @@ TEST(FileFormatTest, PasswordCheckOnOpen) {
         if (c.m_nMessages) {
             EXPECT_EQ(u.m_messages.m_shown[0].m_strText, "Password is not correct");
         }
-        EXPECT_EQ(u.Doc().m_nEntries, c.m_bOpens ? 1 : 0);
+        EXPECT_EQ(u.Doc().EntryCount(), c.m_bOpens ? 1 : 0);
         if (!c.m_bOpens) {
             EXPECT_EQ(r.m_nError, ELoadError::WrongPassword);
         }
@@ -324,14 +351,15 @@ TEST(FileFormatTest, SaveWritesCompanionsAndKeepsTheOldFileOnFailure) {
     FillDocument(t);
     t.m_settings.m_nBackup = 1;
     t.m_settings.m_nTextBackup = 1;
-    t.Doc().SetModifiedFlag();
+    t.Doc().SetNextCheck(1004); // an unsaved change
+    ASSERT_TRUE(t.Doc().IsModified());
     std::string path = t.Path("May.twd");
     ASSERT_TRUE(t.Doc().OnSaveDocument(path));
     EXPECT_FALSE(t.Doc().IsModified());
     EXPECT_EQ(ReadBytes(t.Path("May.bak")), ReadBytes(path));
     std::vector<std::uint8_t> txtBytes = ReadBytes(t.Path("May.txt"));
     EXPECT_EQ(std::string(txtBytes.begin(), txtBytes.end()),
-              t.Doc().BuildTextRegister(t.Doc().m_nEntries, 0, 0, false));
+              t.Doc().BuildTextRegister(t.Doc().EntryCount(), 0, 0, false));
     EXPECT_EQ(t.m_settings.m_strLastFile, path);
 
     // A name without an extension gets the companions appended.
@@ -349,7 +377,7 @@ TEST(FileFormatTest, SaveWritesCompanionsAndKeepsTheOldFileOnFailure) {
     // A failed main save keeps the previous file and the modified flag.
     std::vector<std::uint8_t> before = ReadBytes(path);
     t.Doc().InsertEntry(MakeEntry(MAY3, 1, true));
-    t.Doc().SetModifiedFlag();
+    ASSERT_TRUE(t.Doc().IsModified());
     t.m_settings.m_nBackup = 0;
     t.m_settings.m_nTextBackup = 0;
     std::filesystem::permissions(t.m_strDir, std::filesystem::perms::owner_read |
@@ -362,7 +390,7 @@ TEST(FileFormatTest, SaveWritesCompanionsAndKeepsTheOldFileOnFailure) {
         EXPECT_EQ(ReadBytes(path), before);
     }
     std::filesystem::create_directory(t.Path("Aug.twd"));
-    t.Doc().SetModifiedFlag();
+    t.Doc().SetNextCheck(1005); // modified again, also where the save above succeeded
     EXPECT_FALSE(t.Doc().OnSaveDocument(t.Path("Aug.twd")));
     EXPECT_TRUE(t.Doc().IsModified());
     EXPECT_EQ(t.m_settings.m_strLastFile, path);
@@ -378,5 +406,5 @@ TEST(FileFormatTest, OpenSetsPathAndLastFile) {
     EXPECT_EQ(u.m_settings.m_strLastFile, path);
     EXPECT_EQ(u.Doc().GetTitle(), "May.twd");
     EXPECT_EQ(u.Doc().OnOpenDocument(t.Path("none.twd")).m_nError, ELoadError::CannotRead);
-    EXPECT_EQ(u.Doc().m_nEntries, 0);
+    EXPECT_EQ(u.Doc().EntryCount(), 0);
 }

@@ -24,8 +24,8 @@ std::string LoadAndDescribe(const std::string& path) {
     CTestDoc t;
     EXPECT_TRUE(t.Doc().OnOpenDocument(path).Ok());
     std::string s;
-    for (const CEntry* e = t.Doc().m_pEntries; e; e = e->m_pNext)
-        s += FormatDate(e->m_date, "%m/%d/%Y") + " " + e->m_strDesc + (e->m_bCleared ? " C" : "") +
+    for (const CEntry& e : t.Doc().Entries())
+        s += FormatDate(e.m_date, "%m/%d/%Y") + " " + e.m_strDesc + (e.m_bCleared ? " C" : "") +
              "\n";
     return s;
 }
@@ -119,7 +119,7 @@ TEST(ImportCliTest, ExportThenImportIntoAnEmptyRegister) {
     CTallywiseDoc& doc = t.Doc();
     doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 1), 12.5, true, "One", 0, 7));
     doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 2), 3, false, "Two"));
-    doc.m_pEntries->m_bCleared = 1;
+    doc.SetEntryCleared(0, 1);
     const std::string reg = t.Path("a.twd");
     ASSERT_TRUE(doc.SaveDocumentFile(reg));
     EXPECT_EQ(Cli({"export", reg, t.Path("a.qif")}).m_nStatus, 0);

@@ -55,9 +55,9 @@ TEST(ImportTest, DuplicateRules) {
     for (const CDupCase& c : cases) {
         SCOPED_TRACE(c.m_pszName);
         CTestDoc t;
-        t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 1) + c.m_nDays * 86400 + 7200,
-                                      c.m_dAmount, c.m_bDebit, "x", 0, c.m_nRegisterCheck));
-        t.Doc().m_pEntries->m_date = ToLocalMidnight(t.Doc().m_pEntries->m_date);
+        t.Doc().InsertEntry(
+            MakeEntry(ToLocalMidnight(MakeLocalDate(2020, 3, 1) + c.m_nDays * 86400 + 7200),
+                      c.m_dAmount, c.m_bDebit, "x", 0, c.m_nRegisterCheck));
         const std::string csv = "Date,Payee,Amount,Check Number\n2020-03-01,y,-3.50," +
                                 (c.m_nIncomingCheck ? std::to_string(c.m_nIncomingCheck) : "") +
                                 "\n";
@@ -74,7 +74,7 @@ TEST(ImportTest, TheSameFileTwiceAddsNothingTheSecondTime) {
         const CReadResult read = ReadSample(pszFile);
         const int nAdded = ApplyImport(t.Doc(), BuildImportPlan(t.Doc(), read), {});
         EXPECT_GT(nAdded, 0);
-        EXPECT_EQ(t.Doc().m_nEntries, nAdded);
+        EXPECT_EQ(t.Doc().EntryCount(), nAdded);
         EXPECT_TRUE(t.Doc().IsModified());
         const CImportPlan again = BuildImportPlan(t.Doc(), read);
         EXPECT_EQ(again.m_nNew, 0);
@@ -85,20 +85,21 @@ TEST(ImportTest, TheSameFileTwiceAddsNothingTheSecondTime) {
 TEST(ImportTest, ApplyAddsTickedRowsWithDescriptions) {
     CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
-    doc.m_dStartBal = 100;
+    doc.SetStartingBalance(100);
     const CImportPlan plan = BuildImportPlan(doc, ReadSample("qif/gnucash-cbb-checkbook.qif"));
     std::vector<bool> ticks(plan.m_rows.size(), true);
     ticks[0] = false;
     EXPECT_EQ(ApplyImport(doc, plan, ticks), 8);
-    EXPECT_EQ(doc.m_nEntries, 8);
-    EXPECT_EQ(doc.m_nDescs, 8);
-    EXPECT_EQ(doc.m_nNextCheck, 332); // behind the highest imported check
+    EXPECT_EQ(doc.EntryCount(), 8);
+    EXPECT_EQ(doc.Descriptions().size(), 8u);
+    EXPECT_EQ(doc.NextCheck(), 332); // behind the highest imported check
     double dBalance = 100;
-    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext) {
-        dBalance += e->m_bDebit ? -e->m_dAmount : e->m_dAmount;
-        EXPECT_DOUBLE_EQ(e->m_dBalance, dBalance);
-        if (e->m_pNext) {
-            EXPECT_LE(e->m_date, e->m_pNext->m_date);
+    const std::vector<CEntry>& entries = doc.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        dBalance += entries[i].m_bDebit ? -entries[i].m_dAmount : entries[i].m_dAmount;
+        EXPECT_DOUBLE_EQ(entries[i].m_dBalance, dBalance);
+        if (i + 1 < entries.size()) {
+            EXPECT_LE(entries[i].m_date, entries[i + 1].m_date);
         }
     }
     EXPECT_EQ(ToCents(doc.CurrentBalance()), 10000 - 50759 + 619);
@@ -118,14 +119,14 @@ TEST(ImportTest, LimitOf5000Entries) {
 // ---- Export ----
 
 void FillExample(CTallywiseDoc& doc) {
-    doc.m_dStartBal = 50;
+    doc.SetStartingBalance(50);
     doc.InsertEntry(
         MakeEntry(MakeLocalDate(2020, 3, 1), 12.5, true, "Caf\xC3\xA9, \"Bob\"", 0, 101));
     doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 2), 100, false, "Pay", 4));
     doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 2), 20, true, "Cash", 1));
     doc.InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 9), 7.25, true, "Lunch", 5));
-    doc.m_pEntries->m_bCleared = 1;
-    doc.m_pEntries->m_pNext->m_bCleared = 1;
+    doc.SetEntryCleared(0, 1);
+    doc.SetEntryCleared(1, 1);
     doc.UserTypes()[0].m_strName = "Online";
     doc.UserTypes()[0].m_bEnabled = 1;
 }
@@ -158,20 +159,20 @@ TEST(ExportTest, QifRoundTripGivesTheSameEntries) {
     const CReadResult read = ReadText(EImportFormat::Qif, Bytes(path), EDateOrder::MDY);
     ASSERT_TRUE(read.Ok());
     EXPECT_EQ(ApplyImport(u.Doc(), BuildImportPlan(u.Doc(), read), {}), 4);
-    const CEntry* a = t.Doc().m_pEntries;
-    const CEntry* b = u.Doc().m_pEntries;
-    for (; a && b; a = a->m_pNext, b = b->m_pNext) {
-        EXPECT_EQ(a->m_date, b->m_date);
-        EXPECT_EQ(a->m_strDesc, b->m_strDesc);
-        EXPECT_EQ(a->m_dAmount, b->m_dAmount);
-        EXPECT_EQ(a->m_bDebit, b->m_bDebit);
-        EXPECT_EQ(a->m_nCheckNum, b->m_nCheckNum);
-        EXPECT_EQ(a->m_bCleared, b->m_bCleared);
-        if (a->m_nType <= TYPE_ATM) {
-            EXPECT_EQ(a->m_nType, b->m_nType);
+    ASSERT_EQ(t.Doc().EntryCount(), u.Doc().EntryCount());
+    for (std::uint16_t i = 0; i < t.Doc().EntryCount(); ++i) {
+        const CEntry& a = t.Doc().Entries()[i];
+        const CEntry& b = u.Doc().Entries()[i];
+        EXPECT_EQ(a.m_date, b.m_date);
+        EXPECT_EQ(a.m_strDesc, b.m_strDesc);
+        EXPECT_EQ(a.m_dAmount, b.m_dAmount);
+        EXPECT_EQ(a.m_bDebit, b.m_bDebit);
+        EXPECT_EQ(a.m_nCheckNum, b.m_nCheckNum);
+        EXPECT_EQ(a.m_bCleared, b.m_bCleared);
+        if (a.m_nType <= TYPE_ATM) {
+            EXPECT_EQ(a.m_nType, b.m_nType);
         }
     }
-    EXPECT_FALSE(a || b);
 }
 
 } // namespace

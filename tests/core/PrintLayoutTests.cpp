@@ -18,10 +18,8 @@ std::time_t Day(int nMonth, int nDay, int nYear = 2004) {
 // nCount ATM withdrawals of 10.00, one a day from 1 January 2004.
 void AddDaily(CTallywiseDoc& doc, int nCount) {
     for (int i = 0; i < nCount; ++i)
-        doc.InsertEntry(
-            MakeEntry(Day(1, 1) + i * 86400 + 3600, 10.0, true, "Entry " + std::to_string(i)));
-    for (CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
-        e->m_date = ToLocalMidnight(e->m_date);
+        doc.InsertEntry(MakeEntry(ToLocalMidnight(Day(1, 1) + i * 86400 + 3600), 10.0, true,
+                                  "Entry " + std::to_string(i)));
 }
 
 int RowsDrawn(const CRecordingSurface& s) {
@@ -55,10 +53,7 @@ struct PrintLayoutTest : ::testing::Test {
     CTestDoc t;
     CPrintSettings settings;
     CRecordingSurface surface;
-    PrintLayoutTest() {
-        t.Doc().m_dStartBal = 100.0;
-        t.Doc().m_bStartBalSet = 1;
-    }
+    PrintLayoutTest() { t.Doc().SetStartingBalance(100.0); }
 };
 
 TEST_F(PrintLayoutTest, BeginPrintingChoosesTheEntriesOfTheRange) {
@@ -254,9 +249,7 @@ TEST_F(PrintLayoutTest, SummaryBlockFigures) {
 
 TEST_F(PrintLayoutTest, TitleSummaryAndBankLinesSitWhereTheyBelong) {
     CTallywiseDoc& doc = t.Doc();
-    doc.m_strBankName = "First Bank";
-    doc.m_strAccountNum = "12-345";
-    doc.m_strAccountName = "Ann Smith";
+    doc.SetBankInfo(CBankInfo{"First Bank", "12-345", "Ann Smith"});
     AddDaily(doc, 3);
     CPrintLayout layout(doc, settings);
     ASSERT_TRUE(layout.OnBeginPrinting(&surface));
@@ -302,9 +295,7 @@ TEST_F(PrintLayoutTest, TitleSummaryAndBankLinesSitWhereTheyBelong) {
 
 TEST_F(PrintLayoutTest, HeadersAndBankInformationCanBeLeftOut) {
     CTallywiseDoc& doc = t.Doc();
-    doc.m_strBankName = "First Bank";
-    doc.m_strAccountNum = "12-345";
-    doc.m_strAccountName = "Ann Smith";
+    doc.SetBankInfo(CBankInfo{"First Bank", "12-345", "Ann Smith"});
     AddDaily(doc, 3);
     settings.m_bPrintHeaders = false;
     settings.m_bPrintBank = false;
@@ -326,7 +317,7 @@ TEST_F(PrintLayoutTest, HeadersAndBankInformationCanBeLeftOut) {
 
 TEST_F(PrintLayoutTest, HeaderAndRowsAreBoxedInSevenColumns) {
     CTallywiseDoc& doc = t.Doc();
-    doc.m_dStartBal = 0.0;
+    doc.SetStartingBalance(0.0);
     doc.InsertEntry(MakeEntry(Day(3, 7), 12.5, true, "Corner shop", TYPE_CHECK, 1042));
     settings.m_bPrintHeaders = false;
     CPrintLayout layout(doc, settings);
@@ -390,7 +381,7 @@ TEST_F(PrintLayoutTest, CellTextsAreTheListsOwn) {
 
 TEST_F(PrintLayoutTest, ABalanceThatRoundsToZeroIsNotNegativeInTheSummary) {
     CTallywiseDoc& doc = t.Doc();
-    doc.m_dStartBal = 0.3;
+    doc.SetStartingBalance(0.3);
     doc.InsertEntry(MakeEntry(Day(3, 7), 0.1, true, "a"));
     doc.InsertEntry(MakeEntry(Day(3, 8), 0.2, true, "b"));
     CPrintLayout layout(doc, settings);

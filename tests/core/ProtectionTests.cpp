@@ -21,15 +21,15 @@ TEST(ProtectionTest, SetChangeAndRemove) {
         CTestDoc t;
         CTallywiseDoc& doc = t.Doc();
         if (c.bOn) {
-            doc.m_bPassword = 1;
-            doc.m_strPassword = "Old";
+            doc.SetPassword("Old");
+            StartClean(t);
             ChangePassword(doc, c.pszNew);
         } else {
             SetPassword(doc, c.pszNew);
         }
         EXPECT_EQ(doc.IsModified(), c.bModified) << c.pszName;
-        EXPECT_EQ(doc.m_bPassword, c.bPassword) << c.pszName;
-        EXPECT_EQ(doc.m_strPassword, c.pszPassword) << c.pszName;
+        EXPECT_EQ(doc.IsPasswordSet(), c.bPassword == 1) << c.pszName;
+        EXPECT_EQ(doc.Password(), c.pszPassword) << c.pszName;
         ASSERT_EQ(t.m_messages.m_shown.size(), 1u) << c.pszName;
         EXPECT_EQ(t.m_messages.m_shown[0].m_strText, c.pszMessage) << c.pszName;
         EXPECT_EQ(t.m_messages.m_shown[0].m_icon, EMsgIcon::Information) << c.pszName;
@@ -58,7 +58,7 @@ TEST(ProtectionTest, TakesEffectInTheFileAtTheNextSave) {
     CTestDoc v;
     ASSERT_TRUE(v.Doc().OnOpenDocument(strPath).Ok());
     EXPECT_TRUE(v.m_password.m_asked.empty());
-    EXPECT_EQ(v.Doc().m_bPassword, 0u);
+    EXPECT_FALSE(v.Doc().IsPasswordSet());
 }
 
 TEST(ProtectionTest, BankInfoMarksModifiedAndReachesTheTextCopy) {
@@ -67,7 +67,7 @@ TEST(ProtectionTest, BankInfoMarksModifiedAndReachesTheTextCopy) {
     SetBankInfo(doc, "", "", "");
     EXPECT_TRUE(doc.IsModified()); // also when nothing changed
     SetBankInfo(doc, "Caisse d'\xC3\xA9pargne", "12-34", "J. Doe");
-    EXPECT_EQ(doc.m_strBankName, "Caisse d'\xC3\xA9pargne");
+    EXPECT_EQ(doc.BankInfo().m_strBankName, "Caisse d'\xC3\xA9pargne");
     const std::string strText = doc.BuildTextRegister(0, 0, 0, false);
     EXPECT_EQ(strText.rfind("Bank Name: Caisse d'\xE9pargne\r\nAccount Number: 12-34\r\n"
                             "Name on Account: J. Doe\r\n",

@@ -33,10 +33,10 @@ void FillRegister(CTallywiseDoc& doc) {
 
 std::vector<std::string> Found(const CTallywiseDoc& doc, const CSearchCriteria& c) {
     std::vector<std::string> descs;
-    const CSearchResults results = FindEntries(doc.m_pEntries, c);
-    for (const CEntry* e = results.m_pResults; e; e = e->m_pNext)
-        descs.push_back(e->m_strDesc);
-    EXPECT_EQ(results.m_nResults, descs.size());
+    const CSearchResults results = FindEntries(doc.Entries(), c);
+    for (const CEntry& e : results.m_aResults)
+        descs.push_back(e.m_strDesc);
+    EXPECT_EQ(results.Count(), descs.size());
     return descs;
 }
 
@@ -155,23 +155,21 @@ TEST(SearchTest, ResultsAreCopiesWithTheirTotals) {
     CTestDoc t;
     CTallywiseDoc& doc = t.Doc();
     FillRegister(doc);
-    CSearchResults results = FindEntries(doc.m_pEntries, Amount(SEARCH_SINGLE, 10.0));
-    ASSERT_EQ(results.m_nResults, 4);
-    EXPECT_NE(results.m_pResults, doc.m_pEntries->m_pNext->m_pNext->m_pNext->m_pNext);
+    CSearchResults results = FindEntries(doc.Entries(), Amount(SEARCH_SINGLE, 10.0));
+    ASSERT_EQ(results.Count(), 4);
+    EXPECT_NE(results.m_aResults.data(), doc.GetEntryAt(4));
     doc.OnNewDocument(); // the copies outlive the register
-    EXPECT_EQ(results.m_pResults->m_strDesc, "Refund");
-    const CSearchTotals totals = SearchTotals(results.m_pResults);
+    EXPECT_EQ(results.m_aResults[0].m_strDesc, "Refund");
+    const CSearchTotals totals = SearchTotals(results.m_aResults);
     EXPECT_DOUBLE_EQ(totals.m_dDebits, 20.0);
     EXPECT_DOUBLE_EQ(totals.m_dCredits, 9.999 + 10.001);
     EXPECT_EQ(SearchTotalText(totals.m_dDebits), "20.00 ");
-    EXPECT_EQ(FoundText(results.m_nResults), "Found 4 entries.");
+    EXPECT_EQ(FoundText(results.Count()), "Found 4 entries.");
     CSearchResults moved = std::move(results);
-    EXPECT_EQ(results.m_nResults, 0);
-    EXPECT_EQ(results.m_pResults, nullptr);
-    ASSERT_EQ(moved.m_nResults, 4);
-    EXPECT_EQ(moved.m_pResults->m_pNext->m_pNext->m_pNext->m_strDesc, "Books");
-    EXPECT_EQ(moved.m_pResults->m_pNext->m_pNext->m_pNext->m_pNext, nullptr);
-    EXPECT_EQ(FindEntries(doc.m_pEntries, Desc("")).m_nResults, 0); // empty register
+    EXPECT_EQ(results.Count(), 0); // nothing left behind in the moved-from results
+    ASSERT_EQ(moved.Count(), 4);
+    EXPECT_EQ(moved.m_aResults[3].m_strDesc, "Books");
+    EXPECT_EQ(FindEntries(doc.Entries(), Desc("")).Count(), 0); // empty register
 }
 
 TEST(SearchTest, ResultCellsAndColumnWidths) {

@@ -32,7 +32,7 @@ TEST(StatisticsTest, FiguresPerTypeWithDisabledTypesInTheTotals) {
     types[0] = {"Transfer", "X", 1, 0};
     types[1] = {"Unused", "U", 1, 1};
     types[2] = {"Old", "D", 0, 0};
-    const CStatistics s = ComputeStatistics(doc.m_pEntries);
+    const CStatistics s = ComputeStatistics(doc.Entries());
     const CStatisticsTexts texts = StatisticsTexts(s, types);
     EXPECT_EQ(texts.m_strBeginDate, "01/02/2003");
     EXPECT_EQ(texts.m_strEndDate, "12/31/2003");
@@ -72,7 +72,7 @@ TEST(StatisticsTest, CheckNumberEnds) {
         for (const auto& [nType, nCheck] : c.entries)
             t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 3), 1.0, true, "", nType, nCheck));
         const CStatisticsTexts texts =
-            StatisticsTexts(ComputeStatistics(t.Doc().m_pEntries), CUserTypeTable{});
+            StatisticsTexts(ComputeStatistics(t.Doc().Entries()), CUserTypeTable{});
         EXPECT_EQ(texts.m_strBeginCheck, c.pszBegin) << c.pszName;
         EXPECT_EQ(texts.m_strEndCheck, c.pszEnd) << c.pszName;
         EXPECT_EQ(texts.m_strBeginDate, "05/03/2000") << c.pszName;

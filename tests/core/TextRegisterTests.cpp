@@ -18,17 +18,15 @@ std::vector<std::string> Lines(const std::string& s) {
 }
 
 void AddExampleEntries(CTallywiseDoc& doc) {
-    doc.m_dStartBal = 1734.56;
+    doc.SetStartingBalance(1734.56);
     doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 3), 500.0, true, "Rent", 0, 1001));
     doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 4), 750.0, false, "Paycheck", 4));
-    doc.GetEntryAt(0)->m_dBalance = 1234.56; // as in the example, whatever came before
-    doc.GetEntryAt(1)->m_dBalance = 1984.56;
 }
 } // namespace
 
 TEST(TextRegisterTest, ExampleLines) {
     CTestDoc t;
-    t.Doc().m_strBankName = "First Bank";
+    t.Doc().SetBankInfo(CBankInfo{"First Bank", "", ""});
     AddExampleEntries(t.Doc());
     std::vector<std::string> lines = Lines(t.Doc().BuildTextRegister(2, 0, 0, false));
     const std::vector<std::string> expected = {
@@ -47,7 +45,9 @@ TEST(TextRegisterTest, ExampleLines) {
 TEST(TextRegisterTest, CountArchiveHeaderAndLongDescriptions) {
     CTestDoc t;
     AddExampleEntries(t.Doc());
-    t.Doc().GetEntryAt(1)->m_strDesc = std::string(35, 'p') + "\xC3\xA9"; // 36 characters
+    CEntry edited = t.Doc().Entries().at(1);
+    edited.m_strDesc = std::string(35, 'p') + "\xC3\xA9"; // 36 characters
+    t.Doc().ReplaceEntry(1, edited);
     std::vector<std::string> lines = Lines(
         t.Doc().BuildTextRegister(1, MakeLocalDate(2000, 1, 1), MakeLocalDate(2000, 4, 30), true));
     ASSERT_EQ(lines.size(), 11u);

@@ -24,7 +24,7 @@ std::string MakeTempDir() {
 }
 
 CTestDoc::CTestDoc() : m_strDir(MakeTempDir()) {
-    m_doc.m_saveOptions = m_settings.SaveOptions();
+    m_doc.SetSaveOptions(m_settings.SaveOptions());
     m_doc.SetStatusPanes(&m_status);
     m_doc.OnNewDocument();
 }
@@ -33,16 +33,41 @@ CTestDoc::~CTestDoc() {
     std::filesystem::remove_all(m_strDir);
 }
 
-std::unique_ptr<CEntry> MakeEntry(std::time_t date, double dAmount, bool bDebit,
-                                  const std::string& strDesc, int nType, int nCheck) {
-    auto e = std::make_unique<CEntry>();
-    e->m_date = date;
-    e->m_dAmount = dAmount;
-    e->m_bDebit = bDebit ? 1 : 0;
-    e->m_strDesc = strDesc;
-    e->m_nType = static_cast<std::int8_t>(nType);
-    e->m_nCheckNum = static_cast<std::uint16_t>(nCheck);
+CEntry MakeEntry(std::time_t date, double dAmount, bool bDebit, const std::string& strDesc,
+                 int nType, int nCheck) {
+    CEntry e;
+    e.m_date = date;
+    e.m_dAmount = dAmount;
+    e.m_bDebit = bDebit ? 1 : 0;
+    e.m_strDesc = strDesc;
+    e.m_nType = static_cast<std::int8_t>(nType);
+    e.m_nCheckNum = static_cast<std::uint16_t>(nCheck);
     return e;
+}
+
+void FillTo(CTallywiseDoc& doc, int nCount) {
+    const CEntry filler = MakeEntry(MakeLocalDate(1999, 1, 1), 1, false);
+    doc.InsertEntries(
+        std::vector<CEntry>(static_cast<std::size_t>(nCount - doc.EntryCount()), filler));
+}
+
+void AddArchives(CTallywiseDoc& doc, int nArchives) {
+    for (int i = 0; i < nArchives; ++i) {
+        // Earlier than any entry a test uses, so it is the first and the one archived.
+        doc.InsertEntry(MakeEntry(MakeLocalDate(1980, 1, 1), 1.0, true));
+        doc.RemoveArchivedEntries(1);
+    }
+}
+
+void StartClean(CTestDoc& t) {
+    const std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
+    const std::size_t nAsked = t.m_password.m_asked.size();
+    if (t.Doc().IsPasswordSet())
+        t.m_password.m_answers.push_front(t.Doc().Password());
+    const CLoadResult result = t.Doc().LoadFromBuffer(bytes.data(), bytes.size(), "clean.twd");
+    t.m_password.m_asked.resize(nAsked);
+    if (!result.Ok())
+        ReportFakeFailure("the document did not load back: " + LoadErrorText(result));
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& strPath) {
@@ -58,7 +83,7 @@ void WriteBytes(const std::string& strPath, const std::vector<std::uint8_t>& byt
 
 std::vector<std::string> EntryDescs(const CTallywiseDoc& doc) {
     std::vector<std::string> v;
-    for (const CEntry* e = doc.m_pEntries; e; e = e->m_pNext)
-        v.push_back(e->m_strDesc);
+    for (const CEntry& e : doc.Entries())
+        v.push_back(e.m_strDesc);
     return v;
 }

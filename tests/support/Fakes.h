@@ -159,8 +159,17 @@ struct CTestDoc {
 std::string MakeTempDir();
 
 // Builders for tests.
-std::unique_ptr<CEntry> MakeEntry(std::time_t date, double dAmount, bool bDebit,
-                                  const std::string& strDesc = "", int nType = 1, int nCheck = 0);
+CEntry MakeEntry(std::time_t date, double dAmount, bool bDebit, const std::string& strDesc = "",
+                 int nType = 1, int nCheck = 0);
+// Fills the register up to nCount entries, all at once, dated 1999-01-01 (before the dates
+// the tests use).
+void FillTo(CTallywiseDoc& doc, int nCount);
+// Counts nArchives archives the way archiving does: an entry in, archived out again. The
+// starting balance is left to the caller.
+void AddArchives(CTallywiseDoc& doc, int nArchives);
+// Reloads the document from its own saved bytes, so it starts unmodified as after an open;
+// a protected document's password is answered without being recorded as asked.
+void StartClean(CTestDoc& t);
 std::vector<std::uint8_t> ReadBytes(const std::string& strPath);
 void WriteBytes(const std::string& strPath, const std::vector<std::uint8_t>& bytes);
 std::vector<std::string> EntryDescs(const CTallywiseDoc& doc);
