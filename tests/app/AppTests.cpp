@@ -1,5 +1,4 @@
 #include "../support/TestApp.h"
-#include "../support/Unmodified.h"
 #include "core/document/EntryTypes.h"
 #include "core/document/RegisterCells.h"
 #include "core/settings/Options.h"
@@ -150,9 +149,9 @@ TEST(DocumentTest, OpeningAnotherRegisterLeavesTheShownOneAlone) {
     CTallywiseDoc& doc = t.Doc();
     doc.UserTypes()[0] = {"Transfer", "X", 1, 0};
     ASSERT_TRUE(doc.InsertEntry(MakeEntry(MakeLocalDate(2000, 5, 2), 1, true, "Old")));
+    t.StartClean();
     CRecordingObserver list;
     doc.SetObserver(&list);
-    MarkUnmodified(doc);
 
     // Another register, protected, whose user types differ.
     CTestApp other;

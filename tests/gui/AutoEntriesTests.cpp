@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -315,7 +314,7 @@ private Q_SLOTS:
         fix.m_app.m_userTypes[0] = {"Loan", "L", 1, 1};
         fix.AddEntry(TYPE_OTHER, 0, 2, 10, "Earlier", 5, true);
         fix.AddEntry(TYPE_OTHER, 0, 2, 11, "Later", 5, true);
-        MarkUnmodified(doc);
+        fix.StartClean();
         fix.m_messages.m_answers = {EAnswer::Yes};
         CModalHelper modal;
         modal.Then(Click("add"));
@@ -338,7 +337,7 @@ private Q_SLOTS:
         QCOMPARE(fix.m_app.m_userTypes[0].m_bNotInUse, 0u);
 
         // Nothing changed, nothing due: still modified.
-        MarkUnmodified(doc);
+        fix.StartClean();
         modal.Then(Click("done"));
         fix.View()->OnAutomaticEntries();
         QVERIFY(doc.IsModified());
@@ -356,7 +355,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const std::string strPath = dir.filePath(QStringLiteral("auto.twd")).toStdString();
         QVERIFY(doc.SaveDocumentFile(strPath));
-        MarkUnmodified(doc);
+        fix.StartClean();
         fix.m_messages.m_answers = {EAnswer::No, EAnswer::Yes, EAnswer::No};
         QVERIFY(fix.m_app.OpenDocumentFile(strPath));
         QCOMPARE(fix.m_messages.Texts().size(), std::size_t(3));

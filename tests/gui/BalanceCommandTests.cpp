@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
@@ -59,7 +58,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         m_pFix->AddEntry(TYPE_CHECK, 101, 2, 1, "Rent", 30.0, true);
         m_pFix->AddEntry(TYPE_TELLER, 0, 2, 2, "Pay", 30.0, false, true);
-        MarkUnmodified(m_pFix->Doc());
+        m_pFix->StartClean();
         CModalHelper modal;
         QStringList seen, initial;
         QString strMessage;

@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -175,7 +174,7 @@ private Q_SLOTS:
         doc.SetStartingBalance(50.0);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "A", 10, true);
         m_pFix->View()->OnInitialUpdate();
-        MarkUnmodified(doc);
+        m_pFix->StartClean();
         CModalHelper modal;
         QString strOffered;
         modal.Then([&strOffered](QWidget* pDlg) {

@@ -40,6 +40,7 @@ struct CFrameFixture {
     }
 
     CTallywiseDoc& Doc() { return m_app.GetDocument(); }
+    void StartClean() { ::StartClean(Doc(), m_password); }
     CTallywiseView* View() { return m_pFrame->View(); }
 
     std::uint16_t AddEntry(int nType, int nCheck, int nMonth, int nDay, const char* pszDesc,

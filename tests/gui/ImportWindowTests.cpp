@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
@@ -71,7 +70,7 @@ private Q_SLOTS:
             CEntry{{0, MakeLocalDate(2023, 1, 13), "PAYROLL", TYPE_OTHER, 444.55, 0, 0, 1}}));
         doc.InsertEntry(std::make_unique<CEntry>(
             CEntry{{0, MakeLocalDate(2023, 2, 28), "Interest", TYPE_OTHER, 0.01, 0, 0, 0}}));
-        MarkUnmodified(doc);
+        m_pFix->StartClean();
         m_strOpen = SAMPLES + "qfx/reds-capitalone-360-v202.qfx";
         CModalHelper modal;
         modal.Then([](QWidget* pDlg) {

@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -445,7 +444,7 @@ private Q_SLOTS:
         CTallywiseView* pView = m_pFix->View();
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "Cash", 20.0, true);
         pView->OnInitialUpdate();
-        MarkUnmodified(m_pFix->Doc());
+        m_pFix->StartClean();
         CModalHelper modal;
         ChangeEverything(modal, strFamily, true);
         RunOptions(modal);

@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -208,7 +207,7 @@ private Q_SLOTS:
         commands.OnSetPassword();
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.Password(), std::string("Abc"));
-        MarkUnmodified(doc);
+        m_pFix->StartClean();
         modal.Then(Fill({{"oldPassword", "Abc"}}, "cancel"));
         commands.OnSetPassword();
         QVERIFY(!doc.IsModified());

@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -52,7 +51,7 @@ class CSearchCommandTests : public QObject {
         m_pFix->AddEntry(TYPE_CHECK, 150, 2, 3, "Groceries", 75.25, true);
         m_pFix->AddEntry(TYPE_USER1 + 1, 0, 2, 5, "Gift", 50.0, false);
         m_pFix->AddEntry(TYPE_CHECK, 300, 2, 9, "rent", 12.0, true);
-        MarkUnmodified(m_pFix->Doc());
+        m_pFix->StartClean();
     }
 
 private Q_SLOTS:

@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "gui/app/CSingleInstance.h"
@@ -98,7 +97,7 @@ private Q_SLOTS:
         if (modified)
             fix.Doc().SetNextCheck(fix.Doc().NextCheck()); // any change
         else
-            MarkUnmodified(fix.Doc());
+            fix.StartClean();
         if (modified)
             fix.m_messages.m_answers = {EAnswer::No};
         CSingleInstance server(NewSocket());

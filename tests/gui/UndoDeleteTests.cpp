@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "DialogTestUtil.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
@@ -115,7 +114,7 @@ private Q_SLOTS:
         CFrameFixture fix;
         DeleteFour(fix);
         CTallywiseDoc& doc = fix.Doc();
-        MarkUnmodified(doc);
+        fix.StartClean();
         CModalHelper modal;
         modal.Then([](QWidget* w) {
             Child<QTableWidget>(w, "list")->selectRow(2);
@@ -138,7 +137,7 @@ private Q_SLOTS:
         QCOMPARE(fix.View()->GetSelectedRow().value_or(99), std::uint16_t(1));
 
         // Done restores nothing, yet the document counts as changed.
-        MarkUnmodified(doc);
+        fix.StartClean();
         modal.Then([](QWidget* w) { ClickLater(w, "done"); });
         fix.View()->OnUndoDelete();
         QVERIFY(doc.IsModified());

@@ -1,4 +1,3 @@
-#include "../support/Unmodified.h"
 #include "FrameFixture.h"
 #include "GuiTest.h"
 #include "ModalHelper.h"
@@ -172,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(pView->GetSelectedRow(), std::optional<std::uint16_t>(nNew));
 
         // Replacing the whole list (New) leaves no row behind.
-        MarkUnmodified(doc);
+        m_pFix->StartClean();
         m_pFix->m_app.OnFileNew();
         QCOMPARE(pView->model()->rowCount(), 0);
     }
@@ -183,7 +182,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(m_pFix->m_pFrame.get()));
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, "Cash", 40.0, true);
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 2, "Cash", 60.0, true);
-        MarkUnmodified(m_pFix->Doc());
+        m_pFix->StartClean();
         CTallywiseView* pView = m_pFix->View();
         pView->OnInitialUpdate();
 

@@ -59,15 +59,19 @@ void AddArchives(CTallywiseDoc& doc, int nArchives) {
     }
 }
 
-void StartClean(CTestDoc& t) {
-    const std::vector<std::uint8_t> bytes = t.Doc().SaveToBuffer();
-    const std::size_t nAsked = t.m_password.m_asked.size();
-    if (t.Doc().IsPasswordSet())
-        t.m_password.m_answers.push_front(t.Doc().Password());
-    const CLoadResult result = t.Doc().LoadFromBuffer(bytes.data(), bytes.size(), "clean.twd");
-    t.m_password.m_asked.resize(nAsked);
+void StartClean(CTallywiseDoc& doc, CFakePassword& password) {
+    const std::vector<std::uint8_t> bytes = doc.SaveToBuffer();
+    const std::size_t nAsked = password.m_asked.size();
+    if (doc.IsPasswordSet())
+        password.m_answers.push_front(doc.Password());
+    const CLoadResult result = doc.LoadFromBuffer(bytes.data(), bytes.size(), "clean.twd");
+    password.m_asked.resize(nAsked);
     if (!result.Ok())
         ReportFakeFailure("the document did not load back: " + LoadErrorText(result));
+}
+
+void StartClean(CTestDoc& t) {
+    StartClean(t.Doc(), t.m_password);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& strPath) {

@@ -169,6 +169,7 @@ void FillTo(CTallywiseDoc& doc, int nCount);
 void AddArchives(CTallywiseDoc& doc, int nArchives);
 // Reloads the document from its own saved bytes, so it starts unmodified as after an open;
 // a protected document's password is answered without being recorded as asked.
+void StartClean(CTallywiseDoc& doc, CFakePassword& password);
 void StartClean(CTestDoc& t);
 std::vector<std::uint8_t> ReadBytes(const std::string& strPath);
 void WriteBytes(const std::string& strPath, const std::vector<std::uint8_t>& bytes);

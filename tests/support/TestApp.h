@@ -15,5 +15,6 @@ struct CTestApp {
     CTestApp();
     ~CTestApp();
     CTallywiseDoc& Doc() { return m_app.GetDocument(); }
+    void StartClean() { ::StartClean(Doc(), m_password); }
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
 };
