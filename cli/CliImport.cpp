@@ -87,16 +87,9 @@ void PrintRow(const CImportRow& row, std::ostream& out) {
     out << "\n";
 }
 
-} // namespace
-
-int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CImportArgs a;
-    const std::string strUsage = ParseImportArgs(args, true, a);
-    if (!strUsage.empty()) {
-        err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
-        return 2;
-    }
-    const std::string& strRegister = a.m_files[0];
+// Reads the bank file into read: 0 when its transactions can be matched, else the status
+// to end with, after saying why.
+int ReadBankFile(const CImportArgs& a, CReadResult& read, std::ostream& err) {
     const std::string& strIn = a.m_files[1];
     std::vector<std::uint8_t> bytes;
     std::string strError;
@@ -108,8 +101,7 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
     const EImportFormat format = a.m_format.value_or(GuessImportFormat(strIn, view));
     bool bNeedMapping = false;
     std::string strMappingWhy;
-    const CReadResult read =
-        ReadImportFile(format, view, a.m_order, a.m_mapping, &bNeedMapping, &strMappingWhy);
+    read = ReadImportFile(format, view, a.m_order, a.m_mapping, &bNeedMapping, &strMappingWhy);
     if (bNeedMapping) {
         err << "tallywise-cli: " << strIn << ": the columns cannot be recognised (" << strMappingWhy
             << "); give them with --map date=N,desc=N,amount=N\n";
@@ -124,27 +116,54 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
             << ": the dates could be month or day first; give --date-order mdy, dmy or ymd\n";
         return 2;
     }
+    return 0;
+}
 
-    CCliDocument cli(a.m_password);
-    CTallywiseDoc& doc = cli.m_doc;
-    if (!OpenRegister(doc, strRegister, a, true, err))
-        return 1;
-    const CImportPlan plan = BuildImportPlan(doc, read);
+void PrintPlan(const CImportPlan& plan, std::ostream& out, std::ostream& err) {
     for (const CImportRow& row : plan.m_rows)
         PrintRow(row, out);
     out << ImportSummary(plan) << "\n";
     for (const std::string& note : plan.m_notes)
         err << "tallywise-cli: " << note << "\n";
+}
+
+// False, after saying so on one line, when the new entries would not fit in the register.
+bool HasRoomFor(const CTallywiseDoc& doc, const CImportPlan& plan, const CImportArgs& a,
+                std::ostream& err) {
     const std::string strLimit = ImportLimitMessage(doc, plan.m_nNew);
-    if (!strLimit.empty()) {
-        std::string s = strLimit;
-        for (char& c : s)
-            if (c == '\n')
-                c = ' ';
-        err << "tallywise-cli: " << strRegister << ": " << s
-            << (a.m_bDryRun ? " Nothing would be added." : " Nothing was added.") << "\n";
-        return 1;
+    if (strLimit.empty())
+        return true;
+    std::string s = strLimit;
+    for (char& c : s)
+        if (c == '\n')
+            c = ' ';
+    err << "tallywise-cli: " << a.m_files[0] << ": " << s
+        << (a.m_bDryRun ? " Nothing would be added." : " Nothing was added.") << "\n";
+    return false;
+}
+
+} // namespace
+
+int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CImportArgs a;
+    const std::string strUsage = ParseImportArgs(args, true, a);
+    if (!strUsage.empty()) {
+        err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
+        return 2;
     }
+    CReadResult read;
+    if (const int nStatus = ReadBankFile(a, read, err))
+        return nStatus;
+
+    const std::string& strRegister = a.m_files[0];
+    CCliDocument cli(a.m_password);
+    CTallywiseDoc& doc = cli.m_doc;
+    if (!OpenRegister(doc, strRegister, a, true, err))
+        return 1;
+    const CImportPlan plan = BuildImportPlan(doc, read);
+    PrintPlan(plan, out, err);
+    if (!HasRoomFor(doc, plan, a, err))
+        return 1;
     if (a.m_bDryRun || plan.m_nNew == 0)
         return out ? 0 : 1;
     ApplyImport(doc, plan, {});

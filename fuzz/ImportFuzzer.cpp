@@ -47,11 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const CReadResult read = Read(bytes);
     if (!read.Ok() && !read.m_txns.empty())
         Fail("a refused file kept transactions");
-    CYesMessages messages;
-    CFixedPasswordPrompt prompt;
-    CFixedClock clock;
-    CUserTypeTable types;
-    CTallywiseDoc doc(CDocServices{messages, prompt, clock, types});
+    CFuzzDoc fuzz;
+    CTallywiseDoc& doc = fuzz.Doc();
     doc.OnNewDocument();
     doc.InsertEntry(CEntry());
     const CImportPlan plan = BuildImportPlan(doc, read);

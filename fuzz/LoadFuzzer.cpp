@@ -16,10 +16,10 @@ namespace {
 
 // Saving what was loaded, loading that back and saving again must give the same bytes:
 // the first save already writes the current layout in the file's own encoding.
-void CheckRoundTrip(CTallywiseDoc& doc, CFixedPasswordPrompt& prompt) {
+void CheckRoundTrip(CTallywiseDoc& doc, CFakePassword& prompt) {
     const std::vector<std::uint8_t> first = doc.SaveToBuffer();
     (void)doc.BuildTextRegister(doc.EntryCount(), 0, 0, false);
-    prompt.m_strAnswer = doc.Password();
+    prompt.m_strOtherwise = doc.Password();
     const CLoadResult again = doc.LoadFromBuffer(first.data(), first.size(), "again.twd");
     if (!again.Ok())
         Fail("a saved register does not load back");
@@ -30,11 +30,8 @@ void CheckRoundTrip(CTallywiseDoc& doc, CFixedPasswordPrompt& prompt) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize) {
-    CYesMessages messages;
-    CFixedPasswordPrompt prompt;
-    CFixedClock clock;
-    CUserTypeTable userTypes;
-    CTallywiseDoc doc(CDocServices{messages, prompt, clock, userTypes});
+    CFuzzDoc fuzz;
+    CTallywiseDoc& doc = fuzz.Doc();
 
     const CLoadResult result = doc.LoadFromBuffer(pData, nSize, "fuzz.twd");
     if (!result.Ok()) {
@@ -44,6 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
         (void)LoadErrorText(result);
         return 0;
     }
-    CheckRoundTrip(doc, prompt);
+    CheckRoundTrip(doc, fuzz.m_password);
     return 0;
 }

@@ -211,11 +211,8 @@ bool WriteSeed(const std::string& strDir, const char* pszName, const CBytes& byt
 }
 
 CBytes SavedDocument(int nKind) {
-    CYesMessages messages;
-    CFixedPasswordPrompt prompt;
-    CFixedClock clock;
-    CUserTypeTable userTypes;
-    CTallywiseDoc doc(CDocServices{messages, prompt, clock, userTypes});
+    CFuzzDoc fuzz;
+    CTallywiseDoc& doc = fuzz.Doc();
     if (nKind == 0)
         doc.OnNewDocument();
     else

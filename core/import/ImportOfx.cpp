@@ -124,76 +124,111 @@ bool IsNameChar(char c) {
            c == '-';
 }
 
-// Splits the body into tags, each with the text that follows it.
-std::vector<CTag> Tokenize(std::string_view s, int nFirstLine) {
-    std::vector<CTag> tags;
-    int nLine = nFirstLine;
-    std::size_t i = 0;
-    auto advance = [&](std::size_t nTo) {
-        nTo = std::min(nTo, s.size());
-        for (; i < nTo; ++i)
-            nLine += s[i] == '\n';
-    };
-    auto appendText = [&](std::string_view text, bool bRaw) {
-        if (!tags.empty())
-            tags.back().m_strText += bRaw ? std::string(text) : DecodeEntities(text);
-    };
-    while (i < s.size()) {
-        const std::size_t nLt = s.find('<', i);
+// Splits the body into tags, each with the text that follows it, counting lines on the way.
+class CTokenizer {
+public:
+    CTokenizer(std::string_view text, int nFirstLine) : m_strText(text), m_nLine(nFirstLine) {}
+    std::vector<CTag> Run();
+
+private:
+    void Advance(std::size_t nTo);
+    void AppendText(std::string_view text, bool bRaw);
+    bool SkipMarkup();
+    void ReadTag();
+
+    std::string_view m_strText;
+    int m_nLine;
+    std::size_t m_nPos = 0;
+    std::vector<CTag> m_tags;
+};
+
+std::vector<CTag> CTokenizer::Run() {
+    while (m_nPos < m_strText.size()) {
+        const std::size_t nLt = m_strText.find('<', m_nPos);
         if (nLt == std::string_view::npos) {
-            appendText(s.substr(i), false);
-            advance(s.size());
+            AppendText(m_strText.substr(m_nPos), false);
+            Advance(m_strText.size());
             break;
         }
-        appendText(s.substr(i, nLt - i), false);
-        advance(nLt);
-        const std::string_view rest = s.substr(i);
-        if (rest.substr(0, 4) == "<!--") {
-            const std::size_t e = s.find("-->", i + 4);
-            advance(e == std::string_view::npos ? s.size() : e + 3);
-        } else if (rest.substr(0, 9) == "<![CDATA[") {
-            const std::size_t e = s.find("]]>", i + 9);
-            const std::size_t nEnd = e == std::string_view::npos ? s.size() : e;
-            appendText(s.substr(i + 9, nEnd - i - 9), true);
-            advance(e == std::string_view::npos ? s.size() : e + 3);
-        } else if (rest.substr(0, 2) == "<?" || rest.substr(0, 2) == "<!") {
-            const std::size_t e = s.find('>', i);
-            advance(e == std::string_view::npos ? s.size() : e + 1);
-        } else {
-            CTag tag;
-            tag.m_nLine = nLine;
-            std::size_t j = i + 1;
-            if (j < s.size() && s[j] == '/') {
-                tag.m_bEnd = true;
-                ++j;
-            }
-            const std::size_t nName = j;
-            while (j < s.size() && IsNameChar(s[j]))
-                ++j;
-            tag.m_strName = std::string(s.substr(nName, j - nName));
-            for (char& c : tag.m_strName)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            bool bSelfClosed = false;
-            while (j < s.size() && s[j] != '>' && s[j] != '<') {
-                bSelfClosed = s[j] == '/';
-                ++j;
-            }
-            advance(j < s.size() && s[j] == '>' ? j + 1 : j);
-            if (tag.m_strName.empty()) {
-                appendText("<", true);
-                continue;
-            }
-            tags.push_back(std::move(tag));
-            if (bSelfClosed) {
-                CTag end;
-                end.m_strName = tags.back().m_strName;
-                end.m_bEnd = true;
-                end.m_nLine = nLine;
-                tags.push_back(std::move(end));
-            }
-        }
+        AppendText(m_strText.substr(m_nPos, nLt - m_nPos), false);
+        Advance(nLt);
+        if (!SkipMarkup())
+            ReadTag();
     }
-    return tags;
+    return std::move(m_tags);
+}
+
+void CTokenizer::Advance(std::size_t nTo) {
+    nTo = std::min(nTo, m_strText.size());
+    for (; m_nPos < nTo; ++m_nPos)
+        m_nLine += m_strText[m_nPos] == '\n';
+}
+
+void CTokenizer::AppendText(std::string_view text, bool bRaw) {
+    if (!m_tags.empty())
+        m_tags.back().m_strText += bRaw ? std::string(text) : DecodeEntities(text);
+}
+
+// Comments, processing instructions and declarations are passed over; a CDATA section's
+// text is kept as it stands. False when a tag starts here.
+bool CTokenizer::SkipMarkup() {
+    const std::string_view s = m_strText, rest = s.substr(m_nPos);
+    const std::size_t i = m_nPos;
+    if (rest.substr(0, 4) == "<!--") {
+        const std::size_t e = s.find("-->", i + 4);
+        Advance(e == std::string_view::npos ? s.size() : e + 3);
+    } else if (rest.substr(0, 9) == "<![CDATA[") {
+        const std::size_t e = s.find("]]>", i + 9);
+        const std::size_t nEnd = e == std::string_view::npos ? s.size() : e;
+        AppendText(s.substr(i + 9, nEnd - i - 9), true);
+        Advance(e == std::string_view::npos ? s.size() : e + 3);
+    } else if (rest.substr(0, 2) == "<?" || rest.substr(0, 2) == "<!") {
+        const std::size_t e = s.find('>', i);
+        Advance(e == std::string_view::npos ? s.size() : e + 1);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// A start or end tag; "<" without a name is text. A self-closed tag gets its end tag.
+void CTokenizer::ReadTag() {
+    const std::string_view s = m_strText;
+    CTag tag;
+    tag.m_nLine = m_nLine;
+    std::size_t j = m_nPos + 1;
+    if (j < s.size() && s[j] == '/') {
+        tag.m_bEnd = true;
+        ++j;
+    }
+    const std::size_t nName = j;
+    while (j < s.size() && IsNameChar(s[j]))
+        ++j;
+    tag.m_strName = std::string(s.substr(nName, j - nName));
+    for (char& c : tag.m_strName)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    bool bSelfClosed = false;
+    while (j < s.size() && s[j] != '>' && s[j] != '<') {
+        bSelfClosed = s[j] == '/';
+        ++j;
+    }
+    Advance(j < s.size() && s[j] == '>' ? j + 1 : j);
+    if (tag.m_strName.empty()) {
+        AppendText("<", true);
+        return;
+    }
+    m_tags.push_back(std::move(tag));
+    if (bSelfClosed) {
+        CTag end;
+        end.m_strName = m_tags.back().m_strName;
+        end.m_bEnd = true;
+        end.m_nLine = m_nLine;
+        m_tags.push_back(std::move(end));
+    }
+}
+
+std::vector<CTag> Tokenize(std::string_view s, int nFirstLine) {
+    return CTokenizer(s, nFirstLine).Run();
 }
 
 struct COfxTxn {
@@ -256,6 +291,84 @@ void FinishTxn(COfxTxn& o, std::vector<CImportTxn>& out) {
     out.push_back(std::move(t));
 }
 
+// Follows the statement's tags and collects its bank transactions; those of an investment
+// statement are only counted.
+class CStatementWalk {
+public:
+    explicit CStatementWalk(std::vector<CImportTxn>& txns) : m_txns(txns) {}
+    void Take(const CTag& tag);
+    void EndTxn();
+
+    bool m_bBankStatement = false;
+    bool m_bInvestment = false;
+    int m_nInvestmentTxns = 0;
+
+private:
+    void BeginTxn(int nLine);
+
+    std::vector<CImportTxn>& m_txns;
+    int m_nInvestmentDepth = 0;
+    int m_nPayeeDepth = 0;
+    COfxTxn m_current;
+    bool m_bInTxn = false;
+};
+
+void CStatementWalk::Take(const CTag& tag) {
+    const std::string& name = tag.m_strName;
+    if (name == "INVSTMTRS") {
+        m_bInvestment = true;
+        m_nInvestmentDepth += tag.m_bEnd ? -1 : 1;
+        m_nInvestmentDepth = std::max(m_nInvestmentDepth, 0);
+        EndTxn();
+        return;
+    }
+    if (name == "STMTRS" || name == "CCSTMTRS")
+        m_bBankStatement = true;
+    if (name == "PAYEE") {
+        m_nPayeeDepth = tag.m_bEnd ? 0 : 1;
+        return;
+    }
+    if (tag.m_bEnd) {
+        if (name == "STMTTRN" || name == "BANKTRANLIST" || name == "STMTRS" || name == "CCSTMTRS" ||
+            name == "OFX")
+            EndTxn();
+        return;
+    }
+    if (name == "STMTTRN")
+        BeginTxn(tag.m_nLine);
+    else if (m_bInTxn)
+        SetLeaf(m_current, name, m_nPayeeDepth > 0, Trim(tag.m_strText));
+}
+
+void CStatementWalk::BeginTxn(int nLine) {
+    EndTxn();
+    m_nPayeeDepth = 0;
+    if (m_nInvestmentDepth > 0) {
+        ++m_nInvestmentTxns;
+        return;
+    }
+    m_bInTxn = true;
+    m_current.m_txn.m_nLine = nLine;
+}
+
+void CStatementWalk::EndTxn() {
+    if (m_bInTxn)
+        FinishTxn(m_current, m_txns);
+    m_current = {};
+    m_bInTxn = false;
+}
+
+// Why a file without a single bank transaction is refused.
+const char* NoTransactionsError(const CStatementWalk& walk) {
+    if (walk.m_bInvestment && !walk.m_bBankStatement)
+        return "This is an investment statement. Only bank and credit card "
+               "statements can be imported.";
+    if (!walk.m_bBankStatement)
+        return "The file holds no bank or credit card statement "
+               "(no <STMTRS> or <CCSTMTRS> element).";
+    return "The statement holds no transactions (no <STMTTRN> element).";
+}
+
 } // namespace
 
 CReadResult ReadOfx(std::string_view bytes) {
@@ -270,66 +383,17 @@ CReadResult ReadOfx(std::string_view bytes) {
     const std::string text = DecodeText(bytes.substr(nOfx), CharsetOf(header));
     const std::vector<CTag> tags = Tokenize(text, nFirstLine);
 
-    bool bBankStatement = false, bInvestment = false;
-    int nInvestmentDepth = 0, nInvestmentTxns = 0, nPayeeDepth = 0;
-    COfxTxn current;
-    bool bInTxn = false;
-    auto finish = [&] {
-        if (bInTxn)
-            FinishTxn(current, result.m_txns);
-        current = {};
-        bInTxn = false;
-    };
-    for (const CTag& tag : tags) {
-        const std::string& name = tag.m_strName;
-        if (name == "INVSTMTRS") {
-            bInvestment = true;
-            nInvestmentDepth += tag.m_bEnd ? -1 : 1;
-            nInvestmentDepth = std::max(nInvestmentDepth, 0);
-            finish();
-            continue;
-        }
-        if (name == "STMTRS" || name == "CCSTMTRS")
-            bBankStatement = true;
-        if (name == "PAYEE") {
-            nPayeeDepth = tag.m_bEnd ? 0 : 1;
-            continue;
-        }
-        if (tag.m_bEnd) {
-            if (name == "STMTTRN" || name == "BANKTRANLIST" || name == "STMTRS" ||
-                name == "CCSTMTRS" || name == "OFX")
-                finish();
-            continue;
-        }
-        if (name == "STMTTRN") {
-            finish();
-            nPayeeDepth = 0;
-            if (nInvestmentDepth > 0) {
-                ++nInvestmentTxns;
-                continue;
-            }
-            bInTxn = true;
-            current.m_txn.m_nLine = tag.m_nLine;
-            continue;
-        }
-        if (bInTxn)
-            SetLeaf(current, name, nPayeeDepth > 0, Trim(tag.m_strText));
-    }
-    finish();
+    CStatementWalk walk(result.m_txns);
+    for (const CTag& tag : tags)
+        walk.Take(tag);
+    walk.EndTxn();
 
     if (result.m_txns.empty()) {
-        if (bInvestment && !bBankStatement)
-            result.m_strError = "This is an investment statement. Only bank and credit card "
-                                "statements can be imported.";
-        else if (!bBankStatement)
-            result.m_strError = "The file holds no bank or credit card statement "
-                                "(no <STMTRS> or <CCSTMTRS> element).";
-        else
-            result.m_strError = "The statement holds no transactions (no <STMTTRN> element).";
+        result.m_strError = NoTransactionsError(walk);
         return result;
     }
-    if (nInvestmentTxns > 0)
+    if (walk.m_nInvestmentTxns > 0)
         result.m_notes.push_back(
-            Format("%d investment transactions were left out.", nInvestmentTxns));
+            Format("%d investment transactions were left out.", walk.m_nInvestmentTxns));
     return result;
 }

@@ -104,64 +104,92 @@ void AddField(CQifRecord& r, char cField, std::string_view value) {
     }
 }
 
+// Follows the file line by line: the records of bank, cash and credit card sections become
+// transactions, those of other sections are counted under the section's name.
+class CQifWalk {
+public:
+    explicit CQifWalk(CReadResult& result) : m_result(result) {}
+    void TakeLine(std::string_view line, int nLine);
+    void EndRecord();
+    // "Invst (2 records), Memorized (1 record)": the sections left out, in file order.
+    std::string OtherSections() const;
+
+private:
+    void BeginSection(const std::string& strHeader);
+
+    CReadResult& m_result;
+    ESection m_section = ESection::Transactions; // a file without a header is a bank one
+    std::string m_strSection = "Bank";
+    std::map<std::string, int> m_otherRecords; // left-out records by section name
+    std::vector<std::string> m_otherOrder;
+    bool m_bOtherPending = false;
+    CQifRecord m_record;
+};
+
+void CQifWalk::TakeLine(std::string_view line, int nLine) {
+    if (Trim(line).empty())
+        return;
+    if (line[0] == '!') {
+        EndRecord();
+        BeginSection(Trim(line));
+        return;
+    }
+    if (line[0] == '^') {
+        EndRecord();
+        return;
+    }
+    if (m_section == ESection::Other) {
+        m_bOtherPending = true;
+    } else if (m_section == ESection::Transactions) {
+        if (m_record.m_nLine == 0)
+            m_record.m_nLine = nLine;
+        AddField(m_record, line[0], line.substr(1));
+    }
+}
+
+void CQifWalk::EndRecord() {
+    if (m_section == ESection::Transactions) {
+        FinishRecord(m_record, m_result);
+    } else if (m_section == ESection::Other && m_bOtherPending) {
+        ++m_otherRecords[m_strSection];
+    }
+    m_bOtherPending = false;
+    m_record = {};
+}
+
+void CQifWalk::BeginSection(const std::string& strHeader) {
+    std::string strName;
+    m_section = SectionOf(strHeader, strName);
+    if (m_section == ESection::Other || m_section == ESection::Transactions)
+        m_strSection = strName;
+    if (m_section == ESection::Other && m_otherRecords.find(m_strSection) == m_otherRecords.end()) {
+        m_otherRecords[m_strSection] = 0;
+        m_otherOrder.push_back(m_strSection);
+    }
+}
+
+std::string CQifWalk::OtherSections() const {
+    std::string strOthers;
+    for (const std::string& name : m_otherOrder) {
+        const int n = m_otherRecords.at(name);
+        strOthers += Format("%s%s (%d %s)", strOthers.empty() ? "" : ", ", name.c_str(), n,
+                            n == 1 ? "record" : "records");
+    }
+    return strOthers;
+}
+
 } // namespace
 
 CReadResult ReadQif(std::string_view bytes, EDateOrder order) {
     CReadResult result;
     const std::string text = DecodeText(bytes, ECharset::Auto);
     const std::vector<std::string_view> lines = SplitLines(text);
-    ESection section = ESection::Transactions; // a file without a header is a bank one
-    std::string strSection = "Bank";
-    std::map<std::string, int> otherRecords; // left-out records by section name
-    std::vector<std::string> otherOrder;
-    bool bOtherPending = false;
-    CQifRecord record;
-    auto endRecord = [&] {
-        if (section == ESection::Transactions) {
-            FinishRecord(record, result);
-        } else if (section == ESection::Other && bOtherPending) {
-            ++otherRecords[strSection];
-        }
-        bOtherPending = false;
-        record = {};
-    };
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = lines[i];
-        const int nLine = static_cast<int>(i) + 1;
-        if (Trim(line).empty())
-            continue;
-        if (line[0] == '!') {
-            endRecord();
-            std::string strName;
-            section = SectionOf(Trim(line), strName);
-            if (section == ESection::Other || section == ESection::Transactions)
-                strSection = strName;
-            if (section == ESection::Other && otherRecords.find(strSection) == otherRecords.end()) {
-                otherRecords[strSection] = 0;
-                otherOrder.push_back(strSection);
-            }
-            continue;
-        }
-        if (line[0] == '^') {
-            endRecord();
-            continue;
-        }
-        if (section == ESection::Other) {
-            bOtherPending = true;
-        } else if (section == ESection::Transactions) {
-            if (record.m_nLine == 0)
-                record.m_nLine = nLine;
-            AddField(record, line[0], line.substr(1));
-        }
-    }
-    endRecord();
+    CQifWalk walk(result);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        walk.TakeLine(lines[i], static_cast<int>(i) + 1);
+    walk.EndRecord();
 
-    std::string strOthers;
-    for (const std::string& name : otherOrder) {
-        const int n = otherRecords[name];
-        strOthers += Format("%s%s (%d %s)", strOthers.empty() ? "" : ", ", name.c_str(), n,
-                            n == 1 ? "record" : "records");
-    }
+    const std::string strOthers = walk.OtherSections();
     if (result.m_txns.empty()) {
         result.m_strError =
             strOthers.empty()

@@ -246,51 +246,64 @@ static std::string DropGroupingSpaces(std::string_view text) {
     return out;
 }
 
-std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal) {
-    const std::string grouped = DropGroupingSpaces(original);
-    const std::string_view text = grouped;
+// Where the run of digits, points and commas of the number lies (with a point just before
+// its first digit); false when the text holds no digit.
+static bool FindNumberRun(std::string_view text, std::size_t& nStart, std::size_t& nEnd) {
     std::size_t nFirst = 0;
     while (nFirst < text.size() && !IsDigit(text[nFirst]))
         ++nFirst;
     if (nFirst == text.size())
-        return std::nullopt;
-    std::size_t nStart = nFirst;
+        return false;
+    nStart = nFirst;
     if (nStart > 0 && text[nStart - 1] == '.')
         --nStart;
-    std::size_t nEnd = nFirst;
+    nEnd = nFirst;
     while (nEnd < text.size() && (IsDigit(text[nEnd]) || text[nEnd] == '.' || text[nEnd] == ','))
         ++nEnd;
-    const std::string_view prefix = text.substr(0, nStart), suffix = text.substr(nEnd);
+    return true;
+}
+
+// Around an amount stand at most a currency word and signs, and no second number.
+static bool IsAmountAffix(std::string_view prefix, std::string_view suffix) {
     int nLetters = 0;
     for (char c : suffix) {
         if (IsDigit(c))
-            return std::nullopt;
+            return false;
         nLetters += IsAlpha(c);
     }
     for (char c : prefix)
         nLetters += IsAlpha(c);
-    if (nLetters > 4)
-        return std::nullopt;
-    const bool bNegative =
-        prefix.find('-') != std::string_view::npos || prefix.find('(') != std::string_view::npos ||
-        suffix.find('-') != std::string_view::npos || suffix.find(')') != std::string_view::npos;
+    return nLetters <= 4;
+}
 
-    std::string_view run = text.substr(nStart, nEnd - nStart);
-    while (!run.empty() && (run.back() == ',' || run.back() == '.'))
-        run.remove_suffix(1);
+static bool IsNegativeAffix(std::string_view prefix, std::string_view suffix) {
+    return prefix.find('-') != std::string_view::npos ||
+           prefix.find('(') != std::string_view::npos ||
+           suffix.find('-') != std::string_view::npos || suffix.find(')') != std::string_view::npos;
+}
+
+// The decimal mark of the run, '\0' when it has none; nothing when its marks make no number.
+// A lone comma with three digits after it groups thousands unless commas are decimal marks.
+static std::optional<char> DecimalMarkOf(std::string_view run, bool bCommaDecimal) {
     const std::size_t nDots = std::count(run.begin(), run.end(), '.');
     const std::size_t nCommas = std::count(run.begin(), run.end(), ',');
-    char cDecimal = 0;
     if (nDots && nCommas) {
-        cDecimal = run.find_last_of(".,") == run.rfind('.') ? '.' : ',';
+        const char cDecimal = run.find_last_of(".,") == run.rfind('.') ? '.' : ',';
         if ((cDecimal == '.' ? nDots : nCommas) != 1)
             return std::nullopt;
-    } else if (nDots == 1) {
-        cDecimal = '.';
-    } else if (nCommas == 1) {
-        const bool bThreeAfter = run.size() - run.find(',') - 1 == 3;
-        cDecimal = bCommaDecimal || !bThreeAfter ? ',' : 0;
+        return cDecimal;
     }
+    if (nDots == 1)
+        return '.';
+    if (nCommas == 1) {
+        const bool bThreeAfter = run.size() - run.find(',') - 1 == 3;
+        return bCommaDecimal || !bThreeAfter ? ',' : '\0';
+    }
+    return '\0';
+}
+
+// The run as from_chars reads it: digits, a point for the decimal mark, no grouping marks.
+static std::optional<std::string> PlainDigits(std::string_view run, char cDecimal, bool bNegative) {
     std::string digits = bNegative ? "-" : "";
     const std::size_t nDec = cDecimal ? run.rfind(cDecimal) : std::string_view::npos;
     for (std::size_t i = 0; i < run.size(); ++i) {
@@ -301,11 +314,32 @@ std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal)
         else if (nDec != std::string_view::npos && i > nDec)
             return std::nullopt; // a grouping mark among the decimals
     }
-    if (digits.size() > 20)
+    return digits;
+}
+
+std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal) {
+    const std::string grouped = DropGroupingSpaces(original);
+    const std::string_view text = grouped;
+    std::size_t nStart = 0, nEnd = 0;
+    if (!FindNumberRun(text, nStart, nEnd))
+        return std::nullopt;
+    const std::string_view prefix = text.substr(0, nStart), suffix = text.substr(nEnd);
+    if (!IsAmountAffix(prefix, suffix))
+        return std::nullopt;
+    std::string_view run = text.substr(nStart, nEnd - nStart);
+    while (!run.empty() && (run.back() == ',' || run.back() == '.'))
+        run.remove_suffix(1);
+    const std::optional<char> cDecimal = DecimalMarkOf(run, bCommaDecimal);
+    if (!cDecimal)
+        return std::nullopt;
+    const std::optional<std::string> digits =
+        PlainDigits(run, *cDecimal, IsNegativeAffix(prefix, suffix));
+    if (!digits || digits->size() > 20)
         return std::nullopt;
     double d = 0;
-    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), d);
-    if (ec != std::errc() || ptr != digits.data() + digits.size() || !std::isfinite(d))
+    const char* pEnd = digits->data() + digits->size();
+    const auto [ptr, ec] = std::from_chars(digits->data(), pEnd, d);
+    if (ec != std::errc() || ptr != pEnd || !std::isfinite(d))
         return std::nullopt;
     return d == 0 ? 0.0 : d;
 }
@@ -439,15 +473,18 @@ std::optional<EDateOrder> DateOrderFromWord(std::string_view word) {
     return std::nullopt;
 }
 
-void ResolveDates(CReadResult& result, EDateOrder given) {
-    struct CParsed {
-        CImportTxn* m_pTxn;
-        CDateFields m_fields;
-        int m_nMask;
-    };
-    std::vector<CParsed> parsed;
-    int nTrailing = 0;
-    for (CImportTxn& t : result.m_txns) {
+namespace {
+
+struct CParsedDate {
+    CImportTxn* m_pTxn;
+    CDateFields m_fields;
+    int m_nMask; // the orders it fits, one bit per entry of ORDERS
+};
+
+// The dates that fit some order; a transaction whose date fits none is skipped.
+std::vector<CParsedDate> ParseDates(std::vector<CImportTxn>& txns) {
+    std::vector<CParsedDate> parsed;
+    for (CImportTxn& t : txns) {
         if (!t.m_strSkip.empty())
             continue;
         const std::optional<CDateFields> f = ParseDateFields(t.m_strRawDate);
@@ -459,54 +496,72 @@ void ResolveDates(CReadResult& result, EDateOrder given) {
         else
             parsed.push_back({&t, *f, nMask});
     }
-    EDateOrder order = given;
-    if (order == EDateOrder::Auto) {
-        int nCommon = 7;
-        for (const CParsed& p : parsed)
-            nCommon &= p.m_nMask;
-        if (nCommon == 0) {
-            // Name the form most dates have and the first date that has another.
-            int nBest = 0, nBestCount = -1;
-            for (int i = 0; i < 3; ++i) {
-                int n = 0;
-                for (const CParsed& p : parsed)
-                    n += (p.m_nMask >> i) & 1;
-                if (n > nBestCount)
-                    nBest = i, nBestCount = n;
-            }
-            const CParsed* pIn = nullptr;
-            const CParsed* pOut = nullptr;
-            for (const CParsed& p : parsed) {
-                if ((p.m_nMask >> nBest) & 1) {
-                    if (!pIn)
-                        pIn = &p;
-                } else if (!pOut) {
-                    pOut = &p;
-                }
-            }
-            result.m_strError =
-                Format("The dates are written in more than one form: \"%s\" on line %d is %s, "
-                       "but \"%s\" on line %d is %s.",
-                       Trim(pIn->m_pTxn->m_strRawDate).c_str(), pIn->m_pTxn->m_nLine,
-                       FormsOf(pIn->m_nMask).c_str(), Trim(pOut->m_pTxn->m_strRawDate).c_str(),
-                       pOut->m_pTxn->m_nLine, FormsOf(pOut->m_nMask).c_str());
-            result.m_txns.clear();
-            return;
-        }
-        const int nFits = (nCommon & 1) + ((nCommon >> 1) & 1) + ((nCommon >> 2) & 1);
-        if (nFits > 1 && !parsed.empty()) {
-            result.m_bOrderAmbiguous = true;
-            return;
-        }
-        order = EDateOrder::MDY;
-        for (int i = 0; i < 3; ++i)
-            if ((nCommon >> i) & 1) {
-                order = ORDERS[i];
-                break;
-            }
+    return parsed;
+}
+
+// Names the form most dates have and the first date that has another.
+std::string MixedFormsMessage(const std::vector<CParsedDate>& parsed) {
+    int nBest = 0, nBestCount = -1;
+    for (int i = 0; i < 3; ++i) {
+        int n = 0;
+        for (const CParsedDate& p : parsed)
+            n += (p.m_nMask >> i) & 1;
+        if (n > nBestCount)
+            nBest = i, nBestCount = n;
     }
+    const CParsedDate* pIn = nullptr;
+    const CParsedDate* pOut = nullptr;
+    for (const CParsedDate& p : parsed) {
+        if ((p.m_nMask >> nBest) & 1) {
+            if (!pIn)
+                pIn = &p;
+        } else if (!pOut) {
+            pOut = &p;
+        }
+    }
+    return Format("The dates are written in more than one form: \"%s\" on line %d is %s, "
+                  "but \"%s\" on line %d is %s.",
+                  Trim(pIn->m_pTxn->m_strRawDate).c_str(), pIn->m_pTxn->m_nLine,
+                  FormsOf(pIn->m_nMask).c_str(), Trim(pOut->m_pTxn->m_strRawDate).c_str(),
+                  pOut->m_pTxn->m_nLine, FormsOf(pOut->m_nMask).c_str());
+}
+
+// The one order every date fits. False when the dates disagree (the file is refused) or
+// fit more than one order (the caller must choose).
+bool ChooseDateOrder(CReadResult& result, const std::vector<CParsedDate>& parsed,
+                     EDateOrder& order) {
+    int nCommon = 7;
+    for (const CParsedDate& p : parsed)
+        nCommon &= p.m_nMask;
+    if (nCommon == 0) {
+        result.m_strError = MixedFormsMessage(parsed);
+        result.m_txns.clear();
+        return false;
+    }
+    const int nFits = (nCommon & 1) + ((nCommon >> 1) & 1) + ((nCommon >> 2) & 1);
+    if (nFits > 1 && !parsed.empty()) {
+        result.m_bOrderAmbiguous = true;
+        return false;
+    }
+    order = EDateOrder::MDY;
+    for (int i = 0; i < 3; ++i)
+        if ((nCommon >> i) & 1) {
+            order = ORDERS[i];
+            break;
+        }
+    return true;
+}
+
+} // namespace
+
+void ResolveDates(CReadResult& result, EDateOrder given) {
+    std::vector<CParsedDate> parsed = ParseDates(result.m_txns);
+    EDateOrder order = given;
+    if (order == EDateOrder::Auto && !ChooseDateOrder(result, parsed, order))
+        return;
     result.m_dateOrder = order;
-    for (CParsed& p : parsed) {
+    int nTrailing = 0;
+    for (CParsedDate& p : parsed) {
         CImportTxn& t = *p.m_pTxn;
         if (!ResolveDate(p.m_fields, order, t.m_nYear, t.m_nMonth, t.m_nDay)) {
             t.m_strSkip =

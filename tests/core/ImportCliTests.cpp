@@ -1,8 +1,11 @@
 #include "../support/Fakes.h"
 #include "cli/CliCommands.h"
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -28,6 +31,39 @@ std::string LoadAndDescribe(const std::string& path) {
         s += FormatDate(e.m_date, "%m/%d/%Y") + " " + e.m_strDesc + (e.m_bCleared ? " C" : "") +
              "\n";
     return s;
+}
+
+// Points XDG_CONFIG_HOME at strDir while it lives, with the window's settings file holding
+// pszIni (none when null).
+class CUserSettingsFile {
+public:
+    CUserSettingsFile(const std::string& strDir, const char* pszIni) {
+        if (const char* pszOld = std::getenv("XDG_CONFIG_HOME"))
+            m_old = pszOld;
+        ::setenv("XDG_CONFIG_HOME", strDir.c_str(), 1);
+        if (pszIni) {
+            std::filesystem::create_directories(strDir + "/Kestrane");
+            std::ofstream(strDir + "/Kestrane/Tallywise v3.5.ini", std::ios::binary) << pszIni;
+        }
+    }
+    ~CUserSettingsFile() {
+        if (m_old)
+            ::setenv("XDG_CONFIG_HOME", m_old->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+std::vector<std::string> FilesIn(const std::string& strDir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(strDir))
+        if (entry.is_regular_file())
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 TEST(ImportCliTest, DryRunPrintsEveryTransactionAndChangesNothing) {
@@ -57,6 +93,44 @@ TEST(ImportCliTest, ImportSavesWithCompanionsAndTheSecondTimeAddsNothing) {
                               "10/11/1997 \"BofA\"\n"),
               std::string::npos);
     EXPECT_EQ(LoadAndDescribe(reg), before);
+}
+
+// The import once wrote reg.txt whatever the user's settings said.
+TEST(ImportCliTest, CompanionsFollowTheUsersSettingsFile) {
+    const std::vector<std::uint8_t> oldText = {'o', 'l', 'd', '\n'};
+    const struct {
+        const char* m_pszName;
+        const char* m_pszIni;
+        bool m_bOldText; // a text copy lies beside the register before the import
+        std::vector<std::string> m_files;
+    } CASES[] = {
+        {"no settings file", nullptr, false, {"reg.twd", "reg.txt"}},
+        {"text copy off", "[Settings]\nTextBackup=0\n", false, {"reg.twd"}},
+        {"text copy off, another section on",
+         "[Other]\r\nTextBackup=1\r\n[Settings]\r\nTextBackup=0\r\n",
+         true,
+         {"reg.twd", "reg.txt"}},
+        {"text copy and backup on",
+         "[Settings]\nBackup=1\nTextBackup=1\n",
+         false,
+         {"reg.bak", "reg.twd", "reg.txt"}},
+    };
+    for (const auto& c : CASES) {
+        SCOPED_TRACE(c.m_pszName);
+        CTestDoc t;
+        const std::string strFiles = t.Path("files");
+        std::filesystem::create_directory(strFiles);
+        const CUserSettingsFile settings(t.Path("config"), c.m_pszIni);
+        if (c.m_bOldText)
+            WriteBytes(strFiles + "/reg.txt", oldText);
+        const CRun r =
+            Cli({"import", strFiles + "/reg.twd", SAMPLES + "qif/gnucash-cbb-checkbook.qif"});
+        EXPECT_EQ(r.m_nStatus, 0) << r.m_strErr;
+        EXPECT_EQ(FilesIn(strFiles), c.m_files);
+        if (c.m_bOldText) {
+            EXPECT_EQ(ReadBytes(strFiles + "/reg.txt"), oldText);
+        }
+    }
 }
 
 TEST(ImportCliTest, StatusTwoWhenTheFileCannotTell) {

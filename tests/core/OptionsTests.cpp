@@ -1,7 +1,9 @@
 #include "../support/Fakes.h"
 #include "core/document/EntryTypes.h"
 #include "core/document/RegisterCells.h"
+#include "core/settings/CIniSettingsStore.h"
 #include "core/settings/Options.h"
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -169,4 +171,37 @@ TEST(EntryTypesTest, StartIndexFallsBackToAtm) {
     } cases[] = {{0, 5, 0}, {4, 5, 4}, {5, 5, 1}, {6, 7, 6}, {7, 7, 1}, {-1, 7, 1}, {100, 9, 1}};
     for (const auto& c : cases)
         EXPECT_EQ(TypeListStartIndex(c.m_nIndex, c.m_nItems), c.m_nStart) << c.m_nIndex;
+}
+
+TEST(IniSettingsStoreTest, ReadsTheWindowsSettingsFile) {
+    const std::string strDir = MakeTempDir();
+    const std::string strIni = "[General]\nBackup=7\n"
+                               "[Settings]\r\n"
+                               " Backup = 1 \r\n"
+                               "Font=\"Times New Roman\"\n"
+                               "LastFile=\"/home/jo/\\\"a\\\".twd\"\n"
+                               "RPP=abc\n"
+                               "FontSize=12pt\n"
+                               "TextBackup=\n";
+    WriteBytes(strDir + "/s.ini", {strIni.begin(), strIni.end()});
+    CIniSettingsStore store(strDir + "/s.ini");
+    CIniSettingsStore missing(strDir + "/none.ini");
+    const struct {
+        const char* m_pszKey;
+        int m_nDefault, m_nRead;
+    } ints[] = {{"Backup", 5, 1},     {"RPP", 25, 25}, {"FontSize", 80, 80},
+                {"TextBackup", 1, 1}, {"Font", 3, 3},  {"None", 4, 4}};
+    for (const auto& c : ints) {
+        EXPECT_EQ(store.GetInt("Settings", c.m_pszKey, c.m_nDefault), c.m_nRead) << c.m_pszKey;
+        EXPECT_EQ(missing.GetInt("Settings", c.m_pszKey, c.m_nDefault), c.m_nDefault);
+    }
+    const struct {
+        const char* m_pszKey;
+        const char* m_pszRead;
+    } strings[] = {{"Font", "Times New Roman"}, {"LastFile", "/home/jo/\"a\".twd"}, {"None", "-"}};
+    for (const auto& c : strings) {
+        EXPECT_EQ(store.GetString("Settings", c.m_pszKey, "-"), c.m_pszRead) << c.m_pszKey;
+        EXPECT_EQ(missing.GetString("Settings", c.m_pszKey, "-"), "-");
+    }
+    std::filesystem::remove_all(strDir);
 }

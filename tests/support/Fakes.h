@@ -60,9 +60,19 @@ private:
     }
 };
 
+// Shows nothing, records nothing and answers every question Yes: for benchmarks and fuzz
+// runs, where no one scripts the answers and a missing one must not stop the run.
+class CSilentMessages : public IUserMessages {
+public:
+    void ShowMessage(const std::string&, EMsgIcon) override {}
+    bool AskYesNo(const std::string&) override { return true; }
+    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::Yes; }
+};
+
 class CFakePassword : public IPasswordPrompt {
 public:
     std::deque<std::string> m_answers;
+    std::string m_strOtherwise;       // the answer once m_answers is used up (Cancel: empty)
     std::vector<std::string> m_asked; // file names shown
     std::function<void()> m_fnOnAsk;  // runs while the prompt would be up
     std::string AskPassword(const std::string& strFileName) override {
@@ -70,7 +80,7 @@ public:
         if (m_fnOnAsk)
             m_fnOnAsk();
         if (m_answers.empty())
-            return "";
+            return m_strOtherwise;
         std::string s = m_answers.front();
         m_answers.pop_front();
         return s;
@@ -79,6 +89,8 @@ public:
 
 class CFixedClock : public IClock {
 public:
+    CFixedClock() = default;
+    explicit CFixedClock(std::time_t now) : m_now(now) {}
     std::time_t m_now = MakeLocalDate(2000, 5, 3) + 12 * 3600;
     std::time_t Now() override { return m_now; }
 };
@@ -153,6 +165,18 @@ struct CTestDoc {
     ~CTestDoc();
     CTallywiseDoc& Doc() { return m_doc; }
     std::string Path(const std::string& strName) const { return m_strDir + "/" + strName; }
+};
+
+// A register on fakes that ask nothing of anyone, with a clock that stands at 2000-05-11
+// 00:00 UTC: benchmarks and fuzz runs build one per run, so it makes no folder.
+struct CSilentDoc {
+    CSilentMessages m_messages;
+    CFakePassword m_password;
+    CFixedClock m_clock{958003200};
+    CUserTypeTable m_userTypes;
+    CTallywiseDoc m_doc{CDocServices{m_messages, m_password, m_clock, m_userTypes}};
+
+    CTallywiseDoc& Doc() { return m_doc; }
 };
 
 // A folder of its own under /tmp for one test; the caller removes it.
