@@ -114,11 +114,11 @@ void EntryCommand(benchmark::State& state) {
     const auto nStep = EEditStep(state.range(1));
     const std::time_t middle = doc.GetEntryAt(std::uint16_t(doc.EntryCount() / 2))->m_date;
     auto makeEntry = [middle] {
-        auto pEntry = std::make_unique<CEntry>();
-        pEntry->m_date = middle;
-        pEntry->m_strDesc = "Benchmark";
-        pEntry->m_dAmount = 12.5;
-        return pEntry;
+        CEntry entry;
+        entry.m_date = middle;
+        entry.m_strDesc = "Benchmark";
+        entry.m_dAmount = 12.5;
+        return entry;
     };
     auto add = [&] { return *doc.InsertEntry(makeEntry()); };
     auto remove = [&](std::uint16_t nPos) { doc.RemoveEntry(nPos, false, true); };

@@ -508,7 +508,10 @@ void CTallywiseView::SelectRow(int nRow, bool bScroll) {
 }
 
 void CTallywiseView::PostDueAutoEntries() {
-    // Each posted entry's row is selected as the document announces it.
-    if (::PostDueAutoEntries(GetDocument(), m_app.Clock().Now()).m_nOffered > 0)
+    const CPostResult result = ::PostDueAutoEntries(GetDocument(), m_app.Clock().Now());
+    // The posted entries arrive as one change; the last of them is the row to show.
+    if (result.m_nLastPos)
+        SelectRow(*result.m_nLastPos);
+    if (result.m_nOffered > 0)
         Q_EMIT CommandStateChanged();
 }

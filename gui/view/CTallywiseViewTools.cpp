@@ -81,7 +81,8 @@ void CTallywiseView::OnUndoDelete() {
     const bool bRestore = dlg.exec() == QDialog::Accepted && dlg.m_nRestore;
     doc.SetDeletedEntries(std::move(dlg.m_deleted));
     if (bRestore)
-        RestoreDeletedEntry(doc, *dlg.m_nRestore);
+        if (const std::optional<std::uint16_t> nPos = RestoreDeletedEntry(doc, *dlg.m_nRestore))
+            SelectRow(*nPos);
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
 }

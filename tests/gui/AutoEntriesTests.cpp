@@ -327,7 +327,7 @@ private Q_SLOTS:
         QCOMPARE(fix.m_messages.Texts(),
                  std::vector<std::string>{"Add automatic entry: \n\n     February 10, 2004\n     "
                                           "Loan\n     -25.00"});
-        QCOMPARE(doc.m_autos.front().m_nextDate, MakeLocalDate(2004, 3, 10));
+        QCOMPARE(doc.AutoEntries().front().m_nextDate, MakeLocalDate(2004, 3, 10));
         QCOMPARE(doc.EntryCount(), std::uint16_t(3));
         auto* pModel = fix.View()->model();
         QCOMPARE(pModel->rowCount(), 3);
@@ -366,7 +366,7 @@ private Q_SLOTS:
         QVERIFY(doc.IsModified());
         QCOMPARE(fix.View()->model()->rowCount(), 1);
         QCOMPARE(fix.View()->GetSelectedRow().value_or(99), std::uint16_t(0));
-        QCOMPARE(doc.m_autos.front().m_nextDate, MakeLocalDate(2004, 2, 29));
+        QCOMPARE(doc.AutoEntries().front().m_nextDate, MakeLocalDate(2004, 2, 29));
     }
 };
 

@@ -66,10 +66,10 @@ private Q_SLOTS:
     void duplicatesStayUntickedAndTheTickedOnesAreAdded() {
         // The register already holds two of the statement's four transactions.
         CTallywiseDoc& doc = m_pFix->Doc();
-        doc.InsertEntry(std::make_unique<CEntry>(
-            CEntry{{0, MakeLocalDate(2023, 1, 13), "PAYROLL", TYPE_OTHER, 444.55, 0, 0, 1}}));
-        doc.InsertEntry(std::make_unique<CEntry>(
-            CEntry{{0, MakeLocalDate(2023, 2, 28), "Interest", TYPE_OTHER, 0.01, 0, 0, 0}}));
+        doc.InsertEntry(
+            CEntry{{0, MakeLocalDate(2023, 1, 13), "PAYROLL", TYPE_OTHER, 444.55, 0, 0, 1}});
+        doc.InsertEntry(
+            CEntry{{0, MakeLocalDate(2023, 2, 28), "Interest", TYPE_OTHER, 0.01, 0, 0, 0}});
         m_pFix->StartClean();
         m_strOpen = SAMPLES + "qfx/reds-capitalone-360-v202.qfx";
         CModalHelper modal;

@@ -98,6 +98,7 @@ private Q_SLOTS:
         QVERIFY(pPane->width() > nStartWidth);
         QVERIFY(fits(Frame().EntriesPane()));
         // A short figure again: the pane keeps at least its first width.
+        m_pFix->StartClean();
         m_pFix->m_app.OnFileNew();
         QTRY_COMPARE(pPane->width(), nStartWidth);
     }

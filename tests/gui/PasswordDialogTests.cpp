@@ -224,6 +224,7 @@ private Q_SLOTS:
         m_pFix = std::make_unique<CFrameFixture>();
         CTallywiseDoc& doc = m_pFix->Doc();
         doc.SetBankInfo({"First Bank", "", ""});
+        m_pFix->StartClean();
         CDocCommands commands(doc, m_pFix->m_pFrame.get());
         CModalHelper modal;
         modal.Then(Fill({{"bankName", "Other"}}, "cancel"));

@@ -32,12 +32,12 @@ int PdfPageCount(const QString& strPath) {
 void FillRegister(CTallywiseDoc& doc, int nEntries) {
     doc.SetStartingBalance(100.0);
     for (int i = 0; i < nEntries; ++i) {
-        auto pEntry = std::make_unique<CEntry>();
-        pEntry->m_nType = 1;
-        pEntry->m_date = MakeLocalDate(2004, 1, 1 + i / 2);
-        pEntry->m_strDesc = "Entry " + std::to_string(i);
-        pEntry->m_dAmount = 10.0;
-        doc.InsertEntry(std::move(pEntry));
+        CEntry entry;
+        entry.m_nType = 1;
+        entry.m_date = MakeLocalDate(2004, 1, 1 + i / 2);
+        entry.m_strDesc = "Entry " + std::to_string(i);
+        entry.m_dAmount = 10.0;
+        doc.InsertEntry(std::move(entry));
     }
 }
 

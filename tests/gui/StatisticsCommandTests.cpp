@@ -56,6 +56,7 @@ private Q_SLOTS:
         m_pFix->AddEntry(TYPE_CHECK, 65535, 1, 5, "Rent", 500.0, true);
         m_pFix->AddEntry(TYPE_USER1, 0, 2, 1, "Save", 100.0, true);
         m_pFix->AddEntry(TYPE_USER1 + 1, 0, 3, 9, "Gift", 50.0, false);
+        m_pFix->StartClean();
         CModalHelper modal;
         QStringList texts;
         modal.Then([&](QWidget* w) {

@@ -110,8 +110,8 @@ private Q_SLOTS:
         QCOMPARE(align(COL_BALANCE), Qt::AlignRight);
 
         // Cells are formatted when asked, so a changed entry shows at once.
-        doc.GetEntryAt(1)->m_strDesc = "Changed";
-        QCOMPARE(Cell(1, COL_DESC), QStringLiteral("Changed"));
+        doc.SetEntryCleared(1, 1);
+        QCOMPARE(Cell(1, COL_CLEARED), QStringLiteral("Y"));
     }
 
     void initialUpdateSelectsTheLastRowAndProposesToday() {
@@ -127,6 +127,7 @@ private Q_SLOTS:
         QCOMPARE(pView->m_nNewYear, 2004);
 
         // An empty register has no selection: Edit and Delete are off.
+        m_pFix->StartClean();
         m_pFix->m_app.OnFileNew();
         QCOMPARE(pView->model()->rowCount(), 0);
         QVERIFY(!pView->GetSelectedRow());
@@ -198,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(m_pFix->m_pFrame->m_dStatusBalance, -100.0); // figures untouched
 
         // Anything but 1 becomes 1.
-        m_pFix->Doc().GetEntryAt(0)->m_bCleared = 7;
+        m_pFix->Doc().SetEntryCleared(0, 7);
         QTest::mouseDClick(pView->viewport(), Qt::LeftButton, {}, ptRow0);
         QCOMPARE(m_pFix->Doc().GetEntryAt(0)->m_bCleared, 1u);
         QTest::mouseDClick(pView->viewport(), Qt::LeftButton, {}, ptRow0);
