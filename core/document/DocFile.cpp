@@ -9,12 +9,15 @@
 #include "core/framework/IPasswordPrompt.h"
 #include "core/framework/IUserMessages.h"
 #include "core/framework/TextFile.h"
+#include <algorithm>
 #include <cctype>
 
 namespace {
 constexpr const char* TAG_35 = "3.5TW";
 constexpr const char* TAG_30 = "3.0TW";
 constexpr const char* TAG_20 = "2.0";
+// The smallest stored entry: number, date, an empty text, type, amount, side, balance, flag.
+constexpr std::size_t ENTRY_MIN_BYTES = 2 + 4 + 1 + 1 + 8 + 4 + 8 + 4;
 
 std::string Scramble(std::string s, int nDelta) {
     for (char& c : s)
@@ -61,14 +64,14 @@ std::time_t LoadDate20(CArchive& ar) {
 
 // Records are added one by one as they are read, so a count the file cannot back up fails
 // at the end of the data instead of allocating for it.
+// Room is made at once for as many as the bytes left could hold (nMinBytes each at least).
 template <class T, class F>
-void LoadRecords(CArchive& ar, std::vector<T>& records, std::uint16_t nCount, F loadOne) {
-    for (std::uint16_t i = 0; i < nCount; ++i) {
-        T record;
-        loadOne(ar, record);
-        records.push_back(std::move(record));
-    }
-    records.shrink_to_fit();
+void LoadRecords(CArchive& ar, std::vector<T>& records, std::uint16_t nCount, F loadOne,
+                 std::size_t nMinBytes = 1) {
+    records.reserve(records.size() + std::min<std::size_t>(nCount, ar.Remaining() / nMinBytes));
+    // A record read only in part is dropped with the whole document.
+    for (std::uint16_t i = 0; i < nCount; ++i)
+        loadOne(ar, records.emplace_back());
 }
 
 // A 2.0 entry or deleted record; the stored balance of an entry is recomputed later.
@@ -219,11 +222,11 @@ void CTallywiseDoc::Load3x(CArchive& ar, bool b35) {
 }
 
 void CTallywiseDoc::LoadEntries(CArchive& ar, std::uint16_t nCount) {
-    LoadRecords(ar, m_aEntries, nCount, LoadEntry);
+    LoadRecords(ar, m_aEntries, nCount, LoadEntry, ENTRY_MIN_BYTES);
 }
 
 void CTallywiseDoc::LoadDeleted(CArchive& ar, std::uint16_t nCount) {
-    LoadRecords(ar, m_aDeleted, nCount, LoadEntry);
+    LoadRecords(ar, m_aDeleted, nCount, LoadEntry, ENTRY_MIN_BYTES);
 }
 
 void CTallywiseDoc::LoadAutos(CArchive& ar, std::uint16_t nCount) {
@@ -293,7 +296,6 @@ void CTallywiseDoc::Import20Entries(CArchive& ar, std::uint32_t nRecords) {
             throw CLoadRefused{ELoadError::TooManyEntries};
         m_aEntries.push_back(std::move(e));
     }
-    m_aEntries.shrink_to_fit();
 }
 
 bool CTallywiseDoc::CheckPassword() {

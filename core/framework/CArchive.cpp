@@ -87,15 +87,17 @@ float CArchive::ReadFloat() {
 }
 
 double CArchive::ReadDouble() {
-    std::uint64_t lo = ReadU32();
-    std::uint64_t hi = ReadU32();
-    std::uint64_t n = lo | (hi << 32);
+    Need(8);
+    std::uint64_t n = 0;
+    for (int i = 7; i >= 0; --i)
+        n = (n << 8) | m_pData[m_nPos + static_cast<std::size_t>(i)];
+    m_nPos += 8;
     double d;
     std::memcpy(&d, &n, 8);
     return d;
 }
 
-std::string CArchive::ReadRawString() {
+std::string_view CArchive::ReadRawView() {
     std::size_t n = ReadU8();
     if (n == 0xFF) {
         n = ReadU16();
@@ -104,11 +106,15 @@ std::string CArchive::ReadRawString() {
     }
     // A length the rest of the file cannot hold is damage, not an allocation to attempt.
     Need(n);
-    std::string s(reinterpret_cast<const char*>(m_pData + m_nPos), n);
+    const std::string_view s(reinterpret_cast<const char*>(m_pData + m_nPos), n);
     m_nPos += n;
     return s;
 }
 
+std::string CArchive::ReadRawString() {
+    return std::string(ReadRawView());
+}
+
 std::string CArchive::ReadString() {
-    return Cp1252ToUtf8(ReadRawString());
+    return Cp1252ToUtf8(ReadRawView());
 }

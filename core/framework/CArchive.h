@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A short or damaged stream while loading.
@@ -41,6 +42,7 @@ public:
 
 private:
     void Need(std::size_t n) const;
+    std::string_view ReadRawView();
     bool m_bStoring;
     std::vector<std::uint8_t> m_bytes;
     const std::uint8_t* m_pData = nullptr;

@@ -1,4 +1,5 @@
 #include "Cp1252.h"
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -55,6 +56,10 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
 } // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
+    // Most texts are plain ASCII, which reads the same in both.
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (char c : bytes)

@@ -41,6 +41,8 @@ bool ReadWholeFile(const std::string& strPath, std::vector<std::uint8_t>& bytes,
         strError = std::strerror(EISDIR);
         return false;
     }
+    if (S_ISREG(st.st_mode) && st.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
     std::uint8_t buf[65536];
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);

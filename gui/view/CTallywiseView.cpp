@@ -117,6 +117,9 @@ CTallywiseView::CTallywiseView(CTallywiseApp& app, QWidget* pParent)
             &CTallywiseView::CommandStateChanged);
     connect(m_pModel, &QAbstractItemModel::modelReset, this, &CTallywiseView::CommandStateChanged);
     connect(m_pModel, &QAbstractItemModel::rowsRemoved, this, &CTallywiseView::CommandStateChanged);
+    // Before any rows arrive: a new row height set over a long register resizes every row.
+    ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
+    ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
     UpdateColumnWidths();
     GetDocument().SetObserver(this);
 }
@@ -146,11 +149,6 @@ void CTallywiseView::OnFilePrintPreview() {
 void CTallywiseView::OnInitialUpdate() {
     {
         CWaitCursor wait;
-        if (!m_bFontMade) {
-            ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
-            ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
-            m_bFontMade = true;
-        }
         const CDayMonthYear today = SplitLocalDate(m_app.Today());
         m_nNewDay = today.m_nDay;
         m_nNewMonth = today.m_nMonth;

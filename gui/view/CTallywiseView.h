@@ -110,7 +110,6 @@ private:
 
     CTallywiseApp& m_app;
     CRegisterModel* m_pModel;
-    bool m_bFontMade = false;
     QPointer<QAction> m_pPopupAdd;
     QPointer<QAction> m_pPopupEdit;
     QPointer<QAction> m_pPopupDelete;
