@@ -183,6 +183,12 @@ void CTallywiseDoc::SetEntryCleared(std::uint16_t nPos, std::uint32_t bCleared) 
     EntryChanged(nPos);
 }
 
+void CTallywiseDoc::DocumentChanged() {
+    SetModifiedFlag();
+    if (m_pObserver)
+        m_pObserver->OnDocumentChanged();
+}
+
 void CTallywiseDoc::EntryChanged(std::uint16_t nPos) {
     if (m_pObserver && nPos < m_aEntries.size())
         m_pObserver->OnEntryChanged(nPos);
@@ -213,23 +219,32 @@ void CTallywiseDoc::PublishStatus() {
 void CTallywiseDoc::AddDescription(std::string strText) {
     if (!CanAddDescription(m_aDescs, strText))
         return;
-    SetModifiedFlag();
     m_aDescs.push_back(std::move(strText));
+    DocumentChanged();
 }
 
-void CTallywiseDoc::SetDescriptions(CDescList descs) {
-    SetModifiedFlag();
+bool CTallywiseDoc::SetDescriptions(CDescList descs) {
+    if (descs.size() > MAX_COUNT)
+        return false; // its count would not fit the file
     m_aDescs = std::move(descs);
+    DocumentChanged();
+    return true;
 }
 
-void CTallywiseDoc::SetAutoEntries(std::vector<CAutoEntry> autos) {
-    SetModifiedFlag();
+bool CTallywiseDoc::SetAutoEntries(std::vector<CAutoEntry> autos) {
+    if (autos.size() > MAX_COUNT)
+        return false; // its count would not fit the file
     m_aAutos = std::move(autos);
+    DocumentChanged();
+    return true;
 }
 
-void CTallywiseDoc::SetDeletedEntries(std::vector<CDeletedEntry> deleted) {
-    SetModifiedFlag();
+bool CTallywiseDoc::SetDeletedEntries(std::vector<CDeletedEntry> deleted) {
+    if (deleted.size() > MAX_COUNT)
+        return false; // its count would not fit the file
     m_aDeleted = std::move(deleted);
+    DocumentChanged();
+    return true;
 }
 
 std::vector<std::uint16_t>
@@ -265,30 +280,30 @@ CTallywiseDoc::RestoreDeletedEntries(const std::vector<std::size_t>& indexes) {
 void CTallywiseDoc::SetStartingBalance(double dStartBal) {
     m_dStartBal = dStartBal;
     m_bStartBalSet = 1;
-    SetModifiedFlag();
+    DocumentChanged();
     UpdateBalances();
 }
 
 void CTallywiseDoc::SetNextCheck(std::uint16_t nNextCheck) {
-    SetModifiedFlag();
     m_nNextCheck = nNextCheck;
+    DocumentChanged();
 }
 
 void CTallywiseDoc::SetBankInfo(CBankInfo bank) {
-    SetModifiedFlag();
     m_bank = std::move(bank);
+    DocumentChanged();
 }
 
 void CTallywiseDoc::SetPassword(std::string strPassword) {
-    SetModifiedFlag();
     m_bPassword = 1;
     m_strPassword = std::move(strPassword);
+    DocumentChanged();
 }
 
 void CTallywiseDoc::ClearPassword() {
-    SetModifiedFlag();
     m_bPassword = 0;
     m_strPassword.clear();
+    DocumentChanged();
 }
 
 void CTallywiseDoc::UserTypesChanged() {

@@ -103,11 +103,12 @@ public:
     // becomes the starting balance; the archive count goes up by one.
     void RemoveArchivedEntries(std::uint16_t nCount);
 
-    // ---- Changing the other lists; each takes a whole edited copy back.
+    // ---- Changing the other lists; each takes a whole edited copy back, and refuses one
+    // longer than a file's 16-bit count can hold.
     void AddDescription(std::string strText);
-    void SetDescriptions(CDescList descs);
-    void SetAutoEntries(std::vector<CAutoEntry> autos);
-    void SetDeletedEntries(std::vector<CDeletedEntry> deleted);
+    bool SetDescriptions(CDescList descs);
+    bool SetAutoEntries(std::vector<CAutoEntry> autos);
+    bool SetDeletedEntries(std::vector<CDeletedEntry> deleted);
     // Puts the deleted entries at these indexes back into the register (one change) and
     // drops them from the deleted list; any the register refuses stay there. Returns the
     // positions the restored entries stand at.
@@ -191,6 +192,8 @@ private:
 
     void AnnounceReset();
     void EntryChanged(std::uint16_t nPos);
+    // Marks the document modified and tells the observer that more than its entries changed.
+    void DocumentChanged();
 
     CDocServices m_services;
     IRegisterObserver* m_pObserver = nullptr;

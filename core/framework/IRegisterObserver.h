@@ -14,4 +14,7 @@ public:
     virtual void OnBalancesChanged(std::uint16_t nFrom) = 0;
     // One entry's cells changed in place, such as its cleared flag.
     virtual void OnEntryChanged(std::uint16_t nPos) = 0;
+    // Something beside the entry list changed (the other lists, the starting balance, the
+    // next check number, the bank lines, the password): what depends on it looks again.
+    virtual void OnDocumentChanged() = 0;
 };

@@ -189,6 +189,10 @@ void CTallywiseView::OnEntryChanged(std::uint16_t nPos) {
     RefreshRow(nPos);
 }
 
+void CTallywiseView::OnDocumentChanged() {
+    Q_EMIT CommandStateChanged();
+}
+
 void CTallywiseView::InsertRow(std::uint16_t nPos, bool bSelect) {
     m_pModel->InsertRow(nPos);
     if (bSelect)

@@ -40,6 +40,7 @@ public:
     void OnEntriesReset() override;
     void OnBalancesChanged(std::uint16_t nFrom) override;
     void OnEntryChanged(std::uint16_t nPos) override;
+    void OnDocumentChanged() override;
 
     // Row operations, driven by the announcements.
     void InsertRow(std::uint16_t nPos, bool bSelect);

@@ -301,8 +301,8 @@ TEST(AutoPosting, EveryAnswerMovesOnYesPostsAndTheDocumentIsModified) {
                                         Question("May 01, 2000", "Rent", "-450.00")}));
     EXPECT_EQ(r.m_nPosted, 2);
     EXPECT_TRUE(doc.IsModified());
-    // Both posted entries reach the list as one change.
-    EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset", "balances 0"}));
+    // The moved definitions, then both posted entries as one change.
+    EXPECT_EQ(list.m_events, (std::vector<std::string>{"document", "reset", "balances 0"}));
     doc.SetObserver(nullptr);
     EXPECT_GT(NextDate(doc, a), t.m_clock.m_now);
     EXPECT_EQ(Show(NextDate(doc, a)), Show(At({2000, 6, 1})));
@@ -428,7 +428,7 @@ TEST(AutoPosting, RefusedInsertStopsPostingWithoutMovingOn) {
     EXPECT_EQ(r.m_nPosted, 1);
     EXPECT_EQ(doc.EntryCount(), MAX_COUNT);
     EXPECT_EQ(r.m_nLastPos, std::optional<std::uint16_t>(MAX_COUNT - 1));
-    EXPECT_EQ(list.m_events, (std::vector<std::string>{"reset", "balances 0"}));
+    EXPECT_EQ(list.m_events, (std::vector<std::string>{"document", "reset", "balances 0"}));
     const std::vector<std::string> texts = t.m_messages.Texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1], Question("April 01, 2000", "Rent", "-450.00"));

@@ -235,7 +235,6 @@ TEST(DocumentTest, AnnouncesEveryChangeOfTheEntryList) {
     doc.SetObserver(nullptr);
 }
 
-// The operations on other lists and values have nothing to tell the entry list.
 TEST(DocumentTest, EveryOperationMarksModifiedAndAnnouncesItself) {
     using V = std::vector<std::string>;
     const struct {
@@ -262,20 +261,20 @@ TEST(DocumentTest, EveryOperationMarksModifiedAndAnnouncesItself) {
         {"RestoreDeletedEntries",
          [](CTallywiseDoc& d) { d.RestoreDeletedEntries({0}); },
          {"reset", "balances 0"}},
-        {"SetStartingBalance", [](CTallywiseDoc& d) { d.SetStartingBalance(5.0); }, {"balances 0"}},
+        {"SetStartingBalance", [](CTallywiseDoc& d) { d.SetStartingBalance(5.0); }, {"document", "balances 0"}},
         {"UserTypesChanged", [](CTallywiseDoc& d) { d.UserTypesChanged(); }, {"reset"}},
-        {"AddDescription", [](CTallywiseDoc& d) { d.AddDescription("N"); }, {}},
-        {"SetDescriptions", [](CTallywiseDoc& d) { d.SetDescriptions({"N"}); }, {}},
-        {"SetAutoEntries", [](CTallywiseDoc& d) { d.SetAutoEntries({CAutoEntry()}); }, {}},
-        {"SetDeletedEntries", [](CTallywiseDoc& d) { d.SetDeletedEntries({}); }, {}},
-        {"SetNextCheck", [](CTallywiseDoc& d) { d.SetNextCheck(7); }, {}},
+        {"AddDescription", [](CTallywiseDoc& d) { d.AddDescription("N"); }, {"document"}},
+        {"SetDescriptions", [](CTallywiseDoc& d) { d.SetDescriptions({"N"}); }, {"document"}},
+        {"SetAutoEntries", [](CTallywiseDoc& d) { d.SetAutoEntries({CAutoEntry()}); }, {"document"}},
+        {"SetDeletedEntries", [](CTallywiseDoc& d) { d.SetDeletedEntries({}); }, {"document"}},
+        {"SetNextCheck", [](CTallywiseDoc& d) { d.SetNextCheck(7); }, {"document"}},
         {"SetBankInfo",
          [](CTallywiseDoc& d) {
              d.SetBankInfo({"B", "1", "N"});
          },
-         {}},
-        {"SetPassword", [](CTallywiseDoc& d) { d.SetPassword("pw"); }, {}},
-        {"ClearPassword", [](CTallywiseDoc& d) { d.ClearPassword(); }, {}},
+         {"document"}},
+        {"SetPassword", [](CTallywiseDoc& d) { d.SetPassword("pw"); }, {"document"}},
+        {"ClearPassword", [](CTallywiseDoc& d) { d.ClearPassword(); }, {"document"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszName);

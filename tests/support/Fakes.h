@@ -125,6 +125,7 @@ public:
     void OnEntriesReset() override { m_events.push_back("reset"); }
     void OnBalancesChanged(std::uint16_t nFrom) override { Add("balances", nFrom); }
     void OnEntryChanged(std::uint16_t nPos) override { Add("changed", nPos); }
+    void OnDocumentChanged() override { m_events.push_back("document"); }
 
 private:
     void Add(const char* pszWhat, int nPos) {
