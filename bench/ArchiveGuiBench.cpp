@@ -31,8 +31,8 @@ void ArchiveInWindow(benchmark::State& state) {
     char szDir[] = "/tmp/twbenchXXXXXX";
     const std::string strDir = ::mkdtemp(szDir);
     const std::string strPath = strDir + "/Home.twd";
-    CSilentServices services;
-    CTallywiseApp app(services, services, services);
+    CBenchServices services;
+    CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
     app.m_pView = pFrame->View();
     CTallywiseView* pView = pFrame->View();

@@ -1,19 +1,17 @@
 #pragma once
-#include "core/framework/IClock.h"
-#include "core/framework/IPasswordPrompt.h"
-#include "core/framework/IUserMessages.h"
+#include "Fakes.h"
 #include <QEvent>
 #include <QObject>
 #include <string>
 
-// Services that show nothing, answer No, give no password and stop the clock.
-class CSilentServices : public IUserMessages, public IPasswordPrompt, public IClock {
-public:
-    void ShowMessage(const std::string&, EMsgIcon) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
-    std::string AskPassword(const std::string&) override { return {}; }
-    std::time_t Now() override { return 958003200; } // 2000-05-11 00:00 UTC
+// The services of an application in a benchmark, from the tests' fakes: nothing shown,
+// every question answered No (or Yes), no password, the clock at 2000-05-11 00:00 UTC.
+struct CBenchServices {
+    explicit CBenchServices(bool bYes = false, std::time_t now = 958003200)
+        : m_messages(bYes), m_clock(now) {}
+    CSilentMessages m_messages;
+    CFakePassword m_password;
+    CFixedClock m_clock;
 };
 
 // Notes that a watched widget has painted at least once.

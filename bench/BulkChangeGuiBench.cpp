@@ -21,13 +21,6 @@ namespace {
 
 enum EBulkStep { BULK_IMPORT, BULK_ARCHIVE, BULK_POST };
 
-// Answers every question Yes, so each due occurrence is posted.
-class CYesServices : public CSilentServices {
-public:
-    bool AskYesNo(const std::string&) override { return true; }
-    std::time_t Now() override { return MakeLocalDate(2029, 12, 31); }
-};
-
 // 5,000 new transactions spread over the years the register covers.
 CImportPlan NewTransactions(int nCount) {
     CImportPlan plan;
@@ -97,8 +90,9 @@ void BulkChange(benchmark::State& state) {
     char szDir[] = "/tmp/twbenchXXXXXX";
     const std::string strDir = ::mkdtemp(szDir);
     const CBulkRound round{step == BULK_IMPORT ? 60000 : 5000, strDir, strDir + "/Home.twd"};
-    CYesServices services;
-    CTallywiseApp app(services, services, services);
+    // Every question answered Yes, so each due occurrence is posted.
+    CBenchServices services(true, MakeLocalDate(2029, 12, 31));
+    CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     app.m_nTextBackup = 0;
     CTallywiseDoc& doc = app.GetDocument();
     std::unique_ptr<CMainFrame> pFrame;
@@ -123,7 +117,7 @@ void BulkChange(benchmark::State& state) {
         round.Prepare(doc, step);
         paint();
         state.ResumeTiming();
-        if (!round.Run(doc, step, plan, services.Now()))
+        if (!round.Run(doc, step, plan, services.m_clock.m_now))
             state.SkipWithError("the change did not go through");
         paint();
     }

@@ -24,29 +24,6 @@
 
 namespace {
 
-class CSilentMessages : public IUserMessages {
-public:
-    void ShowMessage(const std::string&, EMsgIcon) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::No; }
-};
-
-// Says Yes to every automatic entry offered.
-class CYesMessages : public CSilentMessages {
-public:
-    bool AskYesNo(const std::string&) override { return true; }
-};
-
-class CNoPassword : public IPasswordPrompt {
-public:
-    std::string AskPassword(const std::string&) override { return std::string(); }
-};
-
-class CFixedClock : public IClock {
-public:
-    std::time_t Now() override { return MakeLocalDate(2004, 2, 10); }
-};
-
 // All at once: inserting them one by one would measure the document.
 void FillRegister(CTallywiseDoc& doc, int nEntries) {
     doc.OnNewDocument();
@@ -67,10 +44,8 @@ void FillRegister(CTallywiseDoc& doc, int nEntries) {
 }
 
 void OpenToShown(benchmark::State& state) {
-    CSilentMessages messages;
-    CNoPassword password;
-    CFixedClock clock;
-    CTallywiseApp app(messages, password, clock);
+    CBenchServices services(false, MakeLocalDate(2004, 2, 10));
+    CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
     app.m_pView = pFrame->View();
     FillRegister(app.GetDocument(), int(state.range(0)));
@@ -98,10 +73,8 @@ void OpenToShown(benchmark::State& state) {
 enum EEditStep { STEP_ADD, STEP_EDIT, STEP_DELETE };
 
 void EntryCommand(benchmark::State& state) {
-    CSilentMessages messages;
-    CNoPassword password;
-    CFixedClock clock;
-    CTallywiseApp app(messages, password, clock);
+    CBenchServices services(false, MakeLocalDate(2004, 2, 10));
+    CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
     app.m_pView = pFrame->View();
     CTallywiseDoc& doc = app.GetDocument();
@@ -169,10 +142,8 @@ void AddDefinitions(CTallywiseDoc& doc, int nAutos, bool bDue) {
 
 // Open-to-shown with range(1) definitions none of which is due.
 void OpenWithAutosNoneDue(benchmark::State& state) {
-    CSilentMessages messages;
-    CNoPassword password;
-    CFixedClock clock;
-    CTallywiseApp app(messages, password, clock);
+    CBenchServices services(false, MakeLocalDate(2004, 2, 10));
+    CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
     app.m_pView = pFrame->View();
     FillRegister(app.GetDocument(), int(state.range(0)));
@@ -198,10 +169,8 @@ void OpenWithAutosNoneDue(benchmark::State& state) {
 enum EToolStep { STEP_POST_100, STEP_RESTORE };
 
 void ToolCommand(benchmark::State& state) {
-    CYesMessages messages;
-    CNoPassword password;
-    CFixedClock clock;
-    CTallywiseApp app(messages, password, clock);
+    CBenchServices services(true, MakeLocalDate(2004, 2, 10));
+    CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
     app.m_pView = pFrame->View();
     CTallywiseDoc& doc = app.GetDocument();
@@ -227,7 +196,7 @@ void ToolCommand(benchmark::State& state) {
         paint();
         state.ResumeTiming();
         if (nStep == STEP_POST_100)
-            PostDueAutoEntries(doc, clock.Now());
+            PostDueAutoEntries(doc, services.m_clock.Now());
         else
             RestoreDeletedEntry(doc, 0);
         paint();

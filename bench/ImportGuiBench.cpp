@@ -18,9 +18,8 @@
 namespace {
 
 void ImportWindowOpens(benchmark::State& state) {
-    CSilentServices services;
-    CUserTypeTable types;
-    CTallywiseDoc doc(CDocServices{services, services, services, types});
+    CSilentDoc silent;
+    CTallywiseDoc& doc = silent.Doc();
     FillMatchingRegister(doc);
     const std::string statement = MakeStatement();
     for (auto _ : state) {

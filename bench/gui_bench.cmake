@@ -13,7 +13,7 @@ endif()
 if(TARGET tallywise_gui)
   add_executable(tw_import_gui_bench ${CMAKE_CURRENT_LIST_DIR}/ImportGuiBench.cpp
                  ${CMAKE_CURRENT_LIST_DIR}/ImportBenchData.cpp)
-  target_link_libraries(tw_import_gui_bench PRIVATE tallywise_gui benchmark::benchmark)
+  target_link_libraries(tw_import_gui_bench PRIVATE tallywise_gui tw_test_support benchmark::benchmark)
   set_target_properties(tw_import_gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
 

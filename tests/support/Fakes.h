@@ -60,13 +60,18 @@ private:
     }
 };
 
-// Shows nothing, records nothing and answers every question Yes: for benchmarks and fuzz
-// runs, where no one scripts the answers and a missing one must not stop the run.
+// Shows nothing, records nothing and answers every question the same, Yes unless told No:
+// for benchmarks and fuzz runs, where no one scripts the answers and a missing one must not
+// stop the run.
 class CSilentMessages : public IUserMessages {
 public:
+    explicit CSilentMessages(bool bYes = true) : m_bYes(bYes) {}
     void ShowMessage(const std::string&, EMsgIcon) override {}
-    bool AskYesNo(const std::string&) override { return true; }
-    EAnswer AskYesNoCancel(const std::string&) override { return EAnswer::Yes; }
+    bool AskYesNo(const std::string&) override { return m_bYes; }
+    EAnswer AskYesNoCancel(const std::string&) override {
+        return m_bYes ? EAnswer::Yes : EAnswer::No;
+    }
+    bool m_bYes;
 };
 
 class CFakePassword : public IPasswordPrompt {
