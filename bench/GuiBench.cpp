@@ -76,7 +76,6 @@ void OpenToShown(benchmark::State& state) {
     CFixedClock clock;
     CTallywiseApp app(messages, password, clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     FillRegister(app.GetDocument(), int(state.range(0)));
     CPaintWatch watch;
     pFrame->View()->viewport()->installEventFilter(&watch);
@@ -86,7 +85,7 @@ void OpenToShown(benchmark::State& state) {
         QApplication::processEvents();
         watch.m_bPainted = false;
         state.ResumeTiming();
-        pFrame->View()->OnInitialUpdate();
+        pFrame->OnInitialUpdate();
         pFrame->show();
         while (!watch.m_bPainted)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -94,7 +93,6 @@ void OpenToShown(benchmark::State& state) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_rss_mb"] = double(usage.ru_maxrss) / 1024.0;
-    app.m_pView = nullptr;
 }
 
 // What Add, Edit and Delete do to the window without their dialogs: the document change,
@@ -107,11 +105,10 @@ void EntryCommand(benchmark::State& state) {
     CFixedClock clock;
     CTallywiseApp app(messages, password, clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     CTallywiseDoc& doc = app.GetDocument();
     FillRegister(doc, int(state.range(0)));
     CTallywiseView* pView = pFrame->View();
-    pView->OnInitialUpdate();
+    pFrame->OnInitialUpdate();
     pFrame->show();
     CPaintWatch watch;
     pView->viewport()->installEventFilter(&watch);
@@ -153,7 +150,6 @@ void EntryCommand(benchmark::State& state) {
             paint();
         }
     }
-    app.m_pView = nullptr;
 }
 
 // nAutos monthly definitions, each due once today or not before next month.
@@ -178,7 +174,6 @@ void OpenWithAutosNoneDue(benchmark::State& state) {
     CFixedClock clock;
     CTallywiseApp app(messages, password, clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     FillRegister(app.GetDocument(), int(state.range(0)));
     AddDefinitions(app.GetDocument(), int(state.range(1)), false);
     CPaintWatch watch;
@@ -189,12 +184,11 @@ void OpenWithAutosNoneDue(benchmark::State& state) {
         QApplication::processEvents();
         watch.m_bPainted = false;
         state.ResumeTiming();
-        pFrame->View()->OnInitialUpdate();
+        pFrame->OnInitialUpdate();
         pFrame->show();
         while (!watch.m_bPainted)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    app.m_pView = nullptr;
 }
 
 // 100 due occurrences answered Yes and restoring one deleted entry, each until the rows
@@ -207,12 +201,11 @@ void ToolCommand(benchmark::State& state) {
     CFixedClock clock;
     CTallywiseApp app(messages, password, clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     CTallywiseDoc& doc = app.GetDocument();
     const int nEntries = int(state.range(0));
     FillRegister(doc, nEntries);
     CTallywiseView* pView = pFrame->View();
-    pView->OnInitialUpdate();
+    pFrame->OnInitialUpdate();
     pFrame->show();
     CPaintWatch watch;
     pView->viewport()->installEventFilter(&watch);
@@ -242,7 +235,6 @@ void ToolCommand(benchmark::State& state) {
         paint();
         state.ResumeTiming();
     }
-    app.m_pView = nullptr;
 }
 
 // Opening the search results window: the list filled from the copies, the totals, the show

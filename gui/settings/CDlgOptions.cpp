@@ -1,7 +1,10 @@
 #include "CDlgOptions.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/EntryTypes.h"
 #include "core/framework/FieldLimits.h"
+#include "core/settings/CSettings.h"
 #include "gui/controls/CFontChooser.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include "gui/view/CTallywiseView.h"
 #include <QButtonGroup>
@@ -436,4 +439,19 @@ void CDlgOptions::ApplyPreviewColors() {
     }
     m_pPreview->setPalette(pal);
     m_pPreview->viewport()->update();
+}
+
+void OnOptions(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    // The Type page locks the types the register uses, so that knowledge must be current.
+    doc.RefreshTypeUsage();
+    CDlgOptions dlg(context.m_pParent);
+    dlg.m_options = OptionsFromApp(context.m_settings);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const COptionsApplied applied = ApplyOptions(dlg.m_options, context.m_settings);
+    // The table is saved with the register: without this a close would drop it unasked.
+    if (applied.m_bUserTypesChanged)
+        doc.SetModifiedFlag();
+    context.m_list.OnOptionsApplied(applied);
 }

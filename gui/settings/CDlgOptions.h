@@ -3,6 +3,7 @@
 #include "gui/framework/CDlgBase.h"
 #include <array>
 
+class CCommandContext;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -81,3 +82,6 @@ private:
     QPushButton* m_pCancel = nullptr;
     bool m_bTabBusy = false;
 };
+
+// View > Options: the settings are copied back on OK, and the register and its list follow.
+void OnOptions(CCommandContext& context);

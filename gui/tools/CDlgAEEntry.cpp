@@ -4,8 +4,8 @@
 #include "core/framework/Format.h"
 #include "core/tools/AutoEntries.h"
 #include "gui/controls/CDateFieldPopup.h"
-#include "gui/controls/DescBox.h"
 #include "gui/framework/CDataExchange.h"
+#include "gui/view/DescBox.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>

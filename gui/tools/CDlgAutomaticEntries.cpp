@@ -1,9 +1,13 @@
 #include "CDlgAutomaticEntries.h"
 #include "CDlgAEEntry.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/Limits.h"
 #include "core/framework/DateTime.h"
+#include "core/framework/IClock.h"
+#include "core/settings/CSettings.h"
 #include "core/tools/AutoEntries.h"
 #include "gui/controls/ReportList.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -214,4 +218,23 @@ void CDlgAutomaticEntries::OnDelete() {
 void CDlgAutomaticEntries::OnListDblClk() {
     if (m_pList->rowCount() > 0)
         OnEdit();
+}
+
+void OnAutomaticEntries(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    CDlgAutomaticEntries dlg(&context.m_settings.m_userTypes, context.m_pParent);
+    dlg.m_pAutos = doc.m_pAutos;
+    dlg.m_nAutos = doc.m_nAutos;
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    dlg.m_now = context.m_clock.Now();
+    dlg.exec();
+    doc.SetModifiedFlag();
+    doc.m_pAutos = dlg.m_pAutos;
+    doc.m_nAutos = dlg.m_nAutos;
+    doc.m_pDescs = dlg.m_pDescs;
+    doc.m_nDescs = dlg.m_nDescs;
+    // Each posted entry's row is selected as the document announces it.
+    PostDueAutoEntries(doc, context.m_clock.Now());
+    doc.RefreshTypeUsage();
 }

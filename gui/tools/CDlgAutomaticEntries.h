@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <ctime>
 
+class CCommandContext;
+
 class CDlgAEEntry;
 class QPushButton;
 class QTableWidget;
@@ -54,3 +56,7 @@ private:
     QPushButton* m_pDelete;
     QPushButton* m_pDone;
 };
+
+// Tools > Automatic Entries: the definitions are edited in the dialog, then whatever fell
+// due is offered for posting.
+void OnAutomaticEntries(CCommandContext& context);

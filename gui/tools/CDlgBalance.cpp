@@ -1,7 +1,10 @@
 #include "CDlgBalance.h"
+#include "ToolCommands.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
 #include "core/tools/Balance.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QFrame>
 #include <QGridLayout>
@@ -114,4 +117,16 @@ void CDlgBalance::OnCalculate() {
         m_figures[i]->setText(QString::fromStdString(fields[i].m_strText));
     m_pMessage->setText(QString::fromStdString(BalanceMessage(r.m_dDiff)));
     m_pDone->setFocus(Qt::OtherFocusReason);
+}
+
+void OnBalance(CCommandContext& context) {
+    const CTallywiseDoc& doc = context.m_doc;
+    if (!HasEntries(doc))
+        return;
+    const COutstanding figures = OutstandingFigures(doc.m_pEntries);
+    CDlgBalance dlg(context.m_pParent);
+    dlg.m_dOutDebits = figures.m_dOutDebits;
+    dlg.m_dOutCredits = figures.m_dOutCredits;
+    dlg.m_dEndBal = figures.m_dEndBal;
+    dlg.exec();
 }

@@ -2,6 +2,8 @@
 #include "gui/framework/CDlgBase.h"
 #include <array>
 
+class CCommandContext;
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,3 +35,6 @@ private:
     QLabel* m_pMessage;
     QPushButton* m_pDone;
 };
+
+// Tools > Balance: reconciles the register's outstanding figures with a statement.
+void OnBalance(CCommandContext& context);

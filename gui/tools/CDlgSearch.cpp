@@ -1,10 +1,13 @@
 #include "CDlgSearch.h"
+#include "CDlgSearchResults.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
 #include "gui/controls/CDateFieldPopup.h"
-#include "gui/controls/DescBox.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
+#include "gui/view/DescBox.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -438,4 +441,22 @@ CSearchCriteria CDlgSearch::Criteria() const {
     c.m_types = {m_bCheck, m_bATM, m_bCheckCard, m_bTeller, m_bOther,
                  m_bUD1,   m_bUD2, m_bUD3,       m_bUD4};
     return c;
+}
+
+void OnSearch(CCommandContext& context) {
+    const CTallywiseDoc& doc = context.m_doc;
+    CDlgSearch dlg(doc.UserTypes(), doc.Today(), context.m_pParent);
+    dlg.m_pDescs = doc.m_pDescs;
+    dlg.m_nDescs = doc.m_nDescs;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    CSearchCriteria criteria = dlg.Criteria();
+    NormaliseSides(criteria);
+    if (!criteria.AnyCriterion())
+        return;
+    const CSearchResults results = FindEntries(doc.m_pEntries, criteria);
+    CDlgSearchResults resultsDlg(doc.UserTypes(), context.m_pParent);
+    resultsDlg.m_pResults = results.m_pResults;
+    resultsDlg.m_nResults = results.m_nResults;
+    resultsDlg.exec();
 }

@@ -8,6 +8,8 @@
 #include <ctime>
 #include <string>
 
+class CCommandContext;
+
 class CDateFieldPopup;
 class QCheckBox;
 class QComboBox;
@@ -120,3 +122,6 @@ private:
     QPushButton* m_pCancel;
     CDateFieldPopup* m_pDatePopup;
 };
+
+// Tools > Search: the criteria, then the entries that meet them all.
+void OnSearch(CCommandContext& context);

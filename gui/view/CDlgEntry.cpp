@@ -1,10 +1,10 @@
 #include "CDlgEntry.h"
+#include "DescBox.h"
 #include "core/document/EntryTypes.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
 #include "gui/controls/CDateFieldPopup.h"
-#include "gui/controls/DescBox.h"
 #include "gui/framework/CDataExchange.h"
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "CRegisterModel.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/RegisterCells.h"
-#include "gui/app/CTallywiseApp.h"
 #include <algorithm>
 
 namespace {
@@ -18,8 +18,9 @@ Qt::Alignment ColumnAlignment(int nColumn) {
 
 } // namespace
 
-CRegisterModel::CRegisterModel(CTallywiseApp& app, QObject* pParent)
-    : QAbstractTableModel(pParent), m_app(app) {}
+CRegisterModel::CRegisterModel(const CTallywiseDoc& doc, const CUserTypeTable& userTypes,
+                               QObject* pParent)
+    : QAbstractTableModel(pParent), m_doc(doc), m_userTypes(userTypes) {}
 
 int CRegisterModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -36,8 +37,7 @@ QVariant CRegisterModel::data(const QModelIndex& index, int nRole) const {
         return QVariant::fromValue(ColumnAlignment(index.column()));
     if (nRole != Qt::DisplayRole)
         return QVariant();
-    return QString::fromStdString(
-        CellText(*m_rows[index.row()], index.column(), m_app.m_userTypes));
+    return QString::fromStdString(CellText(*m_rows[index.row()], index.column(), m_userTypes));
 }
 
 QVariant CRegisterModel::headerData(int nSection, Qt::Orientation orientation, int nRole) const {
@@ -57,10 +57,9 @@ Qt::ItemFlags CRegisterModel::flags(const QModelIndex& index) const {
 
 void CRegisterModel::Rebuild() {
     beginResetModel();
-    const CTallywiseDoc& doc = m_app.GetDocument();
     m_rows.clear();
-    m_rows.reserve(doc.m_nEntries);
-    for (CEntry* p = doc.m_pEntries; p; p = p->m_pNext)
+    m_rows.reserve(m_doc.m_nEntries);
+    for (CEntry* p = m_doc.m_pEntries; p; p = p->m_pNext)
         m_rows.push_back(p);
     endResetModel();
 }
@@ -93,7 +92,7 @@ void CRegisterModel::RefreshRow(int nRow) {
 
 CEntry* CRegisterModel::EntryAt(int nRow) const {
     // A row the document no longer has is never read, whatever the index still holds.
-    if (nRow < 0 || nRow >= int(m_rows.size()) || nRow >= m_app.GetDocument().m_nEntries)
+    if (nRow < 0 || nRow >= int(m_rows.size()) || nRow >= m_doc.m_nEntries)
         return nullptr;
     return m_rows[nRow];
 }

@@ -1,9 +1,10 @@
 #pragma once
+#include "core/document/CUserType.h"
 #include <QAbstractTableModel>
 #include <cstdint>
 #include <vector>
 
-class CTallywiseApp;
+class CTallywiseDoc;
 struct CEntry;
 
 // The register as a table: row i shows the document's entry at position i. Only the
@@ -11,7 +12,8 @@ struct CEntry;
 class CRegisterModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit CRegisterModel(CTallywiseApp& app, QObject* pParent = nullptr);
+    CRegisterModel(const CTallywiseDoc& doc, const CUserTypeTable& userTypes,
+                   QObject* pParent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -29,6 +31,7 @@ public:
     CEntry* EntryAt(int nRow) const;
 
 private:
-    CTallywiseApp& m_app;
+    const CTallywiseDoc& m_doc;
+    const CUserTypeTable& m_userTypes;
     std::vector<CEntry*> m_rows;
 };

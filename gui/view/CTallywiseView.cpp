@@ -2,29 +2,14 @@
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/EntryTypes.h"
 #include "core/document/RegisterCells.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
-#include "core/framework/IClock.h"
 #include "core/framework/IUserMessages.h"
-#include "core/tools/Archive.h"
-#include "core/tools/AutoEntries.h"
-#include "core/tools/Balance.h"
-#include "core/tools/Search.h"
-#include "core/tools/Statistics.h"
-#include "core/tools/UndoDelete.h"
-#include "gui/app/CTallywiseApp.h"
-#include "gui/printing/CRegisterPrinter.h"
-#include "gui/settings/CDlgOptions.h"
-#include "gui/tools/CDlgArchive.h"
-#include "gui/tools/CDlgAutomaticEntries.h"
-#include "gui/tools/CDlgBalance.h"
-#include "gui/tools/CDlgSearch.h"
-#include "gui/tools/CDlgSearchResults.h"
-#include "gui/tools/CDlgStatistics.h"
-#include "gui/tools/CDlgUndoDelete.h"
-#include "gui/tools/CDlgViewArch.h"
+#include "core/settings/CSettings.h"
+#include "core/settings/Options.h"
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -78,8 +63,9 @@ QFont MakeListFont(const std::string& strFace, int nTenths) {
     return font;
 }
 
-CTallywiseView::CTallywiseView(CTallywiseApp& app, QWidget* pParent)
-    : QTableView(pParent), m_app(app), m_pModel(new CRegisterModel(app, this)) {
+CTallywiseView::CTallywiseView(CTallywiseDoc& doc, CSettings& settings, QWidget* pParent)
+    : QTableView(pParent), m_doc(doc), m_settings(settings),
+      m_pModel(new CRegisterModel(doc, settings.m_userTypes, this)) {
     setObjectName(QStringLiteral("register"));
     setModel(m_pModel);
     setItemDelegate(new CRowDelegate(this));
@@ -124,46 +110,22 @@ CTallywiseView::~CTallywiseView() {
     GetDocument().SetObserver(nullptr);
 }
 
-CTallywiseDoc& CTallywiseView::GetDocument() const {
-    return m_app.GetDocument();
-}
-
-CRegisterPrinter& CTallywiseView::Printing() {
-    if (!m_pPrinting)
-        m_pPrinting = std::make_unique<CRegisterPrinter>(m_app, this);
-    return *m_pPrinting;
-}
-
-void CTallywiseView::OnFilePrint() {
-    Printing().OnFilePrint();
-}
-
-void CTallywiseView::OnFilePrintPreview() {
-    Printing().OnFilePrintPreview();
-}
-
 void CTallywiseView::OnInitialUpdate() {
     {
         CWaitCursor wait;
         if (!m_bFontMade) {
-            ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
-            ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
+            ApplyListFont(m_settings.m_strFont, m_settings.m_nFontSize);
+            ApplyListColours(m_settings.m_nBkColor, m_settings.m_nTxColor);
             m_bFontMade = true;
         }
-        const CDayMonthYear today = SplitLocalDate(m_app.Today());
+        const CDayMonthYear today = SplitLocalDate(GetDocument().Today());
         m_nNewDay = today.m_nDay;
         m_nNewMonth = today.m_nMonth;
         m_nNewYear = today.m_nYear;
         m_pModel->Rebuild();
         SelectRow(m_pModel->rowCount() - 1);
     }
-    PostDueAutoEntries();
-    GetDocument().RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
-}
-
-void CTallywiseView::OnTitleChanged() {
-    Q_EMIT TitleChanged();
 }
 
 void CTallywiseView::OnEntryInserted(std::uint16_t nPos) {
@@ -224,12 +186,19 @@ std::optional<std::uint16_t> CTallywiseView::GetSelectedRow() const {
     return std::uint16_t(nFirst);
 }
 
-bool CTallywiseView::OnUpdateEntrySelected() const {
-    return GetSelectedRow().has_value();
+bool OnUpdateEntrySelected(const CCommandContext& context) {
+    return context.m_list.GetSelectedRow().has_value();
 }
 
-bool CTallywiseView::OnUpdateNeedsStartBal() const {
-    return GetDocument().m_bStartBalSet != 0;
+void CTallywiseView::OnOptionsApplied(const COptionsApplied& applied) {
+    if (applied.m_bUserTypesChanged)
+        m_pModel->RefreshColumn(COL_TYPE, 0, m_pModel->rowCount() - 1);
+    if (applied.m_bFontChanged)
+        ApplyListFont(m_settings.m_strFont, m_settings.m_nFontSize);
+    if (applied.m_bColorsChanged)
+        ApplyListColours(m_settings.m_nBkColor, m_settings.m_nTxColor);
+    if (applied.m_bFontChanged || applied.m_bColorsChanged)
+        viewport()->repaint();
 }
 
 void CTallywiseView::ApplyListFont(const std::string& strFace, int nTenths) {
@@ -297,7 +266,7 @@ bool CTallywiseView::EnsureStartingBalance() {
     CTallywiseDoc& doc = GetDocument();
     if (doc.m_bStartBalSet)
         return true;
-    IUserMessages& messages = m_app.Messages();
+    IUserMessages& messages = doc.Messages();
     if (!messages.AskYesNo(START_BAL_QUESTION)) {
         messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
         return false;
@@ -326,7 +295,7 @@ void CTallywiseView::OnAddEntry() {
     bool bPinned = false;
     for (;;) {
         if (doc.m_nEntries >= MAX_ENTRIES) {
-            m_app.Messages().ShowMessage(
+            doc.Messages().ShowMessage(
                 Format("You have reached the maximum \nentry limit of %d entries. \nArchive old "
                        "transactions to \nadd new entries.",
                        MAX_ENTRIES),
@@ -335,15 +304,15 @@ void CTallywiseView::OnAddEntry() {
         }
         if (!EnsureStartingBalance())
             return;
-        CDlgEntry dlg(&m_app.m_userTypes, this);
+        CDlgEntry dlg(&m_settings.m_userTypes, this);
         dlg.m_bAddMode = true;
         dlg.m_nDay = m_nNewDay;
         dlg.m_nMonth = m_nNewMonth;
         dlg.m_nYear = m_nNewYear;
         dlg.m_dAmount = 0.0;
         dlg.m_nDebitCredit = 0;
-        dlg.m_nTypeIndex = m_app.m_nAType;
-        dlg.m_bCleared = m_app.m_nACleared != 0;
+        dlg.m_nTypeIndex = m_settings.m_nAType;
+        dlg.m_bCleared = m_settings.m_nACleared != 0;
         dlg.m_nCheckNum = doc.m_nNextCheck;
         dlg.m_bPinned = bPinned;
         if (!RunEntryDialog(dlg))
@@ -351,7 +320,7 @@ void CTallywiseView::OnAddEntry() {
         if (dlg.m_nTypeIndex == 0)
             doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
         doc.AddDescription(dlg.m_strDesc);
-        std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
+        std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_settings.m_userTypes);
         m_nNewDay = dlg.m_nDay;
         m_nNewMonth = dlg.m_nMonth;
         m_nNewYear = dlg.m_nYear;
@@ -374,7 +343,7 @@ void CTallywiseView::OnEditEntry() {
     const CEntry* e = doc.GetEntryAt(i);
     if (!e)
         return;
-    CDlgEntry dlg(&m_app.m_userTypes, this);
+    CDlgEntry dlg(&m_settings.m_userTypes, this);
     dlg.m_bAddMode = false;
     const CDayMonthYear date = SplitLocalDate(e->m_date);
     dlg.m_nDay = date.m_nDay;
@@ -384,7 +353,7 @@ void CTallywiseView::OnEditEntry() {
     dlg.m_dAmount = e->m_dAmount;
     dlg.m_nDebitCredit = e->m_bDebit ? 0 : 1;
     dlg.m_bCleared = e->m_bCleared == 1;
-    dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, m_app.m_userTypes);
+    dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, m_settings.m_userTypes);
     dlg.m_bNextCheckOffered = e->m_nType != TYPE_CHECK;
     dlg.m_nCheckNum = dlg.m_bNextCheckOffered ? doc.m_nNextCheck : e->m_nCheckNum;
     if (!RunEntryDialog(dlg))
@@ -392,7 +361,7 @@ void CTallywiseView::OnEditEntry() {
     if (dlg.m_nTypeIndex == 0 && dlg.m_bNextCheckOffered)
         doc.m_nNextCheck = static_cast<std::uint16_t>(dlg.m_nCheckNum + 1);
     doc.AddDescription(dlg.m_strDesc);
-    std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_app.m_userTypes);
+    std::unique_ptr<CEntry> pEntry = EntryFromDialog(dlg, m_settings.m_userTypes);
     doc.RemoveEntry(i, false, false);
     // The register just lost an entry, so there is always room for this one.
     doc.InsertEntry(std::move(pEntry));
@@ -425,29 +394,6 @@ void CTallywiseView::OnStartingBalance() {
     if (dlg.exec() != QDialog::Accepted)
         return;
     SetStartingBalance(dlg.m_dStartBal);
-}
-
-void CTallywiseView::OnOptions() {
-    CTallywiseDoc& doc = GetDocument();
-    // The Type page locks the types the register uses, so that knowledge must be current.
-    doc.RefreshTypeUsage();
-    CDlgOptions dlg(this);
-    dlg.m_options = OptionsFromApp(m_app);
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    const COptionsApplied applied = ApplyOptions(dlg.m_options, m_app);
-    if (applied.m_bUserTypesChanged) {
-        // The table is saved with the register: without this a close would drop it unasked.
-        doc.SetModifiedFlag();
-        m_pModel->RefreshColumn(COL_TYPE, 0, m_pModel->rowCount() - 1);
-    }
-    if (applied.m_bFontChanged)
-        ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
-    if (applied.m_bColorsChanged)
-        ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
-    if (applied.m_bFontChanged || applied.m_bColorsChanged)
-        viewport()->repaint();
-    Q_EMIT CommandStateChanged();
 }
 
 void CTallywiseView::contextMenuEvent(QContextMenuEvent* pEvent) {
@@ -486,7 +432,7 @@ bool CTallywiseView::viewportEvent(QEvent* pEvent) {
 }
 
 void CTallywiseView::OnListDblClk() {
-    if (m_app.m_nDblClick == 1) {
+    if (m_settings.m_nDblClick == 1) {
         OnEditEntry();
         return;
     }
@@ -519,10 +465,4 @@ void CTallywiseView::SelectRow(int nRow, bool bScroll) {
                                                  QItemSelectionModel::Rows);
     if (bScroll)
         scrollTo(index, QAbstractItemView::EnsureVisible);
-}
-
-void CTallywiseView::PostDueAutoEntries() {
-    // Each posted entry's row is selected as the document announces it.
-    if (::PostDueAutoEntries(GetDocument(), m_app.Clock().Now()).m_nOffered > 0)
-        Q_EMIT CommandStateChanged();
 }

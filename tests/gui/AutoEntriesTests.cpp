@@ -338,7 +338,7 @@ private Q_SLOTS:
         modal.Then(Click("add"));
         modal.Then(FillAuto({true, "10", "1", "25", true, 3, "Loan"}));
         modal.Then(Click("done"));
-        fix.View()->OnAutomaticEntries();
+        OnAutomaticEntries(fix.Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.m_nAutos, std::uint16_t(1));
@@ -357,7 +357,7 @@ private Q_SLOTS:
         // Nothing changed, nothing due: still modified.
         doc.SetModifiedFlag(false);
         modal.Then(Click("done"));
-        fix.View()->OnAutomaticEntries();
+        OnAutomaticEntries(fix.Context());
         QVERIFY(doc.IsModified());
         QCOMPARE(fix.m_messages.Texts().size(), std::size_t(1));
     }

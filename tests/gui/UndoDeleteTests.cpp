@@ -126,7 +126,7 @@ private Q_SLOTS:
             Child<QTableWidget>(w, "list")->selectRow(0);
             ClickLater(w, "restore"); // "Rent"
         });
-        fix.View()->OnUndoDelete();
+        OnUndoDelete(fix.Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.m_nDeleted, std::uint16_t(2));
@@ -143,7 +143,7 @@ private Q_SLOTS:
         // Done restores nothing, yet the document counts as changed.
         doc.SetModifiedFlag(false);
         modal.Then([](QWidget* w) { ClickLater(w, "done"); });
-        fix.View()->OnUndoDelete();
+        OnUndoDelete(fix.Context());
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.m_nEntries, std::uint16_t(3));
         QCOMPARE(doc.m_nDeleted, std::uint16_t(2));
