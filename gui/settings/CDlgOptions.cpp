@@ -113,7 +113,24 @@ QWidget* CDlgOptions::CreateEditorPage() {
     auto* pDblGroup = new QButtonGroup(pPage);
     pDblGroup->addButton(m_pDblEdit);
     pDblGroup->addButton(m_pDblToggle);
+    CreateDisplayControls();
 
+    QGroupBox* pDblClick = MakeGroup("On Double-Click:", pPage);
+    auto* pDblLayout = new QHBoxLayout(pDblClick);
+    pDblLayout->addWidget(m_pDblEdit);
+    pDblLayout->addSpacing(16);
+    pDblLayout->addWidget(m_pDblToggle);
+    pDblLayout->addStretch();
+
+    auto* pLayout = new QVBoxLayout(pPage);
+    pLayout->addWidget(pDblClick);
+    pLayout->addWidget(LayOutDisplayGroup(pPage));
+    pLayout->addStretch();
+    return pPage;
+}
+
+// The font and colour buttons and the two-row preview of the list.
+void CDlgOptions::CreateDisplayControls() {
     m_pFont = new QPushButton;
     m_pFont->setObjectName(QStringLiteral("font"));
     m_pFont->setAutoDefault(false);
@@ -146,14 +163,9 @@ QWidget* CDlgOptions::CreateEditorPage() {
     connect(m_pFont, &QPushButton::clicked, this, &CDlgOptions::OnFont);
     connect(m_pForeground, &QPushButton::clicked, this, &CDlgOptions::OnForeground);
     connect(m_pBackground, &QPushButton::clicked, this, &CDlgOptions::OnBackground);
+}
 
-    QGroupBox* pDblClick = MakeGroup("On Double-Click:", pPage);
-    auto* pDblLayout = new QHBoxLayout(pDblClick);
-    pDblLayout->addWidget(m_pDblEdit);
-    pDblLayout->addSpacing(16);
-    pDblLayout->addWidget(m_pDblToggle);
-    pDblLayout->addStretch();
-
+QGroupBox* CDlgOptions::LayOutDisplayGroup(QWidget* pPage) {
     QGroupBox* pDisplay = MakeGroup("List Display:", pPage);
     auto* pControls = new QVBoxLayout;
     pControls->addWidget(new QLabel(QStringLiteral("Font:")));
@@ -169,12 +181,7 @@ QWidget* CDlgOptions::CreateEditorPage() {
     pDisplayLayout->addLayout(pControls);
     pDisplayLayout->addSpacing(12);
     pDisplayLayout->addWidget(m_pPreview, 0, Qt::AlignTop);
-
-    auto* pLayout = new QVBoxLayout(pPage);
-    pLayout->addWidget(pDblClick);
-    pLayout->addWidget(pDisplay);
-    pLayout->addStretch();
-    return pPage;
+    return pDisplay;
 }
 
 QWidget* CDlgOptions::CreateAddPage() {

@@ -6,6 +6,7 @@
 class CCommandContext;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -43,6 +44,8 @@ private:
 
     QWidget* CreateFilePage();
     QWidget* CreateEditorPage();
+    void CreateDisplayControls();
+    QGroupBox* LayOutDisplayGroup(QWidget* pPage);
     QWidget* CreateAddPage();
     QWidget* CreateTypePage();
     void InstallHelp();

@@ -4,6 +4,7 @@
 
 class CCommandContext;
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,6 +28,8 @@ protected:
     void OnInitDialog() override;
 
 private:
+    QGridLayout* CreateFigures();
+    void LayOutControls(QGridLayout* pFigureGrid);
     void OnCalculate();
 
     QLineEdit* m_pStatement;

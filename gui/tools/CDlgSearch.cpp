@@ -104,7 +104,10 @@ CDlgSearch::CDlgSearch(const CUserTypeTable& userTypes, std::time_t today, QWidg
     pLayout->addWidget(m_pTabs);
     pLayout->addLayout(MakeButtonRow({m_pOk, m_pCancel}));
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
+    InstallHelp();
+}
 
+void CDlgSearch::InstallHelp() {
     SetHelp(QStringLiteral("::/DlgSearch.txt"), {{m_pTabs, 2400},
                                                  {m_pOk, 2401},
                                                  {m_pCancel, 2402},

@@ -78,6 +78,7 @@ private:
         int* m_pYear;
     };
 
+    void InstallHelp();
     QWidget* MakeCheckPage();
     QWidget* MakeAmountPage();
     QWidget* MakeDescPage();

@@ -52,6 +52,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreateDateField();
     void LayOutControls();
     void FillDescBox();
     void FillTypeList();
