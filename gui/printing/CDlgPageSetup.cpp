@@ -55,17 +55,6 @@ private:
     }
 };
 
-QLineEdit* MakeDateField(QWidget* pParent, const char* pszName) {
-    auto* pField = new QLineEdit(pParent);
-    pField->setObjectName(QString::fromLatin1(pszName));
-    pField->setReadOnly(true);
-    pField->setFocusPolicy(Qt::ClickFocus);
-    pField->setContextMenuPolicy(Qt::NoContextMenu);
-    pField->setMinimumWidth(
-        pField->fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
-    return pField;
-}
-
 } // namespace
 
 QString CDlgPageSetup::FontLabel(const std::string& strFace, int nTenths) {

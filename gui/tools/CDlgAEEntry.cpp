@@ -110,13 +110,9 @@ void CDlgAEEntry::CreateControls() {
 
 // Shows the date only; getting the focus opens the calendar instead.
 void CDlgAEEntry::CreateStartingField() {
-    m_pStarting = new QLineEdit(this);
-    m_pStarting->setObjectName(QStringLiteral("starting"));
-    m_pStarting->setReadOnly(true);
+    m_pStarting = MakeDateField(this, "starting");
     m_pStarting->setAlignment(Qt::AlignCenter);
-    m_pStarting->setContextMenuPolicy(Qt::NoContextMenu);
-    m_pStarting->setMinimumWidth(
-        fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
+    m_pStarting->setFocusPolicy(Qt::StrongFocus);
     m_pDatePopup = new CDateFieldPopup(this);
     m_pDatePopup->Watch(
         m_pStarting, [this] { return m_pNumDays; }, &m_nDay, &m_nMonth, &m_nYear);

@@ -220,13 +220,8 @@ QWidget* CDlgSearch::MakeDatePage() {
     m_pDatePopup = new CDateFieldPopup(this);
     for (std::size_t i = 0; i < m_dates.size(); ++i) {
         // Shows the date only; a click opens the calendar, the keyboard never stops here.
-        auto* pEdit = Named(new QLineEdit(pPage), NAMES[i]);
-        pEdit->setReadOnly(true);
+        QLineEdit* pEdit = MakeDateField(pPage, NAMES[i]);
         pEdit->setAlignment(Qt::AlignCenter);
-        pEdit->setFocusPolicy(Qt::ClickFocus);
-        pEdit->setContextMenuPolicy(Qt::NoContextMenu);
-        pEdit->setMinimumWidth(
-            pEdit->fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
         m_dates[i] = {pEdit, days[i], months[i], years[i]};
         m_pDatePopup->Watch(
             pEdit, [this] { return DateModeButton(); }, days[i], months[i], years[i]);

@@ -102,14 +102,8 @@ void CDlgEntry::CreateControls() {
 
 // Shows the date only; a click opens the calendar, the keyboard never stops here.
 void CDlgEntry::CreateDateField() {
-    m_pDate = new QLineEdit(this);
-    m_pDate->setObjectName(QStringLiteral("date"));
-    m_pDate->setReadOnly(true);
+    m_pDate = MakeDateField(this, "date");
     m_pDate->setAlignment(Qt::AlignCenter);
-    m_pDate->setFocusPolicy(Qt::ClickFocus);
-    m_pDate->setContextMenuPolicy(Qt::NoContextMenu);
-    m_pDate->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) *
-                             4 / 3);
     m_pDatePopup = new CDateFieldPopup(this);
     m_pDatePopup->Watch(
         m_pDate, [this] { return m_pDesc; }, &m_nDay, &m_nMonth, &m_nYear);
