@@ -34,7 +34,6 @@ void ArchiveInWindow(benchmark::State& state) {
     CBenchServices services;
     CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     CTallywiseView* pView = pFrame->View();
     CTallywiseDoc& doc = app.GetDocument();
     pFrame->show();
@@ -62,7 +61,6 @@ void ArchiveInWindow(benchmark::State& state) {
         }
         WaitForPaint(watch);
     }
-    app.m_pView = nullptr;
     std::filesystem::remove_all(strDir);
 }
 

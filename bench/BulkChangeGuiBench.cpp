@@ -99,7 +99,6 @@ void BulkChange(benchmark::State& state) {
     CPaintWatch watch;
     if (bWindow) {
         pFrame = std::make_unique<CMainFrame>(app);
-        app.m_pView = pFrame->View();
         pFrame->show();
         pFrame->View()->viewport()->installEventFilter(&watch);
     }
@@ -121,7 +120,6 @@ void BulkChange(benchmark::State& state) {
             state.SkipWithError("the change did not go through");
         paint();
     }
-    app.m_pView = nullptr;
     pFrame.reset();
     std::filesystem::remove_all(strDir);
 }

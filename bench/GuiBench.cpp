@@ -47,7 +47,6 @@ void OpenToShown(benchmark::State& state) {
     CBenchServices services(false, MakeLocalDate(2004, 2, 10));
     CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     FillRegister(app.GetDocument(), int(state.range(0)));
     CPaintWatch watch;
     pFrame->View()->viewport()->installEventFilter(&watch);
@@ -57,7 +56,7 @@ void OpenToShown(benchmark::State& state) {
         QApplication::processEvents();
         watch.m_bPainted = false;
         state.ResumeTiming();
-        pFrame->View()->OnInitialUpdate();
+        pFrame->OnInitialUpdate();
         pFrame->show();
         while (!watch.m_bPainted)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -65,7 +64,6 @@ void OpenToShown(benchmark::State& state) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_rss_mb"] = double(usage.ru_maxrss) / 1024.0;
-    app.m_pView = nullptr;
 }
 
 // What Add, Edit and Delete do to the window without their dialogs: the document change,
@@ -76,11 +74,10 @@ void EntryCommand(benchmark::State& state) {
     CBenchServices services(false, MakeLocalDate(2004, 2, 10));
     CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     CTallywiseDoc& doc = app.GetDocument();
     FillRegister(doc, int(state.range(0)));
     CTallywiseView* pView = pFrame->View();
-    pView->OnInitialUpdate();
+    pFrame->OnInitialUpdate();
     pFrame->show();
     CPaintWatch watch;
     pView->viewport()->installEventFilter(&watch);
@@ -122,7 +119,6 @@ void EntryCommand(benchmark::State& state) {
             paint();
         }
     }
-    app.m_pView = nullptr;
 }
 
 // nAutos monthly definitions, each due once today or not before next month.
@@ -145,7 +141,6 @@ void OpenWithAutosNoneDue(benchmark::State& state) {
     CBenchServices services(false, MakeLocalDate(2004, 2, 10));
     CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     FillRegister(app.GetDocument(), int(state.range(0)));
     AddDefinitions(app.GetDocument(), int(state.range(1)), false);
     CPaintWatch watch;
@@ -156,12 +151,11 @@ void OpenWithAutosNoneDue(benchmark::State& state) {
         QApplication::processEvents();
         watch.m_bPainted = false;
         state.ResumeTiming();
-        pFrame->View()->OnInitialUpdate();
+        pFrame->OnInitialUpdate();
         pFrame->show();
         while (!watch.m_bPainted)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    app.m_pView = nullptr;
 }
 
 // 100 due occurrences answered Yes and restoring one deleted entry, each until the rows
@@ -172,12 +166,11 @@ void ToolCommand(benchmark::State& state) {
     CBenchServices services(true, MakeLocalDate(2004, 2, 10));
     CTallywiseApp app(services.m_messages, services.m_password, services.m_clock);
     auto pFrame = std::make_unique<CMainFrame>(app);
-    app.m_pView = pFrame->View();
     CTallywiseDoc& doc = app.GetDocument();
     const int nEntries = int(state.range(0));
     FillRegister(doc, nEntries);
     CTallywiseView* pView = pFrame->View();
-    pView->OnInitialUpdate();
+    pFrame->OnInitialUpdate();
     pFrame->show();
     CPaintWatch watch;
     pView->viewport()->installEventFilter(&watch);
@@ -207,7 +200,6 @@ void ToolCommand(benchmark::State& state) {
         paint();
         state.ResumeTiming();
     }
-    app.m_pView = nullptr;
 }
 
 // Opening the search results window: the list filled from the copies, the totals, the show

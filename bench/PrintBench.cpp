@@ -3,7 +3,7 @@
 #include "BenchRegister.h"
 #include "core/printing/CPrintLayout.h"
 #include "gui/printing/CPrintPreview.h"
-#include "gui/printing/CRegisterPrinter.h"
+#include "gui/printing/PrintCommands.h"
 #include <QApplication>
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -1,4 +1,5 @@
 #include "CAboutDlg.h"
+#include "gui/framework/CCommandContext.h"
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -25,4 +26,9 @@ CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent) {
     pLayout->addWidget(pButtons, 0, 2, 2, 1, Qt::AlignTop);
     pLayout->setColumnStretch(1, 1);
     setMinimumWidth(280);
+}
+
+void OnAppAbout(CCommandContext& context) {
+    CAboutDlg dlg(context.m_pParent);
+    dlg.exec();
 }

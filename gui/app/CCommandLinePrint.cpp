@@ -7,7 +7,7 @@
 #include "gui/app/CTallywiseApp.h"
 #include "gui/document/CQtPasswordPrompt.h"
 #include "gui/framework/CQtServices.h"
-#include "gui/printing/CRegisterPrinter.h"
+#include "gui/printing/PrintCommands.h"
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,5 @@
 #include "CHelpSystem.h"
+#include "gui/framework/CCommandContext.h"
 
 #include "core/framework/HelpTopics.h"
 
@@ -238,4 +239,14 @@ void SetHelpSystem(CHelpSystem* pHelp) {
         if (s_pHelpSystem)
             s_pHelpSystem->ShowPopup(strTopic, nHelpId, ptGlobal);
     });
+}
+
+void OnHelpContents(CCommandContext& context) {
+    if (CHelpSystem* pHelp = HelpSystem())
+        pHelp->ShowContents(context.m_pParent);
+}
+
+void OnHelpIndex(CCommandContext& context) {
+    if (CHelpSystem* pHelp = HelpSystem())
+        pHelp->ShowIndex(context.m_pParent);
 }

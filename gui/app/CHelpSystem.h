@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+class CCommandContext;
 class QDialog;
 class QWidget;
 
@@ -37,3 +38,7 @@ QString FindHelpFolder(const QString& strProgramDir);
 // The program's help system; none in tests unless one is set.
 CHelpSystem* HelpSystem();
 void SetHelpSystem(CHelpSystem* pHelp);
+
+// Help > Contents and Help > Index.
+void OnHelpContents(CCommandContext& context);
+void OnHelpIndex(CCommandContext& context);

@@ -1,15 +1,11 @@
 #include "CMainFrame.h"
-#include "CAboutDlg.h"
-#include "CHelpSystem.h"
 #include "CTallywiseApp.h"
 #include "Commands.h"
 #include "ToolbarIcon.h"
 #include "core/framework/Format.h"
-#include "gui/document/CDocCommands.h"
+#include "core/framework/IClock.h"
 #include "gui/framework/CQtServices.h"
-#include "gui/import/ImportCommand.h"
-#include "gui/printing/CDlgPageSetup.h"
-#include "gui/printing/CRegisterPrinter.h"
+#include "gui/tools/ToolCommands.h"
 #include "gui/view/CTallywiseView.h"
 #include <QAction>
 #include <QCloseEvent>
@@ -52,10 +48,32 @@ QString RecentFileText(int nIndex, const std::string& strPath) {
     return QStringLiteral("&%1 %2").arg(nIndex + 1).arg(strName);
 }
 
+// The keys of an accelerator as the menu names it; "Enter" is both the main Enter key
+// (Return) and the keypad's.
+QList<QKeySequence> AcceleratorKeys(const char* pszAccel) {
+    const QString strAccel = QString::fromUtf8(pszAccel);
+    if (strAccel == QLatin1String("Enter"))
+        return {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)};
+    return {QKeySequence::fromString(strAccel, QKeySequence::PortableText)};
+}
+
+// The handler of a row as the frame runs it; none for a row without one.
+std::function<void()> BoundHandler(CMainFrame& frame, const CCommandHandler& handler) {
+    if (const FnCommand* pfn = std::get_if<FnCommand>(&handler)) {
+        if (!*pfn)
+            return {};
+        return [&frame, fn = *pfn] { fn(frame.Context()); };
+    }
+    if (const FnFrameCommand* pfn = std::get_if<FnFrameCommand>(&handler))
+        return [&frame, fn = *pfn] { (frame.*fn)(); };
+    return [&frame, fn = std::get<FnViewCommand>(handler)] { (frame.View()->*fn)(); };
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CTallywiseApp& app, QWidget* pParent)
-    : QMainWindow(pParent), m_app(app), m_pView(new CTallywiseView(app, this)) {
+    : QMainWindow(pParent), m_app(app), m_pView(new CTallywiseView(app.GetDocument(), app, this)),
+      m_context(app.GetDocument(), app, app.Clock(), this, *m_pView) {
     setObjectName(QStringLiteral("mainFrame"));
     move(m_app.m_nX, m_app.m_nY);
     resize(m_app.m_nCX, m_app.m_nCY);
@@ -66,18 +84,20 @@ CMainFrame::CMainFrame(CTallywiseApp& app, QWidget* pParent)
     CreateToolBar();
     CreateStatusBar();
     SetAccelerators();
-    ConnectCommands();
+    BindCommands();
     m_pView->SetPopupActions(Action(ID_ENTRY_ADD), Action(ID_ENTRY_EDIT), Action(ID_ENTRY_DELETE));
     connect(m_pView, &CTallywiseView::CommandStateChanged, this,
             &CMainFrame::ScheduleCommandUpdate);
     connect(m_pView, &CTallywiseView::CommandUpdateNeeded, this, &CMainFrame::UpdateCommands);
-    connect(m_pView, &CTallywiseView::TitleChanged, this, &CMainFrame::UpdateTitle);
     m_app.GetDocument().SetStatusPanes(this);
+    m_app.m_pView = this;
     UpdateTitle();
     UpdateCommands();
 }
 
 CMainFrame::~CMainFrame() {
+    if (m_app.m_pView == this)
+        m_app.m_pView = nullptr;
     m_app.GetDocument().SetStatusPanes(nullptr);
 }
 
@@ -91,6 +111,17 @@ void CMainFrame::SetStatusEntries(int nEntries) {
     m_nStatusEntries = nEntries;
     m_pEntriesPane->setText(QString::fromStdString(Format("Entries: %d", m_nStatusEntries)));
     ScheduleCommandUpdate();
+}
+
+void CMainFrame::OnInitialUpdate() {
+    m_pView->OnInitialUpdate();
+    PostAndShowDueEntries(m_context);
+    m_app.GetDocument().RefreshTypeUsage();
+    ScheduleCommandUpdate();
+}
+
+void CMainFrame::OnTitleChanged() {
+    UpdateTitle();
 }
 
 QAction* CMainFrame::Action(int nId) const {
@@ -111,16 +142,11 @@ void CMainFrame::SetCommandHandler(int nId, std::function<void()> fnHandler) {
     ScheduleCommandUpdate();
 }
 
-void CMainFrame::SetUpdateHandler(int nId, std::function<bool()> fnUpdate) {
-    auto it = m_commands.find(nId);
-    if (it != m_commands.end())
-        it->second.m_fnUpdate = std::move(fnUpdate);
-}
-
 void CMainFrame::UpdateCommands() {
     m_bUpdatePending = false;
     for (auto& [nId, cmd] : m_commands)
-        cmd.m_pAction->setEnabled(cmd.m_bHandled && (!cmd.m_fnUpdate || cmd.m_fnUpdate()));
+        cmd.m_pAction->setEnabled(cmd.m_bHandled &&
+                                  (!cmd.m_fnEnabled || cmd.m_fnEnabled(m_context)));
     Action(ID_VIEW_TOOLBAR)->setChecked(!m_pToolBar->isHidden());
     Action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
     UpdateRecentFileMenu();
@@ -172,7 +198,7 @@ void CMainFrame::dropEvent(QDropEvent* pEvent) {
 }
 
 QAction* CMainFrame::AddCommand(QMenu* pMenu, const CCommandInfo& info) {
-    auto* pAction = new QAction(QString::fromUtf8(info.m_pszMenuText), this);
+    auto* pAction = new QAction(QString::fromStdString(MenuText(info)), this);
     pAction->setObjectName(QString::number(info.m_nId));
     pAction->setStatusTip(QString::fromStdString(CommandPrompt(info.m_nId)));
     pAction->setToolTip(QString::fromStdString(CommandTooltip(info.m_nId)));
@@ -208,10 +234,8 @@ void CMainFrame::CreateMenus() {
         }
         connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
     }
-    for (int i = 0; i < CRecentFileList::MAX_FILES; ++i) {
+    for (int i = 0; i < CRecentFileList::MAX_FILES; ++i)
         m_recentActions.push_back(Action(ID_FILE_MRU_FIRST + i));
-        SetCommandHandler(ID_FILE_MRU_FIRST + i, [this, i] { OnOpenRecentFile(i); });
-    }
     Action(ID_VIEW_TOOLBAR)->setCheckable(true);
     Action(ID_VIEW_STATUS_BAR)->setCheckable(true);
 }
@@ -221,13 +245,15 @@ void CMainFrame::CreateToolBar() {
     m_pToolBar->setObjectName(QStringLiteral("toolBar"));
     m_pToolBar->setIconSize(QSize(16, 16));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int nId : ToolbarLayout()) {
-        if (nId == 0) {
-            m_pToolBar->addSeparator();
+    int nGroup = 0;
+    for (const CCommandInfo& info : CommandTable()) {
+        if (*info.m_pszToolbar == '\0')
             continue;
-        }
-        QAction* pAction = Action(nId);
-        pAction->setIcon(ToolbarIcon(FindCommand(nId)->m_pszToolbar));
+        if (nGroup != 0 && info.m_nToolbarGroup != nGroup)
+            m_pToolBar->addSeparator();
+        nGroup = info.m_nToolbarGroup;
+        QAction* pAction = Action(info.m_nId);
+        pAction->setIcon(ToolbarIcon(info.m_pszToolbar));
         m_pToolBar->addAction(pAction);
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
@@ -262,62 +288,23 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::SetAccelerators() {
     for (const CCommandInfo& info : CommandTable()) {
         QAction* pAction = Action(info.m_nId);
-        if (!pAction || *info.m_pszKeys == '\0')
+        if (!pAction || *info.m_pszAccel == '\0')
             continue;
-        QList<QKeySequence> keys;
-        for (const QString& strKey : QString::fromUtf8(info.m_pszKeys).split(QLatin1Char(';')))
-            keys.append(QKeySequence::fromString(strKey, QKeySequence::PortableText));
-        pAction->setShortcuts(keys);
+        pAction->setShortcuts(AcceleratorKeys(info.m_pszAccel));
         // Menu items are not in the window's widget tree while hidden; the window is.
         addAction(pAction);
     }
 }
 
-void CMainFrame::ConnectCommands() {
-    SetCommandHandler(ID_FILE_NEW, [this] { OnFileNew(); });
-    SetCommandHandler(ID_FILE_OPEN, [this] { OnFileOpen(); });
-    SetCommandHandler(ID_FILE_SAVE, [this] { OnFileSave(); });
-    SetCommandHandler(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
-    SetCommandHandler(ID_FILE_IMPORT, [this] { OnFileImport(); });
-    SetCommandHandler(ID_FILE_EXPORT, [this] { OnFileExport(); });
-    SetCommandHandler(ID_APP_EXIT, [this] { close(); });
-    SetCommandHandler(ID_ENTRY_ADD, [this] { m_pView->OnAddEntry(); });
-    SetCommandHandler(ID_ENTRY_EDIT, [this] { m_pView->OnEditEntry(); });
-    SetCommandHandler(ID_ENTRY_DELETE, [this] { m_pView->OnDeleteEntry(); });
-    SetCommandHandler(ID_ENTRY_START_BAL, [this] { m_pView->OnStartingBalance(); });
-    SetCommandHandler(ID_FILE_ARCHIVE, [this] { m_pView->OnArchive(); });
-    SetCommandHandler(ID_TOOLS_VIEW_ARCHIVE, [this] { m_pView->OnViewArchive(); });
-    SetCommandHandler(ID_FILE_SET_PASSWORD,
-                      [this] { CDocCommands(m_app.GetDocument(), this).OnSetPassword(); });
-    SetCommandHandler(ID_FILE_BANK_INFO,
-                      [this] { CDocCommands(m_app.GetDocument(), this).OnBankInfo(); });
-    SetCommandHandler(ID_TOOLS_AUTO, [this] { m_pView->OnAutomaticEntries(); });
-    SetCommandHandler(ID_TOOLS_UNDO_DELETE, [this] { m_pView->OnUndoDelete(); });
-    SetCommandHandler(ID_TOOLS_BALANCE, [this] { m_pView->OnBalance(); });
-    SetCommandHandler(ID_TOOLS_SEARCH, [this] { m_pView->OnSearch(); });
-    SetCommandHandler(ID_TOOLS_STATISTICS, [this] { m_pView->OnStatistics(); });
-    SetCommandHandler(ID_VIEW_OPTIONS, [this] { m_pView->OnOptions(); });
-    SetCommandHandler(ID_VIEW_TOOLBAR,
-                      [this] { m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked()); });
-    SetCommandHandler(ID_VIEW_STATUS_BAR,
-                      [this] { statusBar()->setVisible(Action(ID_VIEW_STATUS_BAR)->isChecked()); });
-    SetCommandHandler(ID_HELP_CONTENTS, [this] { OnHelpContents(); });
-    SetCommandHandler(ID_HELP_INDEX, [this] { OnHelpIndex(); });
-    SetCommandHandler(ID_APP_ABOUT, [this] { OnAppAbout(); });
-    SetCommandHandler(ID_FILE_PAGE_SETUP, [this] { OnPageSetup(); });
-    SetCommandHandler(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
-    SetCommandHandler(ID_FILE_PRINT, [this] { m_pView->OnFilePrint(); });
-    SetCommandHandler(ID_FILE_PRINT_PREVIEW, [this] { m_pView->OnFilePrintPreview(); });
-
+void CMainFrame::BindCommands() {
     for (const CCommandInfo& info : CommandTable()) {
-        if (info.m_nUpdate == EUpdate::EntrySelected)
-            SetUpdateHandler(info.m_nId, [this] { return m_pView->OnUpdateEntrySelected(); });
-        else if (info.m_nUpdate == EUpdate::StartBalSet)
-            SetUpdateHandler(info.m_nId, [this] { return m_pView->OnUpdateNeedsStartBal(); });
+        auto it = m_commands.find(info.m_nId);
+        if (it == m_commands.end())
+            continue;
+        it->second.m_fnEnabled = info.m_fnEnabled;
+        if (std::function<void()> fnHandler = BoundHandler(*this, info.m_handler))
+            SetCommandHandler(info.m_nId, std::move(fnHandler));
     }
-    for (int i = 0; i < CRecentFileList::MAX_FILES; ++i)
-        SetUpdateHandler(ID_FILE_MRU_FIRST + i,
-                         [this, i] { return i < int(m_app.m_recentFiles.Files().size()); });
 }
 
 void CMainFrame::UpdateRecentFileMenu() {
@@ -364,16 +351,7 @@ void CMainFrame::OnFileSaveAs() {
     m_app.OnFileSaveAs();
 }
 
-void CMainFrame::OnFileImport() {
-    CQtSettingsStore store;
-    DoFileImport(this, m_app, store);
-}
-
-void CMainFrame::OnFileExport() {
-    DoFileExport(this, m_app);
-}
-
-void CMainFrame::OnOpenRecentFile(int nIndex) {
+void CMainFrame::OpenRecentFile(int nIndex) {
     const std::vector<std::string>& files = m_app.m_recentFiles.Files();
     if (nIndex >= int(files.size()))
         return;
@@ -382,25 +360,14 @@ void CMainFrame::OnOpenRecentFile(int nIndex) {
     m_app.OpenDocumentFile(strPath);
 }
 
-void CMainFrame::OnAppAbout() {
-    CAboutDlg dlg(this);
-    dlg.exec();
+void CMainFrame::OnAppExit() {
+    close();
 }
 
-void CMainFrame::OnHelpContents() {
-    if (CHelpSystem* pHelp = HelpSystem())
-        pHelp->ShowContents(this);
+void CMainFrame::OnViewToolBar() {
+    m_pToolBar->setVisible(Action(ID_VIEW_TOOLBAR)->isChecked());
 }
 
-void CMainFrame::OnHelpIndex() {
-    if (CHelpSystem* pHelp = HelpSystem())
-        pHelp->ShowIndex(this);
-}
-
-void CMainFrame::OnPageSetup() {
-    RunPageSetup(m_app, this);
-}
-
-void CMainFrame::OnFilePrintSetup() {
-    m_pView->Printing().OnFilePrintSetup();
+void CMainFrame::OnViewStatusBar() {
+    statusBar()->setVisible(Action(ID_VIEW_STATUS_BAR)->isChecked());
 }

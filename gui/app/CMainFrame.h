@@ -1,5 +1,7 @@
 #pragma once
 #include "core/framework/IStatusPanes.h"
+#include "gui/framework/CCommandContext.h"
+#include "gui/framework/IDocumentView.h"
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -15,7 +17,8 @@ class QMenu;
 class QToolBar;
 
 // The program's one top-level window: menus, toolbar and status bar around the register.
-class CMainFrame : public QMainWindow, public IStatusPanes {
+// Its menus, accelerators, toolbar and the commands' handlers come from the command table.
+class CMainFrame : public QMainWindow, public IStatusPanes, public IDocumentView {
     Q_OBJECT
 public:
     explicit CMainFrame(CTallywiseApp& app, QWidget* pParent = nullptr);
@@ -23,25 +26,37 @@ public:
 
     void SetStatusBalance(double dBalance) override;
     void SetStatusEntries(int nEntries) override;
+    // A new or opened document: the list is rebuilt, then what fell due is offered.
+    void OnInitialUpdate() override;
+    void OnTitleChanged() override;
 
     CTallywiseView* View() const { return m_pView; }
+    CCommandContext& Context() { return m_context; }
     QAction* Action(int nId) const;
     QToolBar* ToolBar() const { return m_pToolBar; }
     QLabel* BalancePane() const { return m_pBalancePane; }
     QLabel* EntriesPane() const { return m_pEntriesPane; }
     QLabel* MessagePane() const { return m_pMessagePane; }
 
-    // Connects a command to its handler. A command that has none stays disabled.
+    // Connects a command to a handler in place of the one in its row.
     void SetCommandHandler(int nId, std::function<void()> fnHandler);
-    // An extra condition for enabling a command, asked at every update.
-    void SetUpdateHandler(int nId, std::function<bool()> fnUpdate);
-    // Runs every update handler now.
+    // Runs every enabling rule now.
     void UpdateCommands();
     // Runs them once when the event loop is next idle.
     void ScheduleCommandUpdate();
 
     // Opens a file as File Open does once the name is chosen (with the save prompt).
     void OpenFile(const std::string& strPath);
+
+    // The frame's own commands: the document cycle and the bars.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    template <int N> void OnOpenRecentFile() { OpenRecentFile(N); }
+    void OnAppExit();
+    void OnViewToolBar();
+    void OnViewStatusBar();
 
     double m_dStatusBalance = 0.0;
     int m_nStatusEntries = 0;
@@ -54,7 +69,7 @@ protected:
 private:
     struct CCommand {
         QAction* m_pAction = nullptr;
-        std::function<bool()> m_fnUpdate;
+        bool (*m_fnEnabled)(const CCommandContext& context) = nullptr;
         bool m_bHandled = false;
     };
 
@@ -63,26 +78,15 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void SetAccelerators();
-    void ConnectCommands();
+    void BindCommands();
+    void OpenRecentFile(int nIndex);
     void UpdateRecentFileMenu();
     void UpdateTitle();
     void StoreNormalRect();
 
-    void OnFileNew();
-    void OnFileOpen();
-    void OnFileSave();
-    void OnFileSaveAs();
-    void OnFileImport();
-    void OnFileExport();
-    void OnOpenRecentFile(int nIndex);
-    void OnAppAbout();
-    void OnHelpContents();
-    void OnHelpIndex();
-    void OnPageSetup();
-    void OnFilePrintSetup();
-
     CTallywiseApp& m_app;
     CTallywiseView* m_pView;
+    CCommandContext m_context;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pMessagePane = nullptr;
     QLabel* m_pBalancePane = nullptr;

@@ -1,6 +1,9 @@
 #pragma once
+#include "CMainFrame.h"
+#include "gui/view/CTallywiseView.h"
 #include <span>
 #include <string>
+#include <variant>
 
 // Command ids of the menus, accelerators and toolbar.
 enum ECommandId {
@@ -35,29 +38,38 @@ enum ECommandId {
     ID_HELP_INDEX = 57666,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
-    ID_PREVIEW_CLOSE = 61445,
 };
 
-enum class EMenu { None, File, Entry, Tools, View, Help };
-// When a command is enabled, besides having a handler.
-enum class EUpdate { Always, EntrySelected, StartBalSet };
+enum class EMenu { File, Entry, Tools, View, Help };
 
-// One command, declared once: where it appears, how it is reached, when it is enabled.
-// A row with id 0 is a separator of its menu; rows of a menu appear in table order.
+// Who runs a command: a function beside the dialog it opens, working on the command
+// context, or a member of the frame or of the register view.
+using FnCommand = void (*)(CCommandContext& context);
+using FnFrameCommand = void (CMainFrame::*)();
+using FnViewCommand = void (CTallywiseView::*)();
+using CCommandHandler = std::variant<FnCommand, FnFrameCommand, FnViewCommand>;
+// When a command is enabled; a command without a rule always is.
+using FnEnabled = bool (*)(const CCommandContext& context);
+
+// One command, declared once: where it appears, how it is reached, when it is enabled and
+// what it does. A row with id 0 is a separator of its menu; the rows of a menu, and the
+// buttons of the toolbar, appear in table order.
 struct CCommandInfo {
     int m_nId;
     EMenu m_nMenu;
-    const char* m_pszMenuText; // with '&' and, after a tab, the accelerator's name
+    const char* m_pszMenuText; // with '&'
     const char* m_pszString;   // the status-line prompt, a line break, the tooltip
-    const char* m_pszKeys;     // accelerators, ';' between several; empty for none
+    const char* m_pszAccel;    // as the menu shows it after a tab ("Ctrl+N"); empty for none
     const char* m_pszToolbar;  // the toolbar picture's name; empty when not on the toolbar
-    EUpdate m_nUpdate;
+    int m_nToolbarGroup;       // a separator stands between two groups of buttons
+    FnEnabled m_fnEnabled;
+    CCommandHandler m_handler;
 };
 
 std::span<const CCommandInfo> CommandTable();
 const CCommandInfo* FindCommand(int nId);
-// The toolbar's buttons in order; 0 is a separator.
-std::span<const int> ToolbarLayout();
+// The menu item's text: the text, and a tab and the accelerator when it has one.
+std::string MenuText(const CCommandInfo& info);
 
 // The command's string: the status-line prompt, a line break, the tooltip. Empty when the
 // command has none.

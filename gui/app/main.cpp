@@ -87,7 +87,6 @@ int main(int argc, char** argv) {
     CQtFileDialogs fileDialogs(&frame);
     messages.SetParent(&frame);
     password.SetParent(&frame);
-    app.m_pView = frame.View();
     app.m_pFileDialogs = &fileDialogs;
     single.Serve(frame);
 
@@ -104,7 +103,6 @@ int main(int argc, char** argv) {
 
     const int nResult = QApplication::exec();
     app.ExitInstance(store);
-    app.m_pView = nullptr;
     app.m_pFileDialogs = nullptr;
     SetHelpSystem(nullptr);
     return nResult;

@@ -63,3 +63,14 @@ void CDateFieldPopup::OnFieldFocus(std::size_t nField) {
     field.m_take({dlg.m_nDay, dlg.m_nMonth, dlg.m_nYear});
     m_bBusy = false;
 }
+
+QLineEdit* MakeDateField(QWidget* pParent, const char* pszName) {
+    auto* pField = new QLineEdit(pParent);
+    pField->setObjectName(QString::fromLatin1(pszName));
+    pField->setReadOnly(true);
+    pField->setFocusPolicy(Qt::ClickFocus);
+    pField->setContextMenuPolicy(Qt::NoContextMenu);
+    pField->setMinimumWidth(
+        pField->fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
+    return pField;
+}

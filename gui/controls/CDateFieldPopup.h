@@ -48,3 +48,7 @@ private:
     std::vector<CField> m_fields;
     bool m_bBusy = false;
 };
+
+// A read-only date field of a dialog: a click opens the calendar, the keyboard never stops
+// there; wide enough for the longest date.
+QLineEdit* MakeDateField(QWidget* pParent, const char* pszName);

@@ -1,5 +1,8 @@
 #include "CDlgBankInfo.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/document/Protection.h"
 #include "core/framework/FieldLimits.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -78,4 +81,15 @@ bool CDlgBankInfo::OnOK() {
     m_strAccountNum = m_pAccountNum->text().toStdString();
     m_strAccountName = m_pAccountName->text().toStdString();
     return true;
+}
+
+void OnBankInfo(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    CDlgBankInfo dlg(context.m_pParent);
+    const CBankInfo& bank = doc.BankInfo();
+    dlg.m_strBankName = bank.m_strBankName;
+    dlg.m_strAccountNum = bank.m_strAccountNum;
+    dlg.m_strAccountName = bank.m_strAccountName;
+    if (dlg.exec() == QDialog::Accepted)
+        SetBankInfo(doc, dlg.m_strBankName, dlg.m_strAccountNum, dlg.m_strAccountName);
 }

@@ -2,6 +2,7 @@
 #include "gui/framework/CDlgBase.h"
 #include <string>
 
+class CCommandContext;
 class QLineEdit;
 class QPushButton;
 
@@ -28,3 +29,6 @@ private:
     QPushButton* m_pOk;
     QPushButton* m_pCancel;
 };
+
+// File > Bank Info: the register's bank lines, changed on OK.
+void OnBankInfo(CCommandContext& context);

@@ -1,6 +1,9 @@
 #include "CDlgPassword.h"
+#include "CDlgChangePassword.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/Protection.h"
 #include "core/framework/FieldLimits.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -72,4 +75,18 @@ bool CDlgPassword::OnOK() {
     }
     m_strPassword = strPassword;
     return true;
+}
+
+void OnSetPassword(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    if (!doc.IsPasswordSet()) {
+        CDlgPassword dlg(context.m_pParent);
+        if (dlg.exec() == QDialog::Accepted)
+            SetPassword(doc, dlg.m_strPassword);
+        return;
+    }
+    CDlgChangePassword dlg(context.m_pParent);
+    dlg.m_strCurrent = doc.Password();
+    if (dlg.exec() == QDialog::Accepted)
+        ChangePassword(doc, dlg.m_strNewPassword);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+class CCommandContext;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
@@ -39,3 +40,7 @@ QLineEdit* MakePasswordField(QWidget* pParent, const char* pszName);
 void LayOutPasswordDialog(QWidget* pDlg, const QString& strLine1, const QString& strLine2,
                           const std::vector<std::pair<QString, QLineEdit*>>& fields,
                           QHBoxLayout* pButtons);
+
+// File > Set Password: "Set Password" while the register has none, the change of password
+// while it has one.
+void OnSetPassword(CCommandContext& context);

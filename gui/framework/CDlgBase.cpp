@@ -64,6 +64,15 @@ QHBoxLayout* CDlgBase::MakeButtonRow(std::initializer_list<QPushButton*> buttons
     return pRow;
 }
 
+void CDlgBase::SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* pPrevious = nullptr;
+    for (QWidget* pWidget : widgets) {
+        if (pPrevious)
+            setTabOrder(pPrevious, pWidget);
+        pPrevious = pWidget;
+    }
+}
+
 void CDlgBase::SetHelp(const QString& strTopic,
                        std::initializer_list<std::pair<QWidget*, int>> helpIds) {
     InstallDialogHelp(this, strTopic, helpIds);

@@ -31,6 +31,8 @@ protected:
     QPushButton* MakeButton(EDlgButton nButton);
     // The buttons in a row, pushed to the right.
     QHBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> buttons);
+    // The Tab key goes through the widgets in this order.
+    void SetTabOrder(std::initializer_list<QWidget*> widgets);
     // Context help of the dialog's controls: topic "::/Dlg<Name>.txt" and the help ids.
     void SetHelp(const QString& strTopic, std::initializer_list<std::pair<QWidget*, int>> helpIds);
 };

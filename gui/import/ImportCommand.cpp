@@ -1,11 +1,14 @@
 #include "ImportCommand.h"
 #include "CDlgCsvMapping.h"
 #include "CDlgImport.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/framework/TextFile.h"
 #include "core/import/Export.h"
 #include "core/import/Import.h"
-#include "gui/app/CTallywiseApp.h"
+#include "core/settings/CSettings.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
+#include "gui/framework/CQtServices.h"
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -65,9 +68,7 @@ bool MapColumns(QWidget* pParent, const QString& strName, CImportSource& source,
     return true;
 }
 
-} // namespace
-
-void DoFileImport(QWidget* pParent, CTallywiseApp& app, ISettingsStore& store) {
+void DoFileImport(QWidget* pParent, CTallywiseDoc& doc, ISettingsStore& store) {
     const QString strPath = CImportFileChoosers::s_fnOpen(pParent);
     if (strPath.isEmpty())
         return;
@@ -95,7 +96,6 @@ void DoFileImport(QWidget* pParent, CTallywiseApp& app, ISettingsStore& store) {
         Refuse(pParent, strName, read.m_strError);
         return;
     }
-    CTallywiseDoc& doc = app.GetDocument();
     CDlgImport dlg(pParent);
     dlg.m_plan = BuildImportPlan(doc, read);
     dlg.m_strFileName = strName.toStdString();
@@ -118,8 +118,17 @@ void DoFileImport(QWidget* pParent, CTallywiseApp& app, ISettingsStore& store) {
                        bAsked ? dlg.m_dateOrder : EDateOrder::Auto);
 }
 
-void DoFileExport(QWidget* pParent, CTallywiseApp& app) {
-    const CTallywiseDoc& doc = app.GetDocument();
+} // namespace
+
+void OnFileImport(CCommandContext& context) {
+    CQtSettingsStore store;
+    DoFileImport(context.m_pParent, context.m_doc, store);
+}
+
+void OnFileExport(CCommandContext& context) {
+    QWidget* pParent = context.m_pParent;
+    const CTallywiseDoc& doc = context.m_doc;
+    const CSettings& settings = context.m_settings;
     const std::string strDocPath = doc.GetPathName();
     const QString strSuggested = QString::fromStdString(
         strDocPath.empty() ? std::string("Register.csv") : ReplaceExtension(strDocPath, "csv"));
@@ -129,8 +138,8 @@ void DoFileExport(QWidget* pParent, CTallywiseApp& app) {
     if (!ExportFormatFromPath(strPath.toStdString()))
         strPath += QStringLiteral(".csv");
     CExportRange range;
-    if (!app.m_bPrintAll)
-        range = {false, app.m_printFrom, app.m_printTo};
+    if (!settings.m_bPrintAll)
+        range = {false, settings.m_printFrom, settings.m_printTo};
     std::string strError;
     if (!ExportRegister(doc, strPath.toStdString(), *ExportFormatFromPath(strPath.toStdString()),
                         range, strError))

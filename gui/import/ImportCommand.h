@@ -2,8 +2,7 @@
 #include <QString>
 #include <functional>
 
-class CTallywiseApp;
-class ISettingsStore;
+class CCommandContext;
 class QWidget;
 
 // The file choosers of File > Import... and File > Export...; tests replace them.
@@ -12,8 +11,9 @@ struct CImportFileChoosers {
     static std::function<QString(QWidget*, const QString&)> s_fnSave;
 };
 
-// Chooses a bank file, maps its columns when it is a CSV file, shows its transactions and
-// adds the ticked ones to the register. Nothing changes when anything fails or is cancelled.
-void DoFileImport(QWidget* pParent, CTallywiseApp& app, ISettingsStore& store);
-// Writes the register (or the print range, when it is one) as CSV or QIF.
-void DoFileExport(QWidget* pParent, CTallywiseApp& app);
+// File > Import...: chooses a bank file, maps its columns when it is a CSV file, shows its
+// transactions and adds the ticked ones to the register. Nothing changes when anything
+// fails or is cancelled.
+void OnFileImport(CCommandContext& context);
+// File > Export...: writes the register (or the print range, when it is one) as CSV or QIF.
+void OnFileExport(CCommandContext& context);

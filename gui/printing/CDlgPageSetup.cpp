@@ -1,10 +1,11 @@
 #include "CDlgPageSetup.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/FieldLimits.h"
+#include "core/settings/CSettings.h"
 #include "core/settings/Options.h"
-#include "gui/app/CTallywiseApp.h"
 #include "gui/controls/CDateFieldPopup.h"
 #include "gui/controls/CFontChooser.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,17 +54,6 @@ private:
         }
     }
 };
-
-QLineEdit* MakeDateField(QWidget* pParent, const char* pszName) {
-    auto* pField = new QLineEdit(pParent);
-    pField->setObjectName(QString::fromLatin1(pszName));
-    pField->setReadOnly(true);
-    pField->setFocusPolicy(Qt::ClickFocus);
-    pField->setContextMenuPolicy(Qt::NoContextMenu);
-    pField->setMinimumWidth(
-        pField->fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
-    return pField;
-}
 
 } // namespace
 
@@ -236,16 +226,17 @@ void CDlgPageSetup::OnChangeFont() {
     m_pFontLabel->setText(FontLabel(m_strPrintFont, m_nPrintFontSize));
 }
 
-void RunPageSetup(CTallywiseApp& app, QWidget* pParent) {
-    CDlgPageSetup dlg(pParent);
-    dlg.m_bPrintHeaders = app.m_nPrntHdrs != 0;
-    dlg.m_bPrintBank = app.m_nPrntBank != 0;
-    dlg.m_nMaxPerPage = app.m_nRPP;
-    dlg.m_strPrintFont = app.m_strPrintFont;
-    dlg.m_nPrintFontSize = app.m_nPrintFontSize;
-    dlg.m_bPrintAll = app.m_bPrintAll;
-    const CDayMonthYear to = SplitLocalDate(app.m_printTo);
-    const CDayMonthYear from = SplitLocalDate(app.m_printFrom);
+void OnPageSetup(CCommandContext& context) {
+    CSettings& settings = context.m_settings;
+    CDlgPageSetup dlg(context.m_pParent);
+    dlg.m_bPrintHeaders = settings.m_nPrntHdrs != 0;
+    dlg.m_bPrintBank = settings.m_nPrntBank != 0;
+    dlg.m_nMaxPerPage = settings.m_nRPP;
+    dlg.m_strPrintFont = settings.m_strPrintFont;
+    dlg.m_nPrintFontSize = settings.m_nPrintFontSize;
+    dlg.m_bPrintAll = settings.m_bPrintAll;
+    const CDayMonthYear to = SplitLocalDate(settings.m_printTo);
+    const CDayMonthYear from = SplitLocalDate(settings.m_printFrom);
     dlg.m_nToDay = to.m_nDay;
     dlg.m_nToMonth = to.m_nMonth;
     dlg.m_nToYear = to.m_nYear;
@@ -254,12 +245,12 @@ void RunPageSetup(CTallywiseApp& app, QWidget* pParent) {
     dlg.m_nFromYear = from.m_nYear;
     if (dlg.exec() != QDialog::Accepted)
         return;
-    app.m_nPrntHdrs = dlg.m_bPrintHeaders ? 1 : 0;
-    app.m_nRPP = dlg.m_nMaxPerPage;
-    app.m_nPrntBank = dlg.m_bPrintBank ? 1 : 0;
-    app.m_strPrintFont = dlg.m_strPrintFont;
-    app.m_nPrintFontSize = dlg.m_nPrintFontSize;
-    app.m_bPrintAll = dlg.m_bPrintAll;
-    app.m_printTo = MakeLocalDate(dlg.m_nToYear, dlg.m_nToMonth, dlg.m_nToDay);
-    app.m_printFrom = MakeLocalDate(dlg.m_nFromYear, dlg.m_nFromMonth, dlg.m_nFromDay);
+    settings.m_nPrntHdrs = dlg.m_bPrintHeaders ? 1 : 0;
+    settings.m_nRPP = dlg.m_nMaxPerPage;
+    settings.m_nPrntBank = dlg.m_bPrintBank ? 1 : 0;
+    settings.m_strPrintFont = dlg.m_strPrintFont;
+    settings.m_nPrintFontSize = dlg.m_nPrintFontSize;
+    settings.m_bPrintAll = dlg.m_bPrintAll;
+    settings.m_printTo = MakeLocalDate(dlg.m_nToYear, dlg.m_nToMonth, dlg.m_nToDay);
+    settings.m_printFrom = MakeLocalDate(dlg.m_nFromYear, dlg.m_nFromMonth, dlg.m_nFromDay);
 }

@@ -2,7 +2,7 @@
 #include "gui/framework/CDlgBase.h"
 #include <string>
 
-class CTallywiseApp;
+class CCommandContext;
 class CDateFieldPopup;
 class QCheckBox;
 class QLabel;
@@ -66,6 +66,6 @@ private:
     CDateFieldPopup* m_pDatePopup;
 };
 
-// Page Setup of the application: the dialog filled from the settings and the print
-// range, copied back on OK only.
-void RunPageSetup(CTallywiseApp& app, QWidget* pParent);
+// File > Page Setup: the dialog filled from the settings and the print range, copied back
+// on OK only.
+void OnPageSetup(CCommandContext& context);

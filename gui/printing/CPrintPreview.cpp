@@ -1,6 +1,5 @@
 #include "CPrintPreview.h"
 #include "CQtPrintSurface.h"
-#include "gui/app/Commands.h"
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -57,9 +56,9 @@ CPrintPreview::CPrintPreview(const CTallywiseDoc& doc, const CPrintSettings& set
                           QStringLiteral("Increase magnification of preview page"));
     m_pZoomOut = AddAction("zoomOut", QStringLiteral("Zoom &Out"),
                            QStringLiteral("Decrease magnification of preview page"));
-    QAction* pClose = AddAction("close", QStringLiteral("&Close"),
-                                QString::fromStdString(CommandPrompt(ID_PREVIEW_CLOSE)));
-    pClose->setToolTip(QString::fromStdString(CommandTooltip(ID_PREVIEW_CLOSE)));
+    QAction* pClose =
+        AddAction("close", QStringLiteral("&Close"), QStringLiteral("Close print preview mode"));
+    pClose->setToolTip(QStringLiteral("Cancel Preview"));
     for (QAction* pAction : {pPrint, m_pNext, m_pPrev, m_pTwoPage, m_pZoomIn, m_pZoomOut, pClose})
         pToolBar->addAction(pAction);
     connect(pPrint, &QAction::triggered, this, [this] { done(PRINT_REQUESTED); });

@@ -1,7 +1,10 @@
 #include "CDlgOptions.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/EntryTypes.h"
 #include "core/framework/FieldLimits.h"
+#include "core/settings/CSettings.h"
 #include "gui/controls/CFontChooser.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include "gui/view/CTallywiseView.h"
 #include <QButtonGroup>
@@ -110,7 +113,24 @@ QWidget* CDlgOptions::CreateEditorPage() {
     auto* pDblGroup = new QButtonGroup(pPage);
     pDblGroup->addButton(m_pDblEdit);
     pDblGroup->addButton(m_pDblToggle);
+    CreateDisplayControls();
 
+    QGroupBox* pDblClick = MakeGroup("On Double-Click:", pPage);
+    auto* pDblLayout = new QHBoxLayout(pDblClick);
+    pDblLayout->addWidget(m_pDblEdit);
+    pDblLayout->addSpacing(16);
+    pDblLayout->addWidget(m_pDblToggle);
+    pDblLayout->addStretch();
+
+    auto* pLayout = new QVBoxLayout(pPage);
+    pLayout->addWidget(pDblClick);
+    pLayout->addWidget(LayOutDisplayGroup(pPage));
+    pLayout->addStretch();
+    return pPage;
+}
+
+// The font and colour buttons and the two-row preview of the list.
+void CDlgOptions::CreateDisplayControls() {
     m_pFont = new QPushButton;
     m_pFont->setObjectName(QStringLiteral("font"));
     m_pFont->setAutoDefault(false);
@@ -143,14 +163,9 @@ QWidget* CDlgOptions::CreateEditorPage() {
     connect(m_pFont, &QPushButton::clicked, this, &CDlgOptions::OnFont);
     connect(m_pForeground, &QPushButton::clicked, this, &CDlgOptions::OnForeground);
     connect(m_pBackground, &QPushButton::clicked, this, &CDlgOptions::OnBackground);
+}
 
-    QGroupBox* pDblClick = MakeGroup("On Double-Click:", pPage);
-    auto* pDblLayout = new QHBoxLayout(pDblClick);
-    pDblLayout->addWidget(m_pDblEdit);
-    pDblLayout->addSpacing(16);
-    pDblLayout->addWidget(m_pDblToggle);
-    pDblLayout->addStretch();
-
+QGroupBox* CDlgOptions::LayOutDisplayGroup(QWidget* pPage) {
     QGroupBox* pDisplay = MakeGroup("List Display:", pPage);
     auto* pControls = new QVBoxLayout;
     pControls->addWidget(new QLabel(QStringLiteral("Font:")));
@@ -166,12 +181,7 @@ QWidget* CDlgOptions::CreateEditorPage() {
     pDisplayLayout->addLayout(pControls);
     pDisplayLayout->addSpacing(12);
     pDisplayLayout->addWidget(m_pPreview, 0, Qt::AlignTop);
-
-    auto* pLayout = new QVBoxLayout(pPage);
-    pLayout->addWidget(pDblClick);
-    pLayout->addWidget(pDisplay);
-    pLayout->addStretch();
-    return pPage;
+    return pDisplay;
 }
 
 QWidget* CDlgOptions::CreateAddPage() {
@@ -436,4 +446,19 @@ void CDlgOptions::ApplyPreviewColors() {
     }
     m_pPreview->setPalette(pal);
     m_pPreview->viewport()->update();
+}
+
+void OnOptions(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    // The Type page locks the types the register uses, so that knowledge must be current.
+    doc.RefreshTypeUsage();
+    CDlgOptions dlg(context.m_pParent);
+    dlg.m_options = OptionsFromApp(context.m_settings);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const COptionsApplied applied = ApplyOptions(dlg.m_options, context.m_settings);
+    // The table is saved with the register: without this a close would drop it unasked.
+    if (applied.m_bUserTypesChanged)
+        doc.UserTypesChanged();
+    context.m_list.OnOptionsApplied(applied);
 }

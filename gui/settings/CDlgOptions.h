@@ -3,8 +3,10 @@
 #include "gui/framework/CDlgBase.h"
 #include <array>
 
+class CCommandContext;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -42,6 +44,8 @@ private:
 
     QWidget* CreateFilePage();
     QWidget* CreateEditorPage();
+    void CreateDisplayControls();
+    QGroupBox* LayOutDisplayGroup(QWidget* pPage);
     QWidget* CreateAddPage();
     QWidget* CreateTypePage();
     void InstallHelp();
@@ -81,3 +85,6 @@ private:
     QPushButton* m_pCancel = nullptr;
     bool m_bTabBusy = false;
 };
+
+// View > Options: the settings are copied back on OK, and the register and its list follow.
+void OnOptions(CCommandContext& context);

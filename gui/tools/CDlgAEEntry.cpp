@@ -4,8 +4,8 @@
 #include "core/framework/Format.h"
 #include "core/tools/AutoEntries.h"
 #include "gui/controls/CDateFieldPopup.h"
-#include "gui/controls/DescBox.h"
 #include "gui/framework/CDataExchange.h"
+#include "gui/view/DescBox.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -81,17 +81,7 @@ void CDlgAEEntry::CreateControls() {
     m_pDayOfMonth = MakeNumberField("dayOfMonth", nDayWidth, this);
     m_pNumDays = MakeNumberField("numDays", nDayWidth, this);
 
-    // Shows the date only; getting the focus opens the calendar instead.
-    m_pStarting = new QLineEdit(this);
-    m_pStarting->setObjectName(QStringLiteral("starting"));
-    m_pStarting->setReadOnly(true);
-    m_pStarting->setAlignment(Qt::AlignCenter);
-    m_pStarting->setContextMenuPolicy(Qt::NoContextMenu);
-    m_pStarting->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 /
-                                 3);
-    m_pDatePopup = new CDateFieldPopup(this);
-    m_pDatePopup->Watch(
-        m_pStarting, [this] { return m_pNumDays; }, &m_nDay, &m_nMonth, &m_nYear);
+    CreateStartingField();
 
     m_pAmount = MakeNumberField("amount", nNumberWidth, this);
     m_pDebit = MakeRadio("Debit", "debit", this);
@@ -114,18 +104,18 @@ void CDlgAEEntry::CreateControls() {
     connect(m_pPeriod, &QButtonGroup::idClicked, this, &CDlgAEEntry::OnPeriodChanged);
     connect(m_pDescList, &QPushButton::clicked, this, &CDlgAEEntry::OnDescList);
 
-    setTabOrder(m_pMonthly, m_pEveryDays);
-    setTabOrder(m_pEveryDays, m_pDayOfMonth);
-    setTabOrder(m_pDayOfMonth, m_pNumDays);
-    setTabOrder(m_pNumDays, m_pStarting);
-    setTabOrder(m_pStarting, m_pAmount);
-    setTabOrder(m_pAmount, m_pDebit);
-    setTabOrder(m_pDebit, m_pCredit);
-    setTabOrder(m_pCredit, m_pType);
-    setTabOrder(m_pType, m_pDesc);
-    setTabOrder(m_pDesc, m_pDescList);
-    setTabOrder(m_pDescList, m_pOk);
-    setTabOrder(m_pOk, m_pCancel);
+    SetTabOrder({m_pMonthly, m_pEveryDays, m_pDayOfMonth, m_pNumDays, m_pStarting, m_pAmount,
+                 m_pDebit, m_pCredit, m_pType, m_pDesc, m_pDescList, m_pOk, m_pCancel});
+}
+
+// Shows the date only; getting the focus opens the calendar instead.
+void CDlgAEEntry::CreateStartingField() {
+    m_pStarting = MakeDateField(this, "starting");
+    m_pStarting->setAlignment(Qt::AlignCenter);
+    m_pStarting->setFocusPolicy(Qt::StrongFocus);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pStarting, [this] { return m_pNumDays; }, &m_nDay, &m_nMonth, &m_nYear);
 }
 
 void CDlgAEEntry::LayOutControls() {

@@ -43,6 +43,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreateStartingField();
     void LayOutControls();
     void FillDescBox();
     void ShowStartDate();

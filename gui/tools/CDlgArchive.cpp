@@ -1,7 +1,9 @@
 #include "CDlgArchive.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/framework/DateTime.h"
 #include "core/tools/Archive.h"
 #include "gui/controls/CDateFieldPopup.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CQtServices.h"
 #include <QFileDialog>
 #include <QFileInfo>
@@ -119,4 +121,19 @@ void CDlgArchive::OnChange() {
     m_strFileName = ToLocalPath(strChosen);
     m_pFileName->setText(strChosen);
     m_pFileName->setCursorPosition(0);
+}
+
+void OnArchive(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    std::optional<CArchiveSetup> setup = PrepareArchive(doc);
+    if (!setup)
+        return;
+    CDlgArchive dlg(context.m_pParent);
+    dlg.m_startDate = setup->m_startDate;
+    dlg.m_endDate = setup->m_endDate;
+    dlg.m_latestDate = setup->m_latestDate;
+    dlg.m_strFileName = setup->m_strFileName;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    ArchiveEntries(doc, {dlg.m_strFileName, dlg.m_startDate, dlg.m_endDate, dlg.m_bMayReplace});
 }

@@ -3,6 +3,8 @@
 #include <ctime>
 #include <string>
 
+class CCommandContext;
+
 class CDateFieldPopup;
 struct CDayMonthYear;
 class QLineEdit;
@@ -40,3 +42,6 @@ private:
     QPushButton* m_pCancel;
     CDateFieldPopup* m_pDatePopup;
 };
+
+// File > Archive: moves the entries of a date range into an archive file.
+void OnArchive(CCommandContext& context);

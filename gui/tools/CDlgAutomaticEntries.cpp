@@ -1,9 +1,14 @@
 #include "CDlgAutomaticEntries.h"
 #include "CDlgAEEntry.h"
+#include "ToolCommands.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/Limits.h"
 #include "core/framework/DateTime.h"
+#include "core/framework/IClock.h"
+#include "core/settings/CSettings.h"
 #include "core/tools/AutoEntries.h"
 #include "gui/controls/ReportList.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -212,4 +217,18 @@ void CDlgAutomaticEntries::OnDelete() {
 void CDlgAutomaticEntries::OnListDblClk() {
     if (m_pList->rowCount() > 0)
         OnEdit();
+}
+
+void OnAutomaticEntries(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    CDlgAutomaticEntries dlg(&context.m_settings.m_userTypes, context.m_pParent);
+    dlg.m_autos = doc.AutoEntries();
+    dlg.m_descs = doc.Descriptions();
+    dlg.m_now = context.m_clock.Now();
+    dlg.exec();
+    // Taken back however the dialog closed: every change in it is final at once.
+    doc.SetAutoEntries(std::move(dlg.m_autos));
+    doc.SetDescriptions(std::move(dlg.m_descs));
+    PostAndShowDueEntries(context);
+    doc.RefreshTypeUsage();
 }

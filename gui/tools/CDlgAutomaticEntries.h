@@ -7,6 +7,8 @@
 #include <ctime>
 #include <vector>
 
+class CCommandContext;
+
 class CDlgAEEntry;
 class QPushButton;
 class QTableWidget;
@@ -53,3 +55,7 @@ private:
     QPushButton* m_pDelete;
     QPushButton* m_pDone;
 };
+
+// Tools > Automatic Entries: the definitions are edited in the dialog, then whatever fell
+// due is offered for posting.
+void OnAutomaticEntries(CCommandContext& context);

@@ -1,7 +1,10 @@
 #include "CDlgBalance.h"
+#include "ToolCommands.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
 #include "core/tools/Balance.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QFrame>
 #include <QGridLayout>
@@ -35,22 +38,7 @@ CDlgBalance::CDlgBalance(QWidget* pParent)
     m_pCalculate->setDefault(true);
     m_pCalculate->setAutoDefault(true);
     connect(m_pCalculate, &QPushButton::clicked, this, &CDlgBalance::OnCalculate);
-
-    const std::array<CBalanceField, 6> fields = BalanceFields(CReconciliation());
-    auto* pGrid = new QGridLayout;
-    pGrid->setHorizontalSpacing(12);
-    pGrid->setColumnMinimumWidth(1, fm.horizontalAdvance(QStringLiteral("-99999999.99")) + 8);
-    int nRow = 0;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        // A rule stands above the two results.
-        if (i == 3 || i == 5)
-            pGrid->addWidget(MakeRule(this), nRow++, 1);
-        m_figures[i] = new QLabel(this);
-        m_figures[i]->setObjectName(QString::fromLatin1(FIGURE_NAMES[i]));
-        m_figures[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        pGrid->addWidget(new QLabel(QString::fromLatin1(fields[i].m_pszLabel), this), nRow, 0);
-        pGrid->addWidget(m_figures[i], nRow++, 1);
-    }
+    QGridLayout* pFigureGrid = CreateFigures();
     m_pMessage = new QLabel(this);
     m_pMessage->setObjectName(QStringLiteral("message"));
     m_pMessage->setAlignment(Qt::AlignCenter);
@@ -58,24 +46,7 @@ CDlgBalance::CDlgBalance(QWidget* pParent)
         fm.horizontalAdvance(QStringLiteral("Your check book is under $99999999.99.")));
     m_pDone = MakeButton(EDlgButton::Done);
     m_pDone->setAutoDefault(false);
-
-    auto* pEntry = new QHBoxLayout;
-    pEntry->addWidget(new QLabel(QStringLiteral("Enter your bank statement balance:"), this));
-    pEntry->addWidget(m_pStatement);
-    pEntry->addWidget(m_pCalculate);
-    auto* pFigures = new QHBoxLayout;
-    pFigures->addStretch();
-    pFigures->addLayout(pGrid);
-    pFigures->addStretch();
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->addLayout(pEntry);
-    pLayout->addSpacing(8);
-    pLayout->addLayout(pFigures);
-    pLayout->addSpacing(8);
-    pLayout->addWidget(m_pMessage);
-    pLayout->addSpacing(4);
-    pLayout->addLayout(MakeButtonRow({m_pDone}));
-    pLayout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutControls(pFigureGrid);
 
     SetHelp(QStringLiteral("::/DlgBalance.txt"), {{m_pStatement, 2700},
                                                   {m_pCalculate, 2701},
@@ -87,6 +58,47 @@ CDlgBalance::CDlgBalance(QWidget* pParent)
                                                   {m_figures[5], 2707},
                                                   {m_pMessage, 2708},
                                                   {m_pDone, 2709}});
+}
+
+// The six figures under their labels, a rule above each of the two results.
+QGridLayout* CDlgBalance::CreateFigures() {
+    const std::array<CBalanceField, 6> fields = BalanceFields(CReconciliation());
+    auto* pGrid = new QGridLayout;
+    pGrid->setHorizontalSpacing(12);
+    pGrid->setColumnMinimumWidth(
+        1, fontMetrics().horizontalAdvance(QStringLiteral("-99999999.99")) + 8);
+    int nRow = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        // A rule stands above the two results.
+        if (i == 3 || i == 5)
+            pGrid->addWidget(MakeRule(this), nRow++, 1);
+        m_figures[i] = new QLabel(this);
+        m_figures[i]->setObjectName(QString::fromLatin1(FIGURE_NAMES[i]));
+        m_figures[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        pGrid->addWidget(new QLabel(QString::fromLatin1(fields[i].m_pszLabel), this), nRow, 0);
+        pGrid->addWidget(m_figures[i], nRow++, 1);
+    }
+    return pGrid;
+}
+
+void CDlgBalance::LayOutControls(QGridLayout* pFigureGrid) {
+    auto* pEntry = new QHBoxLayout;
+    pEntry->addWidget(new QLabel(QStringLiteral("Enter your bank statement balance:"), this));
+    pEntry->addWidget(m_pStatement);
+    pEntry->addWidget(m_pCalculate);
+    auto* pFigures = new QHBoxLayout;
+    pFigures->addStretch();
+    pFigures->addLayout(pFigureGrid);
+    pFigures->addStretch();
+    auto* pLayout = new QVBoxLayout(this);
+    pLayout->addLayout(pEntry);
+    pLayout->addSpacing(8);
+    pLayout->addLayout(pFigures);
+    pLayout->addSpacing(8);
+    pLayout->addWidget(m_pMessage);
+    pLayout->addSpacing(4);
+    pLayout->addLayout(MakeButtonRow({m_pDone}));
+    pLayout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CDlgBalance::OnInitDialog() {
@@ -114,4 +126,16 @@ void CDlgBalance::OnCalculate() {
         m_figures[i]->setText(QString::fromStdString(fields[i].m_strText));
     m_pMessage->setText(QString::fromStdString(BalanceMessage(r.m_dDiff)));
     m_pDone->setFocus(Qt::OtherFocusReason);
+}
+
+void OnBalance(CCommandContext& context) {
+    const CTallywiseDoc& doc = context.m_doc;
+    if (!HasEntries(doc))
+        return;
+    const COutstanding figures = OutstandingFigures(doc.Entries());
+    CDlgBalance dlg(context.m_pParent);
+    dlg.m_dOutDebits = figures.m_dOutDebits;
+    dlg.m_dOutCredits = figures.m_dOutCredits;
+    dlg.m_dEndBal = figures.m_dEndBal;
+    dlg.exec();
 }

@@ -2,6 +2,9 @@
 #include "gui/framework/CDlgBase.h"
 #include <array>
 
+class CCommandContext;
+
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +28,8 @@ protected:
     void OnInitDialog() override;
 
 private:
+    QGridLayout* CreateFigures();
+    void LayOutControls(QGridLayout* pFigureGrid);
     void OnCalculate();
 
     QLineEdit* m_pStatement;
@@ -33,3 +38,6 @@ private:
     QLabel* m_pMessage;
     QPushButton* m_pDone;
 };
+
+// Tools > Balance: reconciles the register's outstanding figures with a statement.
+void OnBalance(CCommandContext& context);

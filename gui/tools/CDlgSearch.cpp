@@ -1,10 +1,13 @@
 #include "CDlgSearch.h"
+#include "CDlgSearchResults.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
 #include "gui/controls/CDateFieldPopup.h"
-#include "gui/controls/DescBox.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
+#include "gui/view/DescBox.h"
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,7 +104,10 @@ CDlgSearch::CDlgSearch(const CUserTypeTable& userTypes, std::time_t today, QWidg
     pLayout->addWidget(m_pTabs);
     pLayout->addLayout(MakeButtonRow({m_pOk, m_pCancel}));
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
+    InstallHelp();
+}
 
+void CDlgSearch::InstallHelp() {
     SetHelp(QStringLiteral("::/DlgSearch.txt"), {{m_pTabs, 2400},
                                                  {m_pOk, 2401},
                                                  {m_pCancel, 2402},
@@ -214,13 +220,8 @@ QWidget* CDlgSearch::MakeDatePage() {
     m_pDatePopup = new CDateFieldPopup(this);
     for (std::size_t i = 0; i < m_dates.size(); ++i) {
         // Shows the date only; a click opens the calendar, the keyboard never stops here.
-        auto* pEdit = Named(new QLineEdit(pPage), NAMES[i]);
-        pEdit->setReadOnly(true);
+        QLineEdit* pEdit = MakeDateField(pPage, NAMES[i]);
         pEdit->setAlignment(Qt::AlignCenter);
-        pEdit->setFocusPolicy(Qt::ClickFocus);
-        pEdit->setContextMenuPolicy(Qt::NoContextMenu);
-        pEdit->setMinimumWidth(
-            pEdit->fontMetrics().horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
         m_dates[i] = {pEdit, days[i], months[i], years[i]};
         m_pDatePopup->Watch(
             pEdit, [this] { return DateModeButton(); }, days[i], months[i], years[i]);
@@ -438,4 +439,20 @@ CSearchCriteria CDlgSearch::Criteria() const {
     c.m_types = {m_bCheck, m_bATM, m_bCheckCard, m_bTeller, m_bOther,
                  m_bUD1,   m_bUD2, m_bUD3,       m_bUD4};
     return c;
+}
+
+void OnSearch(CCommandContext& context) {
+    const CTallywiseDoc& doc = context.m_doc;
+    CDlgSearch dlg(doc.UserTypes(), doc.Today(), context.m_pParent);
+    dlg.m_descs = doc.Descriptions();
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    CSearchCriteria criteria = dlg.Criteria();
+    NormaliseSides(criteria);
+    if (!criteria.AnyCriterion())
+        return;
+    const CSearchResults results = FindEntries(doc.Entries(), criteria);
+    CDlgSearchResults resultsDlg(doc.UserTypes(), context.m_pParent);
+    resultsDlg.m_pResults = &results;
+    resultsDlg.exec();
 }

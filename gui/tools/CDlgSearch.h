@@ -8,6 +8,8 @@
 #include <ctime>
 #include <string>
 
+class CCommandContext;
+
 class CDateFieldPopup;
 class QCheckBox;
 class QComboBox;
@@ -75,6 +77,7 @@ private:
         int* m_pYear;
     };
 
+    void InstallHelp();
     QWidget* MakeCheckPage();
     QWidget* MakeAmountPage();
     QWidget* MakeDescPage();
@@ -119,3 +122,6 @@ private:
     QPushButton* m_pCancel;
     CDateFieldPopup* m_pDatePopup;
 };
+
+// Tools > Search: the criteria, then the entries that meet them all.
+void OnSearch(CCommandContext& context);

@@ -1,5 +1,8 @@
 #include "CDlgStatistics.h"
+#include "ToolCommands.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/tools/Statistics.h"
+#include "gui/framework/CCommandContext.h"
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -120,4 +123,13 @@ void CDlgStatistics::OnInitDialog() {
         m_cells[r][2]->setText(QString::fromStdString(*rows[r].m_pDebit));
         m_cells[r][3]->setText(QString::fromStdString(*rows[r].m_pCredit));
     }
+}
+
+void OnStatistics(CCommandContext& context) {
+    const CTallywiseDoc& doc = context.m_doc;
+    if (!HasEntries(doc))
+        return;
+    CDlgStatistics dlg(context.m_pParent);
+    dlg.SetTexts(StatisticsTexts(ComputeStatistics(doc.Entries()), doc.UserTypes()));
+    dlg.exec();
 }

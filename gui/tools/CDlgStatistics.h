@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+class CCommandContext;
+
 class QLabel;
 struct CStatisticsTexts;
 
@@ -46,3 +48,5 @@ private:
     std::array<QLabel*, 4> m_header{};
     std::array<std::array<QLabel*, 4>, 10> m_cells{}; // label, entries, debit, credit
 };
+
+void OnStatistics(CCommandContext& context);

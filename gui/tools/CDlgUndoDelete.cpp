@@ -1,7 +1,10 @@
 #include "CDlgUndoDelete.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/RegisterCells.h"
+#include "core/settings/CSettings.h"
 #include "core/tools/UndoDelete.h"
 #include "gui/controls/ReportList.h"
+#include "gui/framework/CCommandContext.h"
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -118,4 +121,16 @@ void CDlgUndoDelete::OnRemove() {
     m_pList->removeRow(nRow);
     SelectReportRow(m_pList, std::min(nRow, m_pList->rowCount() - 1));
     UpdateButtons();
+}
+
+void OnUndoDelete(CCommandContext& context) {
+    CTallywiseDoc& doc = context.m_doc;
+    CDlgUndoDelete dlg(&context.m_settings.m_userTypes, context.m_pParent);
+    dlg.m_deleted = doc.DeletedEntries();
+    const bool bRestore = dlg.exec() == QDialog::Accepted && dlg.m_nRestore;
+    doc.SetDeletedEntries(std::move(dlg.m_deleted));
+    if (bRestore)
+        if (const std::optional<std::uint16_t> nPos = RestoreDeletedEntry(doc, *dlg.m_nRestore))
+            context.m_list.ShowRow(*nPos);
+    doc.RefreshTypeUsage();
 }

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+class CCommandContext;
+
 class QPushButton;
 class QTableWidget;
 
@@ -40,3 +42,6 @@ private:
     QPushButton* m_pRemove;
     QPushButton* m_pDone;
 };
+
+// Tools > Undo Delete: the deleted list is edited in the dialog; the entry chosen goes back.
+void OnUndoDelete(CCommandContext& context);

@@ -1,5 +1,6 @@
 #include "CDlgViewArch.h"
 #include "gui/controls/CRichText.h"
+#include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QApplication>
 #include <QFileDialog>
@@ -82,4 +83,9 @@ void CDlgViewArch::OnLoadFile() {
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return;
     LoadFile(dlg.selectedFiles().constFirst());
+}
+
+void OnViewArchive(CCommandContext& context) {
+    CDlgViewArch dlg(context.m_pParent);
+    dlg.exec();
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "gui/framework/CDlgBase.h"
 
+class CCommandContext;
+
 class CRichText;
 class QLabel;
 class QPushButton;
@@ -26,3 +28,5 @@ private:
     QLabel* m_pFileLabel;
     CRichText* m_pViewer;
 };
+
+void OnViewArchive(CCommandContext& context);

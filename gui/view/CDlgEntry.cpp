@@ -1,10 +1,10 @@
 #include "CDlgEntry.h"
+#include "DescBox.h"
 #include "core/document/EntryTypes.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
 #include "gui/controls/CDateFieldPopup.h"
-#include "gui/controls/DescBox.h"
 #include "gui/framework/CDataExchange.h"
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -51,20 +51,8 @@ CDlgEntry::CDlgEntry(const CUserTypeTable* pUserTypes, QWidget* pParent)
 }
 
 void CDlgEntry::CreateControls() {
-    const QFontMetrics fm = fontMetrics();
-    const int nNumberWidth = fm.horizontalAdvance(QStringLiteral("-99999.99")) * 3 / 2;
-
-    // Shows the date only; a click opens the calendar, the keyboard never stops here.
-    m_pDate = new QLineEdit(this);
-    m_pDate->setObjectName(QStringLiteral("date"));
-    m_pDate->setReadOnly(true);
-    m_pDate->setAlignment(Qt::AlignCenter);
-    m_pDate->setFocusPolicy(Qt::ClickFocus);
-    m_pDate->setContextMenuPolicy(Qt::NoContextMenu);
-    m_pDate->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("September 30, 2000")) * 4 / 3);
-    m_pDatePopup = new CDateFieldPopup(this);
-    m_pDatePopup->Watch(
-        m_pDate, [this] { return m_pDesc; }, &m_nDay, &m_nMonth, &m_nYear);
+    const int nNumberWidth = fontMetrics().horizontalAdvance(QStringLiteral("-99999.99")) * 3 / 2;
+    CreateDateField();
 
     m_pDesc = MakeDescBox(this);
     OpenListOnDownArrow(m_pDesc);
@@ -108,16 +96,17 @@ void CDlgEntry::CreateControls() {
     connect(m_pType, &QComboBox::currentIndexChanged, this, &CDlgEntry::OnTypeChanged);
     connect(m_pPin, &QToolButton::clicked, this, &CDlgEntry::OnPinClicked);
 
-    setTabOrder(m_pDesc, m_pDescList);
-    setTabOrder(m_pDescList, m_pAmount);
-    setTabOrder(m_pAmount, m_pDebit);
-    setTabOrder(m_pDebit, m_pCredit);
-    setTabOrder(m_pCredit, m_pType);
-    setTabOrder(m_pType, m_pCheckNum);
-    setTabOrder(m_pCheckNum, m_pCleared);
-    setTabOrder(m_pCleared, m_pPin);
-    setTabOrder(m_pPin, m_pOk);
-    setTabOrder(m_pOk, m_pCancel);
+    SetTabOrder({m_pDesc, m_pDescList, m_pAmount, m_pDebit, m_pCredit, m_pType, m_pCheckNum,
+                 m_pCleared, m_pPin, m_pOk, m_pCancel});
+}
+
+// Shows the date only; a click opens the calendar, the keyboard never stops here.
+void CDlgEntry::CreateDateField() {
+    m_pDate = MakeDateField(this, "date");
+    m_pDate->setAlignment(Qt::AlignCenter);
+    m_pDatePopup = new CDateFieldPopup(this);
+    m_pDatePopup->Watch(
+        m_pDate, [this] { return m_pDesc; }, &m_nDay, &m_nMonth, &m_nYear);
 }
 
 void CDlgEntry::LayOutControls() {

@@ -51,6 +51,7 @@ protected:
 
 private:
     void CreateControls();
+    void CreateDateField();
     void LayOutControls();
     void FillDescBox();
     void FillTypeList();

@@ -2,29 +2,14 @@
 #include "CDlgEntry.h"
 #include "CDlgStartBal.h"
 #include "CRegisterModel.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/document/EntryTypes.h"
 #include "core/document/RegisterCells.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
-#include "core/framework/IClock.h"
 #include "core/framework/IUserMessages.h"
-#include "core/tools/Archive.h"
-#include "core/tools/AutoEntries.h"
-#include "core/tools/Balance.h"
-#include "core/tools/Search.h"
-#include "core/tools/Statistics.h"
-#include "core/tools/UndoDelete.h"
-#include "gui/app/CTallywiseApp.h"
-#include "gui/printing/CRegisterPrinter.h"
-#include "gui/settings/CDlgOptions.h"
-#include "gui/tools/CDlgArchive.h"
-#include "gui/tools/CDlgAutomaticEntries.h"
-#include "gui/tools/CDlgBalance.h"
-#include "gui/tools/CDlgSearch.h"
-#include "gui/tools/CDlgSearchResults.h"
-#include "gui/tools/CDlgStatistics.h"
-#include "gui/tools/CDlgUndoDelete.h"
-#include "gui/tools/CDlgViewArch.h"
+#include "core/settings/CSettings.h"
+#include "core/settings/Options.h"
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -78,9 +63,9 @@ QFont MakeListFont(const std::string& strFace, int nTenths) {
     return font;
 }
 
-CTallywiseView::CTallywiseView(CTallywiseApp& app, QWidget* pParent)
-    : QTableView(pParent), m_app(app),
-      m_pModel(new CRegisterModel(app.GetDocument(), app.m_userTypes, this)) {
+CTallywiseView::CTallywiseView(CTallywiseDoc& doc, CSettings& settings, QWidget* pParent)
+    : QTableView(pParent), m_doc(doc), m_settings(settings),
+      m_pModel(new CRegisterModel(doc, settings.m_userTypes, this)) {
     setObjectName(QStringLiteral("register"));
     setModel(m_pModel);
     setItemDelegate(new CRowDelegate(this));
@@ -118,8 +103,8 @@ CTallywiseView::CTallywiseView(CTallywiseApp& app, QWidget* pParent)
     connect(m_pModel, &QAbstractItemModel::modelReset, this, &CTallywiseView::CommandStateChanged);
     connect(m_pModel, &QAbstractItemModel::rowsRemoved, this, &CTallywiseView::CommandStateChanged);
     // Before any rows arrive: a new row height set over a long register resizes every row.
-    ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
-    ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
+    ApplyListFont(m_settings.m_strFont, m_settings.m_nFontSize);
+    ApplyListColours(m_settings.m_nBkColor, m_settings.m_nTxColor);
     UpdateColumnWidths();
     GetDocument().SetObserver(this);
 }
@@ -128,41 +113,17 @@ CTallywiseView::~CTallywiseView() {
     GetDocument().SetObserver(nullptr);
 }
 
-CTallywiseDoc& CTallywiseView::GetDocument() const {
-    return m_app.GetDocument();
-}
-
-CRegisterPrinter& CTallywiseView::Printing() {
-    if (!m_pPrinting)
-        m_pPrinting = std::make_unique<CRegisterPrinter>(m_app, this);
-    return *m_pPrinting;
-}
-
-void CTallywiseView::OnFilePrint() {
-    Printing().OnFilePrint();
-}
-
-void CTallywiseView::OnFilePrintPreview() {
-    Printing().OnFilePrintPreview();
-}
-
 void CTallywiseView::OnInitialUpdate() {
     {
         CWaitCursor wait;
-        const CDayMonthYear today = SplitLocalDate(m_app.Today());
+        const CDayMonthYear today = SplitLocalDate(GetDocument().Today());
         m_nNewDay = today.m_nDay;
         m_nNewMonth = today.m_nMonth;
         m_nNewYear = today.m_nYear;
         // The document announced its new rows when it was emptied or loaded.
         SelectRow(m_pModel->rowCount() - 1);
     }
-    PostDueAutoEntries();
-    GetDocument().RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
-}
-
-void CTallywiseView::OnTitleChanged() {
-    Q_EMIT TitleChanged();
 }
 
 void CTallywiseView::OnEntryInserted(std::uint16_t nPos) {
@@ -223,12 +184,19 @@ std::optional<std::uint16_t> CTallywiseView::GetSelectedRow() const {
     return std::uint16_t(nFirst);
 }
 
-bool CTallywiseView::OnUpdateEntrySelected() const {
-    return GetSelectedRow().has_value();
+bool OnUpdateEntrySelected(const CCommandContext& context) {
+    return context.m_list.GetSelectedRow().has_value();
 }
 
-bool CTallywiseView::OnUpdateNeedsStartBal() const {
-    return GetDocument().IsStartBalSet();
+void CTallywiseView::OnOptionsApplied(const COptionsApplied& applied) {
+    if (applied.m_bUserTypesChanged)
+        m_pModel->RefreshColumn(COL_TYPE, 0, m_pModel->rowCount() - 1);
+    if (applied.m_bFontChanged)
+        ApplyListFont(m_settings.m_strFont, m_settings.m_nFontSize);
+    if (applied.m_bColorsChanged)
+        ApplyListColours(m_settings.m_nBkColor, m_settings.m_nTxColor);
+    if (applied.m_bFontChanged || applied.m_bColorsChanged)
+        viewport()->repaint();
 }
 
 void CTallywiseView::ApplyListFont(const std::string& strFace, int nTenths) {
@@ -293,7 +261,7 @@ bool CTallywiseView::EnsureStartingBalance() {
     CTallywiseDoc& doc = GetDocument();
     if (doc.IsStartBalSet())
         return true;
-    IUserMessages& messages = m_app.Messages();
+    IUserMessages& messages = doc.Messages();
     if (!messages.AskYesNo(START_BAL_QUESTION)) {
         messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
         return false;
@@ -318,7 +286,7 @@ void CTallywiseView::OnAddEntry() {
     bool bPinned = false;
     for (;;) {
         if (doc.EntryCount() >= MAX_ENTRIES) {
-            m_app.Messages().ShowMessage(
+            doc.Messages().ShowMessage(
                 Format("You have reached the maximum \nentry limit of %d entries. \nArchive old "
                        "transactions to \nadd new entries.",
                        MAX_ENTRIES),
@@ -327,15 +295,15 @@ void CTallywiseView::OnAddEntry() {
         }
         if (!EnsureStartingBalance())
             return;
-        CDlgEntry dlg(&m_app.m_userTypes, this);
+        CDlgEntry dlg(&m_settings.m_userTypes, this);
         dlg.m_bAddMode = true;
         dlg.m_nDay = m_nNewDay;
         dlg.m_nMonth = m_nNewMonth;
         dlg.m_nYear = m_nNewYear;
         dlg.m_dAmount = 0.0;
         dlg.m_nDebitCredit = 0;
-        dlg.m_nTypeIndex = m_app.m_nAType;
-        dlg.m_bCleared = m_app.m_nACleared != 0;
+        dlg.m_nTypeIndex = m_settings.m_nAType;
+        dlg.m_bCleared = m_settings.m_nACleared != 0;
         dlg.m_nCheckNum = doc.NextCheck();
         dlg.m_bPinned = bPinned;
         if (!RunEntryDialog(dlg))
@@ -343,7 +311,7 @@ void CTallywiseView::OnAddEntry() {
         if (dlg.m_nTypeIndex == 0)
             doc.SetNextCheck(static_cast<std::uint16_t>(dlg.m_nCheckNum + 1));
         doc.AddDescription(dlg.m_strDesc);
-        CEntry entry = EntryFromDialog(dlg, m_app.m_userTypes);
+        CEntry entry = EntryFromDialog(dlg, m_settings.m_userTypes);
         m_nNewDay = dlg.m_nDay;
         m_nNewMonth = dlg.m_nMonth;
         m_nNewYear = dlg.m_nYear;
@@ -366,7 +334,7 @@ void CTallywiseView::OnEditEntry() {
     const CEntry* e = doc.GetEntryAt(i);
     if (!e)
         return;
-    CDlgEntry dlg(&m_app.m_userTypes, this);
+    CDlgEntry dlg(&m_settings.m_userTypes, this);
     dlg.m_bAddMode = false;
     const CDayMonthYear date = SplitLocalDate(e->m_date);
     dlg.m_nDay = date.m_nDay;
@@ -376,7 +344,7 @@ void CTallywiseView::OnEditEntry() {
     dlg.m_dAmount = e->m_dAmount;
     dlg.m_nDebitCredit = e->m_bDebit ? 0 : 1;
     dlg.m_bCleared = e->m_bCleared == 1;
-    dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, m_app.m_userTypes);
+    dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, m_settings.m_userTypes);
     dlg.m_bNextCheckOffered = e->m_nType != TYPE_CHECK;
     dlg.m_nCheckNum = dlg.m_bNextCheckOffered ? doc.NextCheck() : e->m_nCheckNum;
     if (!RunEntryDialog(dlg))
@@ -384,7 +352,7 @@ void CTallywiseView::OnEditEntry() {
     if (dlg.m_nTypeIndex == 0 && dlg.m_bNextCheckOffered)
         doc.SetNextCheck(static_cast<std::uint16_t>(dlg.m_nCheckNum + 1));
     doc.AddDescription(dlg.m_strDesc);
-    doc.ReplaceEntry(i, EntryFromDialog(dlg, m_app.m_userTypes));
+    doc.ReplaceEntry(i, EntryFromDialog(dlg, m_settings.m_userTypes));
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
 }
@@ -414,28 +382,6 @@ void CTallywiseView::OnStartingBalance() {
     if (dlg.exec() != QDialog::Accepted)
         return;
     SetStartingBalance(dlg.m_dStartBal);
-}
-
-void CTallywiseView::OnOptions() {
-    CTallywiseDoc& doc = GetDocument();
-    // The Type page locks the types the register uses, so that knowledge must be current.
-    doc.RefreshTypeUsage();
-    CDlgOptions dlg(this);
-    dlg.m_options = OptionsFromApp(m_app);
-    if (dlg.exec() != QDialog::Accepted)
-        return;
-    const COptionsApplied applied = ApplyOptions(dlg.m_options, m_app);
-    if (applied.m_bUserTypesChanged) {
-        // The table is saved with the register: without this a close would drop it unasked.
-        doc.UserTypesChanged();
-    }
-    if (applied.m_bFontChanged)
-        ApplyListFont(m_app.m_strFont, m_app.m_nFontSize);
-    if (applied.m_bColorsChanged)
-        ApplyListColours(m_app.m_nBkColor, m_app.m_nTxColor);
-    if (applied.m_bFontChanged || applied.m_bColorsChanged)
-        viewport()->repaint();
-    Q_EMIT CommandStateChanged();
 }
 
 void CTallywiseView::contextMenuEvent(QContextMenuEvent* pEvent) {
@@ -474,7 +420,7 @@ bool CTallywiseView::viewportEvent(QEvent* pEvent) {
 }
 
 void CTallywiseView::OnListDblClk() {
-    if (m_app.m_nDblClick == 1) {
+    if (m_settings.m_nDblClick == 1) {
         OnEditEntry();
         return;
     }
@@ -507,13 +453,4 @@ void CTallywiseView::SelectRow(int nRow, bool bScroll) {
                                                  QItemSelectionModel::Rows);
     if (bScroll)
         scrollTo(index, QAbstractItemView::EnsureVisible);
-}
-
-void CTallywiseView::PostDueAutoEntries() {
-    const CPostResult result = ::PostDueAutoEntries(GetDocument(), m_app.Clock().Now());
-    // The posted entries arrive as one change; the last of them is the row to show.
-    if (result.m_nLastPos)
-        SelectRow(*result.m_nLastPos);
-    if (result.m_nOffered > 0)
-        Q_EMIT CommandStateChanged();
 }

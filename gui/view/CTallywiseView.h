@@ -1,19 +1,17 @@
 #pragma once
 #include "core/framework/IRegisterObserver.h"
-#include "gui/framework/IDocumentView.h"
+#include "gui/framework/CCommandContext.h"
 #include <QPointer>
 #include <QTableView>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
 class CDlgEntry;
-class CRegisterPrinter;
 class CRegisterModel;
-class CTallywiseApp;
 class CTallywiseDoc;
 struct CEntry;
+struct CSettings;
 class QAction;
 
 // 0x00BBGGRR values of the settings.
@@ -23,16 +21,16 @@ int ColorToRef(const QColor& color);
 // drawn with a narrow sans-serif face instead, the stored name itself is kept.
 QFont MakeListFont(const std::string& strFace, int nTenths);
 
-// The register list: one row per entry, in the document's order. It follows the document's
-// announcements, so commands change only the document.
-class CTallywiseView : public QTableView, public IDocumentView, public IRegisterObserver {
+// The register list: one row per entry, in the document's order, and the entry commands.
+// It follows the document's announcements, so commands change only the document.
+class CTallywiseView : public QTableView, public IRegisterList, public IRegisterObserver {
     Q_OBJECT
 public:
-    explicit CTallywiseView(CTallywiseApp& app, QWidget* pParent = nullptr);
+    CTallywiseView(CTallywiseDoc& doc, CSettings& settings, QWidget* pParent = nullptr);
     ~CTallywiseView() override;
 
-    void OnInitialUpdate() override;
-    void OnTitleChanged() override;
+    // Rebuilds the list for a new or opened document, the last row selected.
+    void OnInitialUpdate();
 
     // What the document announces.
     void OnEntryInserted(std::uint16_t nPos) override;
@@ -47,11 +45,10 @@ public:
     void DeleteRow(std::uint16_t nPos);
     void RefreshBalances(std::uint16_t nFrom);
     void RefreshRow(std::uint16_t nPos);
-    std::optional<std::uint16_t> GetSelectedRow() const;
-
-    // Update handlers.
-    bool OnUpdateEntrySelected() const;
-    bool OnUpdateNeedsStartBal() const;
+    std::optional<std::uint16_t> GetSelectedRow() const override;
+    // The font, the colours and the Type column follow what Options changed.
+    void OnOptionsApplied(const COptionsApplied& applied) override;
+    void ShowRow(std::uint16_t nRow) override { SelectRow(nRow); }
 
     void ApplyListFont(const std::string& strFace, int nTenths);
     void ApplyListColours(int nBkColor, int nTxColor);
@@ -60,10 +57,7 @@ public:
     void SetPopupActions(QAction* pAdd, QAction* pEdit, QAction* pDelete);
 
     CRegisterModel* Model() const { return m_pModel; }
-    CTallywiseApp& App() const { return m_app; }
-    CTallywiseDoc& GetDocument() const;
-    // The print commands and the printer of this run.
-    CRegisterPrinter& Printing();
+    CTallywiseDoc& GetDocument() const { return m_doc; }
 
     // The date the next Add Entry proposes.
     int m_nNewDay = 1;
@@ -75,23 +69,12 @@ public Q_SLOTS:
     void OnEditEntry();
     void OnDeleteEntry();
     void OnStartingBalance();
-    void OnArchive();
-    void OnViewArchive();
-    void OnAutomaticEntries();
-    void OnUndoDelete();
-    void OnBalance();
-    void OnSearch();
-    void OnStatistics();
-    void OnOptions();
-    void OnFilePrint();
-    void OnFilePrintPreview();
 
 Q_SIGNALS:
     // Selection, rows or document state changed: the commands' enabled states may differ.
     void CommandStateChanged();
     // Asked right before the popup opens, so its items are enabled as the commands are.
     void CommandUpdateNeeded();
-    void TitleChanged();
 
 protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
@@ -106,13 +89,15 @@ private:
     bool RunEntryDialog(CDlgEntry& dlg);
     bool EnsureStartingBalance();
     void SetStartingBalance(double dStartBal);
-    void PostDueAutoEntries();
     void SelectAfterRemoval(std::uint16_t nRow);
 
-    CTallywiseApp& m_app;
+    CTallywiseDoc& m_doc;
+    CSettings& m_settings;
     CRegisterModel* m_pModel;
     QPointer<QAction> m_pPopupAdd;
     QPointer<QAction> m_pPopupEdit;
     QPointer<QAction> m_pPopupDelete;
-    std::unique_ptr<CRegisterPrinter> m_pPrinting;
 };
+
+// The update handler of Edit Entry and Delete Entry: a row is selected.
+bool OnUpdateEntrySelected(const CCommandContext& context);

@@ -144,7 +144,7 @@ private Q_SLOTS:
             pArchive->m_endDate = Day(1, 31); // as the calendar would leave it
             Child<QPushButton>(pDlg, "ok")->click();
         });
-        m_pFix->View()->OnArchive();
+        OnArchive(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(strProposed, TempPath("Home02.twa"));
         QCOMPARE(doc.EntryCount(), std::uint16_t(1));
@@ -161,7 +161,7 @@ private Q_SLOTS:
 
         // Now the remaining entry is not cleared: refused, nothing changes.
         modal.Then([](QWidget* pDlg) { Child<QPushButton>(pDlg, "ok")->click(); });
-        m_pFix->View()->OnArchive();
+        OnArchive(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(m_pFix->m_messages.Texts().back(), std::string(ARCHIVE_NOT_CLEARED));
         QCOMPARE(doc.EntryCount(), std::uint16_t(1));
@@ -171,7 +171,7 @@ private Q_SLOTS:
     void archiveCommandRefusesAnUnsavedRegister() {
         m_pFix = std::make_unique<CFrameFixture>();
         m_pFix->AddEntry(TYPE_ATM, 0, 1, 5, "Jan 5", 10.0, true, true);
-        m_pFix->View()->OnArchive();
+        OnArchive(m_pFix->Context());
         QCOMPARE(m_pFix->m_messages.Texts(),
                  std::vector<std::string>{std::string(ARCHIVE_SAVE_FIRST)});
     }

@@ -320,7 +320,7 @@ private Q_SLOTS:
         modal.Then(Click("add"));
         modal.Then(FillAuto({true, "10", "1", "25", true, 3, "Loan"}));
         modal.Then(Click("done"));
-        fix.View()->OnAutomaticEntries();
+        OnAutomaticEntries(fix.Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(int(doc.AutoEntries().size()), 1);
@@ -339,7 +339,7 @@ private Q_SLOTS:
         // Nothing changed, nothing due: still modified.
         fix.StartClean();
         modal.Then(Click("done"));
-        fix.View()->OnAutomaticEntries();
+        OnAutomaticEntries(fix.Context());
         QVERIFY(doc.IsModified());
         QCOMPARE(fix.m_messages.Texts().size(), std::size_t(1));
     }

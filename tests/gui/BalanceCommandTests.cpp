@@ -31,7 +31,7 @@ private Q_SLOTS:
     void cleanup() { m_pFix.reset(); }
 
     void emptyRegisterShowsAMessageOnly() {
-        m_pFix->View()->OnBalance();
+        OnBalance(m_pFix->Context());
         QCOMPARE(m_pFix->m_messages.Texts(), std::vector<std::string>{"There are no entries."});
     }
 
@@ -75,7 +75,7 @@ private Q_SLOTS:
                       !Child<QLineEdit>(w, "statement")->isEnabled();
             Child<QPushButton>(w, "done")->click();
         });
-        m_pFix->View()->OnBalance();
+        OnBalance(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(initial, QStringList(6, QStringLiteral("0.00")));
         QCOMPARE(seen, figures);

@@ -31,17 +31,15 @@ struct CFrameFixture {
 
     void CreateFrame() {
         m_pFrame = std::make_unique<CMainFrame>(m_app);
-        m_app.m_pView = m_pFrame->View();
         m_app.ProcessCommandLine({});
     }
-    void DestroyFrame() {
-        m_app.m_pView = nullptr;
-        m_pFrame.reset();
-    }
+    void DestroyFrame() { m_pFrame.reset(); }
 
     CTallywiseDoc& Doc() { return m_app.GetDocument(); }
     void StartClean() { ::StartClean(Doc(), m_password); }
     CTallywiseView* View() { return m_pFrame->View(); }
+    // What the window's commands work on.
+    CCommandContext& Context() { return m_pFrame->Context(); }
 
     std::uint16_t AddEntry(int nType, int nCheck, int nMonth, int nDay, const char* pszDesc,
                            double dAmount, bool bDebit, bool bCleared = false) {

@@ -6,7 +6,6 @@
 #include "gui/document/CDlgBankInfo.h"
 #include "gui/document/CDlgChangePassword.h"
 #include "gui/document/CDlgPassword.h"
-#include "gui/document/CDocCommands.h"
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -193,26 +192,25 @@ private Q_SLOTS:
     void setPasswordCommandAndTheModifiedFlag() {
         m_pFix = std::make_unique<CFrameFixture>();
         CTallywiseDoc& doc = m_pFix->Doc();
-        CDocCommands commands(doc, m_pFix->m_pFrame.get());
         CModalHelper modal;
         modal.Then(Fill({}, "cancel"));
-        commands.OnSetPassword();
+        OnSetPassword(m_pFix->Context());
         modal.Then(Fill({{"password", ""}, {"again", ""}}));
-        commands.OnSetPassword();
+        OnSetPassword(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(!doc.IsModified());
         QCOMPARE(doc.IsPasswordSet(), 0u);
 
         modal.Then(Fill({{"password", "Abc"}, {"again", "Abc"}}));
-        commands.OnSetPassword();
+        OnSetPassword(m_pFix->Context());
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.Password(), std::string("Abc"));
         m_pFix->StartClean();
         modal.Then(Fill({{"oldPassword", "Abc"}}, "cancel"));
-        commands.OnSetPassword();
+        OnSetPassword(m_pFix->Context());
         QVERIFY(!doc.IsModified());
         modal.Then(Fill({{"oldPassword", "Abc"}, {"newPassword", ""}, {"again", ""}}));
-        commands.OnSetPassword();
+        OnSetPassword(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.IsPasswordSet(), 0u);
@@ -225,14 +223,13 @@ private Q_SLOTS:
         CTallywiseDoc& doc = m_pFix->Doc();
         doc.SetBankInfo({"First Bank", "", ""});
         m_pFix->StartClean();
-        CDocCommands commands(doc, m_pFix->m_pFrame.get());
         CModalHelper modal;
         modal.Then(Fill({{"bankName", "Other"}}, "cancel"));
-        commands.OnBankInfo();
+        OnBankInfo(m_pFix->Context());
         QVERIFY(!doc.IsModified());
         QCOMPARE(doc.BankInfo().m_strBankName, std::string("First Bank"));
         modal.Then(Fill({}));
-        commands.OnBankInfo();
+        OnBankInfo(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.BankInfo().m_strBankName, std::string("First Bank"));

@@ -5,7 +5,7 @@
 #include "gui/app/Commands.h"
 #include "gui/printing/CPrintPreview.h"
 #include "gui/printing/CQtPrintSurface.h"
-#include "gui/printing/CRegisterPrinter.h"
+#include "gui/printing/PrintCommands.h"
 #include <QAction>
 #include <QFile>
 #include <QFontDatabase>

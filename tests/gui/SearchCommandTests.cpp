@@ -215,7 +215,7 @@ private Q_SLOTS:
             strCredits = Child<QLabel>(w, "creditTotal")->text();
             Child<QPushButton>(w, "done")->click();
         });
-        m_pFix->View()->OnSearch();
+        OnSearch(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(rows, (QStringList{"101|02/01|Rent|C|500.00|", "150|02/03|Groceries|C|75.25|"}));
         QCOMPARE(strFound, QStringLiteral("Found 2 entries."));
@@ -238,13 +238,13 @@ private Q_SLOTS:
             strType = Cell(w, 0, SCOL_TYPE) + Cell(w, 0, SCOL_CREDIT);
             Child<QPushButton>(w, "done")->click();
         });
-        m_pFix->View()->OnSearch();
+        OnSearch(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(strType, QStringLiteral("G50.00"));
 
         // OK with no box ticked opens no results window.
         modal.Then([](QWidget* w) { Child<QPushButton>(w, "ok")->click(); });
-        m_pFix->View()->OnSearch();
+        OnSearch(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(!QApplication::activeModalWidget());
     }

@@ -2,6 +2,7 @@
 #include "GuiTest.h"
 #include "ModalHelper.h"
 #include "gui/app/Commands.h"
+#include "gui/tools/CDlgStatistics.h"
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -20,7 +21,7 @@ private Q_SLOTS:
     void cleanup() { m_pFix.reset(); }
 
     void emptyRegisterShowsAMessageOnly() {
-        m_pFix->View()->OnStatistics();
+        OnStatistics(m_pFix->Context());
         QCOMPARE(m_pFix->m_messages.Texts(), std::vector<std::string>{"There are no entries."});
     }
 
@@ -68,7 +69,7 @@ private Q_SLOTS:
                 texts << Child<QLabel>(w, pszName)->text();
             Child<QPushButton>(w, "ok")->click();
         });
-        m_pFix->View()->OnStatistics();
+        OnStatistics(m_pFix->Context());
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(texts,
                  (QStringList{"01/05/2004", "03/09/2004", "0", "65535", "1", "500.00", "Transfer",

@@ -122,7 +122,7 @@ private Q_SLOTS:
             Child<QTableWidget>(w, "list")->selectRow(0);
             ClickLater(w, "restore"); // "Rent"
         });
-        fix.View()->OnUndoDelete();
+        OnUndoDelete(fix.Context());
         QCOMPARE(modal.Pending(), 0);
         QVERIFY(doc.IsModified());
         QCOMPARE(int(doc.DeletedEntries().size()), 2);
@@ -139,7 +139,7 @@ private Q_SLOTS:
         // Done restores nothing, yet the document counts as changed.
         fix.StartClean();
         modal.Then([](QWidget* w) { ClickLater(w, "done"); });
-        fix.View()->OnUndoDelete();
+        OnUndoDelete(fix.Context());
         QVERIFY(doc.IsModified());
         QCOMPARE(doc.EntryCount(), std::uint16_t(3));
         QCOMPARE(int(doc.DeletedEntries().size()), 2);

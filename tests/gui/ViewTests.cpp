@@ -33,7 +33,7 @@ private Q_SLOTS:
     void cleanup() { m_pFix.reset(); }
 
     void columnsHaveTitlesAndFixedWidths() {
-        CTallywiseView view(m_pFix->m_app);
+        CTallywiseView view(m_pFix->Doc(), m_pFix->m_app);
         view.resize(290 + 2 * view.frameWidth(), 200);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -131,7 +131,7 @@ private Q_SLOTS:
         m_pFix->m_app.OnFileNew();
         QCOMPARE(pView->model()->rowCount(), 0);
         QVERIFY(!pView->GetSelectedRow());
-        QVERIFY(!pView->OnUpdateEntrySelected());
+        QVERIFY(!OnUpdateEntrySelected(m_pFix->Context()));
     }
 
     void rowsFollowTheDocument() {

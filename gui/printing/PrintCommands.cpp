@@ -1,7 +1,9 @@
-#include "CRegisterPrinter.h"
+#include "PrintCommands.h"
 #include "CPrintPreview.h"
 #include "CQtPrintSurface.h"
-#include "gui/app/CTallywiseApp.h"
+#include "core/document/CTallywiseDoc.h"
+#include "core/settings/CSettings.h"
+#include "gui/framework/CCommandContext.h"
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -36,20 +38,19 @@ std::unique_ptr<QPrinter> MakePrinter() {
     return pPrinter;
 }
 
-CRegisterPrinter::CRegisterPrinter(CTallywiseApp& app, QWidget* pParent)
-    : m_app(app), m_pParent(pParent) {}
+namespace {
 
-CRegisterPrinter::~CRegisterPrinter() = default;
-
-QPrinter& CRegisterPrinter::Printer() {
-    if (!m_pPrinter)
-        m_pPrinter = MakePrinter();
-    return *m_pPrinter;
+QPrinter& Printer(CCommandContext& context) {
+    if (!context.m_pPrinter)
+        context.m_pPrinter = MakePrinter();
+    return *context.m_pPrinter;
 }
 
-void CRegisterPrinter::OnFilePrint() {
-    QPrinter& printer = Printer();
-    QPrintDialog dlg(&printer, m_pParent->window());
+} // namespace
+
+void OnFilePrint(CCommandContext& context) {
+    QPrinter& printer = Printer(context);
+    QPrintDialog dlg(&printer, context.m_pParent->window());
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -63,23 +64,23 @@ void CRegisterPrinter::OnFilePrint() {
     if (dlg.exec() != QDialog::Accepted)
         return;
     printer.setPrintRange(QPrinter::AllPages);
-    PrintRegister(m_app.GetDocument(), PrintSettingsOf(m_app), printer);
+    PrintRegister(context.m_doc, PrintSettingsOf(context.m_settings), printer);
 }
 
-void CRegisterPrinter::OnFilePrintPreview() {
+void OnFilePrintPreview(CCommandContext& context) {
     bool bPrint = false;
     {
-        CPrintPreview preview(m_app.GetDocument(), PrintSettingsOf(m_app), Printer(),
-                              m_pParent->window());
+        CPrintPreview preview(context.m_doc, PrintSettingsOf(context.m_settings), Printer(context),
+                              context.m_pParent->window());
         if (!preview.Begin())
             return;
         bPrint = preview.exec() == CPrintPreview::PRINT_REQUESTED;
     }
     if (bPrint)
-        OnFilePrint();
+        OnFilePrint(context);
 }
 
-void CRegisterPrinter::OnFilePrintSetup() {
-    QPageSetupDialog dlg(&Printer(), m_pParent->window());
+void OnFilePrintSetup(CCommandContext& context) {
+    QPageSetupDialog dlg(&Printer(context), context.m_pParent->window());
     dlg.exec();
 }

@@ -1,7 +1,7 @@
 #include "DescBox.h"
+#include "CDlgDescList.h"
 #include "core/framework/FieldLimits.h"
 #include "gui/framework/CDataExchange.h"
-#include "gui/view/CDlgDescList.h"
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
