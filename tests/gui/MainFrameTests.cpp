@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -116,6 +117,18 @@ private Q_SLOTS:
         QCOMPARE(Frame().windowTitle(), QStringLiteral("June.twd - Tallywise v3.5"));
         Action(ID_FILE_NEW)->trigger();
         QCOMPARE(Frame().windowTitle(), QStringLiteral("TWDoc - Tallywise v3.5"));
+    }
+
+    // An opened or new register reaches the list as one reset, not a rebuild per step.
+    void openAndNewFillTheListOnce() {
+        const std::string strPath = WriteRegister("Once.twd", 5);
+        QSignalSpy resets(Frame().View()->model(), &QAbstractItemModel::modelReset);
+        QVERIFY(m_pFix->m_app.OpenDocumentFile(strPath));
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(Frame().View()->model()->rowCount(), 5);
+        QVERIFY(m_pFix->m_app.OnFileNew());
+        QCOMPARE(resets.count(), 2);
+        QCOMPARE(Frame().View()->model()->rowCount(), 0);
     }
 
     void menusAreAsTabled() {
