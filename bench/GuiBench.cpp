@@ -24,10 +24,8 @@
 
 namespace {
 
-// All at once: inserting them one by one would measure the document.
-void FillRegister(CTallywiseDoc& doc, int nEntries) {
-    doc.OnNewDocument();
-    doc.SetStartingBalance(1000.0);
+// Eight entries a day from 2000 on, every fifth kind, a third of them deposits.
+std::vector<CEntry> SampleEntries(int nEntries) {
     std::vector<CEntry> entries(static_cast<std::size_t>(nEntries));
     const std::time_t first = MakeLocalDate(2000, 1, 1);
     for (int i = 0; i < nEntries; ++i) {
@@ -40,7 +38,14 @@ void FillRegister(CTallywiseDoc& doc, int nEntries) {
         e.m_bDebit = i % 3 == 0 ? 0 : 1;
         e.m_bCleared = i % 2;
     }
-    doc.InsertEntries(std::move(entries));
+    return entries;
+}
+
+// All at once: inserting them one by one would measure the document.
+void FillRegister(CTallywiseDoc& doc, int nEntries) {
+    doc.OnNewDocument();
+    doc.SetStartingBalance(1000.0);
+    doc.InsertEntries(SampleEntries(nEntries));
 }
 
 void OpenToShown(benchmark::State& state) {
@@ -206,18 +211,7 @@ void ToolCommand(benchmark::State& state) {
 // and the first paint of the rows.
 void SearchResultsOpen(benchmark::State& state) {
     CUserTypeTable types;
-    std::vector<CEntry> copies(std::size_t(state.range(0)));
-    const std::time_t first = MakeLocalDate(2000, 1, 1);
-    for (int i = 0; i < state.range(0); ++i) {
-        CEntry& e = copies[std::size_t(i)];
-        e.m_nType = std::int8_t(i % 5);
-        e.m_nCheckNum = std::uint16_t(100 + i);
-        e.m_date = ToLocalMidnight(first + std::time_t(i / 8) * 86400);
-        e.m_strDesc = "Grocery store purchase " + std::to_string(i);
-        e.m_dAmount = 10.0 + (i % 97);
-        e.m_bDebit = i % 3 == 0 ? 0 : 1;
-    }
-    const CSearchResults results{std::move(copies)};
+    const CSearchResults results{SampleEntries(int(state.range(0)))};
     std::unique_ptr<CDlgSearchResults> pDlg;
     for (auto _ : state) {
         pDlg = std::make_unique<CDlgSearchResults>(types);
