@@ -261,7 +261,8 @@ std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd) {
                   nAdd, nRoom, MAX_ENTRIES);
 }
 
-int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks) {
+int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
+                std::optional<std::uint16_t>* pLastPos) {
     std::vector<CEntry> entries;
     std::uint16_t nLastCheck = 0;
     for (std::size_t i = 0; i < plan.m_rows.size(); ++i) {
@@ -286,7 +287,10 @@ int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<b
         doc.AddDescription(entries[i].m_strDesc);
         nLastCheck = std::max(nLastCheck, entries[i].m_nCheckNum);
     }
-    const int nAdded = static_cast<int>(doc.InsertEntries(std::move(entries)).size());
+    const std::vector<std::uint16_t> positions = doc.InsertEntries(std::move(entries));
+    const int nAdded = static_cast<int>(positions.size());
+    if (pLastPos && !positions.empty())
+        *pLastPos = positions.back();
     if (nAdded > 0) {
         doc.RefreshTypeUsage();
         if (nLastCheck != 0 && nLastCheck < 65535 && nLastCheck + 1 > doc.NextCheck())

@@ -56,9 +56,11 @@ std::string ImportSummary(const CImportPlan& plan); // "%d new, %d duplicates, %
 // The refusal when adding nAdd entries would take the register past its limit; else empty.
 std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd);
 
-// Adds the rows whose tick is set (all new rows when ticks is empty) through InsertEntry,
-// with their descriptions, and marks the document modified. Returns how many were added.
-int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks);
+// Adds the rows whose tick is set (all new rows when ticks is empty) as one change, with
+// their descriptions. Returns how many were added; pLastPos, when given, receives where the
+// last of them stands.
+int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
+                std::optional<std::uint16_t>* pLastPos = nullptr);
 
 // The description as the register stores it: control characters made spaces, characters
 // Windows-1252 cannot hold made "?" (counted), at most 255 characters (counted when cut).

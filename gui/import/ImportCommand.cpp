@@ -68,16 +68,18 @@ bool MapColumns(QWidget* pParent, const QString& strName, CImportSource& source,
     return true;
 }
 
-void DoFileImport(QWidget* pParent, CTallywiseDoc& doc, ISettingsStore& store) {
+// Returns where the last added entry stands, if any was added.
+std::optional<std::uint16_t> DoFileImport(QWidget* pParent, CTallywiseDoc& doc,
+                                          ISettingsStore& store) {
     const QString strPath = CImportFileChoosers::s_fnOpen(pParent);
     if (strPath.isEmpty())
-        return;
+        return std::nullopt;
     const QString strName = QFileInfo(strPath).fileName();
     std::vector<std::uint8_t> bytes;
     std::string strError;
     if (!ReadWholeFile(strPath.toStdString(), bytes, strError)) {
         Refuse(pParent, strName, strError);
-        return;
+        return std::nullopt;
     }
     CImportSource source;
     source.m_strBytes.assign(bytes.begin(), bytes.end());
@@ -85,7 +87,7 @@ void DoFileImport(QWidget* pParent, CTallywiseDoc& doc, ISettingsStore& store) {
     EDateOrder remembered = EDateOrder::Auto;
     if (source.m_format == EImportFormat::Csv &&
         !MapColumns(pParent, strName, source, store, remembered))
-        return;
+        return std::nullopt;
 
     CReadResult read = source.Read(EDateOrder::Auto);
     const bool bAsked = read.m_bOrderAmbiguous;
@@ -94,7 +96,7 @@ void DoFileImport(QWidget* pParent, CTallywiseDoc& doc, ISettingsStore& store) {
         read = source.Read(order);
     if (!read.Ok()) {
         Refuse(pParent, strName, read.m_strError);
-        return;
+        return std::nullopt;
     }
     CDlgImport dlg(pParent);
     dlg.m_plan = BuildImportPlan(doc, read);
@@ -111,18 +113,22 @@ void DoFileImport(QWidget* pParent, CTallywiseDoc& doc, ISettingsStore& store) {
     };
     dlg.m_fnLimitMessage = [&doc](int nAdd) { return ImportLimitMessage(doc, nAdd); };
     if (dlg.exec() != QDialog::Accepted)
-        return;
-    ApplyImport(doc, dlg.m_plan, dlg.m_ticks);
+        return std::nullopt;
+    std::optional<std::uint16_t> nLastPos;
+    ApplyImport(doc, dlg.m_plan, dlg.m_ticks, &nLastPos);
     if (source.m_format == EImportFormat::Csv)
         SaveCsvMapping(store, source.m_table, source.m_mapping,
                        bAsked ? dlg.m_dateOrder : EDateOrder::Auto);
+    return nLastPos;
 }
 
 } // namespace
 
 void OnFileImport(CCommandContext& context) {
     CQtSettingsStore store;
-    DoFileImport(context.m_pParent, context.m_doc, store);
+    if (const std::optional<std::uint16_t> nLastPos =
+            DoFileImport(context.m_pParent, context.m_doc, store))
+        context.m_list.ShowRow(*nLastPos);
 }
 
 void OnFileExport(CCommandContext& context) {
