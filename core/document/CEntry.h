@@ -14,16 +14,17 @@ enum : std::int8_t {
     TYPE_STARTBAL_20 = 100 // only inside version 2.0 files
 };
 
-// The fields shared by register entries and deleted entries, in file order.
+// The fields shared by register entries and deleted entries. They are laid out to pack
+// tightly (a long register holds tens of thousands); the file keeps its own order.
 struct CEntryFields {
-    std::uint16_t m_nCheckNum = 0;
     std::time_t m_date = 0;
     std::string m_strDesc;
-    std::int8_t m_nType = TYPE_CHECK;
     double m_dAmount = 0.0;
-    std::uint32_t m_bDebit = 1;
     double m_dBalance = 0.0;
+    std::uint32_t m_bDebit = 1;
     std::uint32_t m_bCleared = 0;
+    std::uint16_t m_nCheckNum = 0;
+    std::int8_t m_nType = TYPE_CHECK;
 };
 
 // A register entry; its place in the register is its position in the document's store.

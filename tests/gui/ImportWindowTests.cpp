@@ -67,9 +67,9 @@ private Q_SLOTS:
         // The register already holds two of the statement's four transactions.
         CTallywiseDoc& doc = m_pFix->Doc();
         doc.InsertEntry(
-            CEntry{{0, MakeLocalDate(2023, 1, 13), "PAYROLL", TYPE_OTHER, 444.55, 0, 0, 1}});
+            CEntry{{MakeLocalDate(2023, 1, 13), "PAYROLL", 444.55, 0, 0, 1, 0, TYPE_OTHER}});
         doc.InsertEntry(
-            CEntry{{0, MakeLocalDate(2023, 2, 28), "Interest", TYPE_OTHER, 0.01, 0, 0, 0}});
+            CEntry{{MakeLocalDate(2023, 2, 28), "Interest", 0.01, 0, 0, 0, 0, TYPE_OTHER}});
         m_pFix->StartClean();
         m_strOpen = SAMPLES + "qfx/reds-capitalone-360-v202.qfx";
         CModalHelper modal;
