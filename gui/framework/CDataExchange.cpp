@@ -1,6 +1,7 @@
 #include "CDataExchange.h"
 #include "core/framework/AppTitle.h"
 #include "core/framework/Cp1252.h"
+#include "core/framework/Format.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -96,6 +97,20 @@ bool ReadNumber(QLineEdit* pEdit, double dMin, double dMax, double& dValue) {
         return Refuse(pEdit, pEdit, QStringLiteral("Please enter a number."));
     if (!(d >= dMin && d <= dMax))
         return Refuse(pEdit, pEdit, NumberRangeMessage(dMin, dMax));
+    dValue = d;
+    return true;
+}
+
+const char* const AMOUNT_DECIMALS_MESSAGE =
+    "Please enter an amount with no more than two decimal places.";
+
+bool ReadAmount(QLineEdit* pEdit, double dMin, double dMax, double& dValue) {
+    double d = 0.0;
+    if (!ReadNumber(pEdit, dMin, dMax, d))
+        return false;
+    // A fraction of a cent would be stored, summed and compared, yet never shown.
+    if (!IsWholeCents(d))
+        return Refuse(pEdit, pEdit, QString::fromLatin1(AMOUNT_DECIMALS_MESSAGE));
     dValue = d;
     return true;
 }

@@ -64,6 +64,35 @@ private Q_SLOTS:
         QCOMPARE(edit.selectedText(), edit.text());
     }
 
+    // Amounts take whole cents; a fraction of a cent is refused in the field.
+    void amountTakesAtMostTwoDecimals_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("cents") << "9.99" << true;
+        QTest::newRow("a trailing zero") << "9.990" << true;
+        QTest::newRow("negative cents") << "-99999.99" << true;
+        QTest::newRow("three decimals") << "9.999" << false;
+        QTest::newRow("a tenth of a cent") << "0.001" << false;
+        QTest::newRow("by exponent") << "1e-3" << false;
+    }
+    void amountTakesAtMostTwoDecimals() {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QLineEdit edit;
+        QVERIFY(ShowActive(edit));
+        edit.setText(text);
+        CModalHelper modal;
+        QString strSeen;
+        if (!ok)
+            modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        double d = 0.0;
+        QCOMPARE(ReadAmount(&edit, -99999.99, 99999.99, d), ok);
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strSeen, ok ? QString() : QString::fromLatin1(AMOUNT_DECIMALS_MESSAGE));
+        if (!ok)
+            QCOMPARE(edit.selectedText(), edit.text());
+    }
+
     void validatorDropsWhatWindows1252Lacks_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<int>("pos");
