@@ -139,6 +139,12 @@ bool IsWrittenBySave(const std::string& strDocPath, const std::string& strFile) 
     return false;
 }
 
+std::string SaveTargetMessage(const std::string& strFile) {
+    return Format("Saving the register writes %s,\nso it cannot hold the archive. Choose "
+                  "another file name.",
+                  strFile.c_str());
+}
+
 std::optional<CArchiveSetup> PrepareArchive(CTallywiseDoc& doc) {
     if (doc.Entries().empty()) {
         doc.Messages().ShowMessage(ARCHIVE_NO_ENTRIES, EMsgIcon::Information);
@@ -249,10 +255,7 @@ EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request
         return EArchiveResult::NotCleared;
     }
     if (IsWrittenBySave(doc.GetPathName(), request.m_strFileName)) {
-        messages.ShowMessage(Format("Saving the register writes %s,\nso it cannot hold the "
-                                    "archive. Choose another file name.",
-                                    request.m_strFileName.c_str()),
-                             EMsgIcon::Exclamation);
+        messages.ShowMessage(SaveTargetMessage(request.m_strFileName), EMsgIcon::Exclamation);
         return EArchiveResult::SaveTarget;
     }
     const std::string strBytes =

@@ -70,6 +70,9 @@ std::string NewestArchiveFile(const std::string& strDocPath);
 // descriptions; the running balances aside).
 bool EndsWithEntries(const std::string& strFile, const std::string& strEntryLines);
 
+// The refusal of an archive file name that saving the register writes.
+std::string SaveTargetMessage(const std::string& strFile);
+
 // True when saving the register writes strFile: the register itself, its backup copy or
 // its text copy.
 bool IsWrittenBySave(const std::string& strDocPath, const std::string& strFile);
