@@ -70,8 +70,12 @@ std::time_t FirstEveryNDaysDate(std::time_t start, int nDays, std::time_t now) {
 }
 
 std::string AutoEntryQuestion(const CAutoEntry& a) {
+    // The sign of what the entry adds to the balance; an amount that shows as 0.00 has none.
+    std::string strAmount = MoneyText(a.m_bDebit ? -a.m_dAmount : a.m_dAmount);
+    if (strAmount.front() != '-' && strAmount != "0.00")
+        strAmount.insert(0, "+");
     return "Add automatic entry: \n\n     " + FormatDate(a.m_nextDate, "%B %d, %Y") + "\n     " +
-           a.m_strDesc + "\n     " + Format(a.m_bDebit ? "-%.2f" : "+%.2f", a.m_dAmount);
+           a.m_strDesc + "\n     " + strAmount;
 }
 
 CEntry MakePostedEntry(const CAutoEntry& a) {

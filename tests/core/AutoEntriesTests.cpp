@@ -183,6 +183,22 @@ TEST(AutoEntryText, QuestionAndPostedEntry) {
     a.m_bDebit = 0;
     a.m_nextDate = MakeLocalDate(2010, 11, 7);
     EXPECT_EQ(AutoEntryQuestion(a), Question("November 07, 2010", "Pay", "+1234.50"));
+    // The sign is that of what the entry adds to the balance; 0.00 adds nothing.
+    const struct {
+        double dAmount;
+        bool bDebit;
+        const char* pszShown;
+    } signs[] = {{0.0, true, "0.00"},     {0.0, false, "0.00"},
+                 {0.001, true, "0.00"},   {-99999.99, false, "-99999.99"},
+                 {-12.5, true, "+12.50"}, {99999.99, true, "-99999.99"}};
+    for (const auto& c : signs) {
+        a.m_dAmount = c.dAmount;
+        a.m_bDebit = c.bDebit ? 1 : 0;
+        EXPECT_EQ(AutoEntryQuestion(a), Question("November 07, 2010", "Pay", c.pszShown))
+            << c.dAmount << (c.bDebit ? " debit" : " credit");
+    }
+    a.m_dAmount = 1234.5;
+    a.m_bDebit = 0;
 
     a.m_nType = 7;
     const CEntry e = MakePostedEntry(a);
