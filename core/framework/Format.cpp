@@ -1,4 +1,5 @@
 #include "Format.h"
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -33,4 +34,15 @@ std::string MoneyText(double dValue) {
         strText.find_first_not_of("0.", 1) == std::string::npos)
         strText.erase(0, 1);
     return strText;
+}
+
+double RoundToCents(double dValue) {
+    const double dCents = std::round(dValue * 100.0) / 100.0;
+    return dCents == 0.0 ? 0.0 : dCents;
+}
+
+bool IsWholeCents(double dValue) {
+    // Typed decimals are not exact in binary; a millionth of a cent tells them apart.
+    const double dCents = dValue * 100.0;
+    return std::fabs(dCents - std::round(dCents)) < 1e-6;
 }

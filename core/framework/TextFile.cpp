@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <regex>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -61,10 +62,42 @@ bool ReadWholeFile(const std::string& strPath, std::vector<std::uint8_t>& bytes,
     return true;
 }
 
+namespace {
+// The part of ".NAME.EXT.XXXXXX" that names the file being written, or empty.
+std::string LeftoverTarget(const std::string& strName) {
+    static const std::regex reTemp(R"(\.(.+\.(twd|twa|bak|txt))\.[A-Za-z0-9]{6})");
+    std::smatch m;
+    if (strName.size() < 12 || strName[0] != '.' || !std::regex_match(strName, m, reTemp))
+        return {};
+    return m[1].str();
+}
+} // namespace
+
+void RemoveWriteLeftovers(const std::string& strDir) {
+    std::error_code ec;
+    const fs::path dir = strDir.empty() ? fs::path(".") : fs::path(strDir);
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string strTarget = LeftoverTarget(it->path().filename().string());
+        if (strTarget.empty() || !it->is_regular_file(ec))
+            continue;
+        const fs::path target(strTarget);
+        const std::string strExt = target.extension().string();
+        // Only text files beside a register are its companions; other .txt files are not ours.
+        if ((strExt == ".bak" || strExt == ".txt") &&
+            !fs::exists(dir / fs::path(strTarget).replace_extension(".twd"), ec))
+            continue;
+        leftovers.push_back(it->path());
+    }
+    for (const fs::path& path : leftovers)
+        fs::remove(path, ec);
+}
+
 bool WriteFileAtomic(const std::string& strPath, const std::vector<std::uint8_t>& bytes,
                      std::string& strError) {
     fs::path target(strPath);
     fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    RemoveWriteLeftovers(dir.string());
     std::string strTemplate = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(strTemplate.begin(), strTemplate.end());
     name.push_back('\0');

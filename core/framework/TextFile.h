@@ -10,6 +10,10 @@ bool ReadWholeFile(const std::string& strPath, std::vector<std::uint8_t>& bytes,
 // an interrupted or failed write never destroys the previous file.
 bool WriteFileAtomic(const std::string& strPath, const std::vector<std::uint8_t>& bytes,
                      std::string& strError);
+// Removes the hidden temporary files that an interrupted write of this program left in
+// dir: ".NAME.twd.XXXXXX" and ".NAME.twa.XXXXXX", and ".NAME.bak.XXXXXX" or
+// ".NAME.txt.XXXXXX" beside a register NAME.twd. Done before each write in that folder.
+void RemoveWriteLeftovers(const std::string& strDir);
 // Text mode: each "\n" becomes CR LF (unless the text is already converted). Creates or
 // truncates the file, holding an exclusive lock while writing.
 bool WriteTextFile(const std::string& strPath, const std::string& strText, bool bTextMode = true);

@@ -348,10 +348,6 @@ long long ToCents(double dAmount) {
     return std::llround(dAmount * 100.0);
 }
 
-bool IsWholeCents(double dAmount) {
-    return std::fabs(dAmount * 100.0 - static_cast<double>(ToCents(dAmount))) < 1e-6;
-}
-
 std::uint16_t CheckNumberOf(std::string_view text) {
     const std::string s = Trim(text);
     if (s.empty() || s.size() > 5)

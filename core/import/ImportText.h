@@ -1,5 +1,6 @@
 #pragma once
 #include "ImportTypes.h"
+#include "core/framework/Format.h" // IsWholeCents
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,8 +25,6 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // signs around it. bCommaDecimal: a lone comma is a decimal comma (OFX); otherwise a comma
 // followed by exactly three digits groups thousands. Nothing on a bad amount.
 std::optional<double> ParseAmount(std::string_view text, bool bCommaDecimal);
-// The amount has at most two decimals that count (4.750 is fine, 4.755 is not).
-bool IsWholeCents(double dAmount);
 long long ToCents(double dAmount);
 
 // A check number when the text is a whole number from 1 to 65535, else 0.

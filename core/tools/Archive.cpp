@@ -55,7 +55,59 @@ std::uint32_t NextNumber(std::uint32_t n) {
     return n + 1;
 }
 
+// The lines of a text register with the running balance cut off each.
+std::vector<std::string> LinesWithoutBalance(const std::string& strText) {
+    std::vector<std::string> lines;
+    std::size_t nStart = 0;
+    while (nStart < strText.size()) {
+        std::size_t nEnd = strText.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = strText.size();
+        std::string strLine = strText.substr(nStart, nEnd - nStart);
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.pop_back();
+        strLine.erase(std::min(strLine.size(), strLine.rfind(' ')));
+        strLine.erase(strLine.find_last_not_of(' ') + 1);
+        lines.push_back(std::move(strLine));
+        nStart = nEnd + 1;
+    }
+    return lines;
+}
+
 } // namespace
+
+std::string NewestArchiveFile(const std::string& strDocPath) {
+    const fs::path path(strDocPath);
+    const std::string strStem =
+        path.has_extension() ? path.stem().string() : path.filename().string();
+    const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    std::error_code ec;
+    std::string strNewest;
+    unsigned long nNewest = 0;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string strName = it->path().filename().string();
+        if (strName.size() < strStem.size() + 6 || strName.compare(0, strStem.size(), strStem) ||
+            strName.compare(strName.size() - 4, 4, ".twa"))
+            continue;
+        const std::string strDigits =
+            strName.substr(strStem.size(), strName.size() - strStem.size() - 4);
+        if (strDigits.size() > 9 || strDigits.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const unsigned long nNumber = std::stoul(strDigits);
+        if (strNewest.empty() || nNumber > nNewest) {
+            nNewest = nNumber;
+            strNewest = it->path().string();
+        }
+    }
+    return strNewest;
+}
+
+bool EndsWithEntries(const std::string& strFile, const std::string& strEntryLines) {
+    const std::vector<std::string> file = LinesWithoutBalance(strFile);
+    const std::vector<std::string> entries = LinesWithoutBalance(strEntryLines);
+    return !entries.empty() && file.size() >= entries.size() &&
+           std::equal(entries.begin(), entries.end(), file.end() - entries.size());
+}
 
 std::string ArchiveFileName(const std::string& strDocPath, std::uint32_t nNumber) {
     fs::path path(strDocPath);
@@ -85,6 +137,12 @@ bool IsWrittenBySave(const std::string& strDocPath, const std::string& strFile) 
             return true;
     }
     return false;
+}
+
+std::string SaveTargetMessage(const std::string& strFile) {
+    return Format("Saving the register writes %s,\nso it cannot hold the archive. Choose "
+                  "another file name.",
+                  strFile.c_str());
 }
 
 std::optional<CArchiveSetup> PrepareArchive(CTallywiseDoc& doc) {
@@ -131,6 +189,7 @@ bool WriteArchiveFile(const std::string& strPath, const std::string& strBytes, b
                       std::string& strError) {
     const fs::path target(strPath);
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    RemoveWriteLeftovers(dir.string());
     std::string strTemplate = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(strTemplate.begin(), strTemplate.end());
     name.push_back('\0');
@@ -159,6 +218,31 @@ bool WriteArchiveFile(const std::string& strPath, const std::string& strBytes, b
     return bOk;
 }
 
+namespace {
+// An archive whose register was not saved afterwards still holds the entries: archiving
+// them again would write them twice, so the user decides.
+bool ConfirmNotArchivedYet(CTallywiseDoc& doc, const CArchiveRequest& request, std::uint16_t nCount,
+                           const std::string& strBytes) {
+    const std::string strNewest = NewestArchiveFile(doc.GetPathName());
+    std::error_code ec;
+    if (strNewest.empty() || fs::equivalent(strNewest, request.m_strFileName, ec))
+        return true;
+    std::vector<std::uint8_t> bytes;
+    std::string strError;
+    if (!ReadWholeFile(strNewest, bytes, strError))
+        return true;
+    const std::size_t nHeader =
+        doc.BuildTextRegister(0, request.m_startDate, request.m_endDate, true).size();
+    if (!EndsWithEntries(std::string(bytes.begin(), bytes.end()), strBytes.substr(nHeader)))
+        return true;
+    return doc.Messages().AskYesNo(
+        Format("The archive file %s\nalready ends with the %u %s about to be archived.\n\n"
+               "Archive %s again?",
+               strNewest.c_str(), unsigned(nCount), nCount == 1 ? "entry" : "entries",
+               nCount == 1 ? "it" : "them"));
+}
+} // namespace
+
 EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request) {
     IUserMessages& messages = doc.Messages();
     const std::uint16_t nCount = CountEntriesToArchive(doc.Entries(), request.m_endDate);
@@ -171,14 +255,13 @@ EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request
         return EArchiveResult::NotCleared;
     }
     if (IsWrittenBySave(doc.GetPathName(), request.m_strFileName)) {
-        messages.ShowMessage(Format("Saving the register writes %s,\nso it cannot hold the "
-                                    "archive. Choose another file name.",
-                                    request.m_strFileName.c_str()),
-                             EMsgIcon::Exclamation);
+        messages.ShowMessage(SaveTargetMessage(request.m_strFileName), EMsgIcon::Exclamation);
         return EArchiveResult::SaveTarget;
     }
     const std::string strBytes =
         doc.BuildTextRegister(nCount, request.m_startDate, request.m_endDate, true);
+    if (!ConfirmNotArchivedYet(doc, request, nCount, strBytes))
+        return EArchiveResult::Declined;
     std::string strError;
     if (!WriteArchiveFile(request.m_strFileName, strBytes, request.m_bMayReplace, strError)) {
         messages.ShowMessage(Format("The archive file %s\ncould not be written: %s.\n\nNo entries "

@@ -45,6 +45,7 @@ enum class EArchiveResult {
     NoEntries,   // refused; the register is empty
     NotCleared,  // refused; nothing written or changed
     SaveTarget,  // refused: the save right after would overwrite the archive
+    Declined,    // the newest archive already ends with these entries; the user said No
     WriteFailed, // the archive file could not be written; nothing changed
     SaveFailed   // archived, but the register could not be saved: it stays modified
 };
@@ -62,6 +63,15 @@ struct CArchiveRequest {
 // as the starting balance, counts the archive and saves the register. Every failure is
 // shown to the user.
 EArchiveResult ArchiveEntries(CTallywiseDoc& doc, const CArchiveRequest& request);
+
+// The archive file of the register with the highest number ("Home07.twa"), or empty.
+std::string NewestArchiveFile(const std::string& strDocPath);
+// True when the text strFile ends with the entry lines strEntryLines (dates, amounts and
+// descriptions; the running balances aside).
+bool EndsWithEntries(const std::string& strFile, const std::string& strEntryLines);
+
+// The refusal of an archive file name that saving the register writes.
+std::string SaveTargetMessage(const std::string& strFile);
 
 // True when saving the register writes strFile: the register itself, its backup copy or
 // its text copy.

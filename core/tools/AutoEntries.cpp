@@ -4,6 +4,7 @@
 #include "core/framework/Format.h"
 #include "core/framework/IUserMessages.h"
 #include <algorithm>
+#include <chrono>
 
 namespace {
 constexpr std::time_t HOUR = 3600;
@@ -51,18 +52,30 @@ std::time_t FirstMonthlyDate(std::time_t now, int nDay) {
 }
 
 std::time_t FirstEveryNDaysDate(std::time_t start, int nDays, std::time_t now) {
-    std::time_t t = ToLocalMidnight(start);
-    if (t < now) {
-        // Whole steps, as many as it takes to reach now, without stepping one at a time.
-        const std::time_t span = DaysSpan(std::max(nDays, 1));
-        t += (now - t + span - 1) / span * span;
-    }
-    return ToLocalMidnight(t);
+    using namespace std::chrono;
+    // Counted in calendar days, so neither the hour nor a daylight-saving change moves it.
+    const auto DayOf = [](std::time_t t) {
+        const CDayMonthYear d = SplitLocalDate(t);
+        return sys_days(year(d.m_nYear) / d.m_nMonth / d.m_nDay);
+    };
+    const sys_days first = DayOf(start);
+    const sys_days today = DayOf(now);
+    if (first > today)
+        return ToLocalMidnight(start);
+    const int nStep = std::max(nDays, 1);
+    // The first occurrence after today: today's own is not offered.
+    const auto nSteps = (today - first).count() / nStep + 1;
+    const year_month_day next(first + days(nSteps * nStep));
+    return MakeLocalDate(int(next.year()), int(unsigned(next.month())), int(unsigned(next.day())));
 }
 
 std::string AutoEntryQuestion(const CAutoEntry& a) {
+    // The sign of what the entry adds to the balance; an amount that shows as 0.00 has none.
+    std::string strAmount = MoneyText(a.m_bDebit ? -a.m_dAmount : a.m_dAmount);
+    if (strAmount.front() != '-' && strAmount != "0.00")
+        strAmount.insert(0, "+");
     return "Add automatic entry: \n\n     " + FormatDate(a.m_nextDate, "%B %d, %Y") + "\n     " +
-           a.m_strDesc + "\n     " + Format(a.m_bDebit ? "-%.2f" : "+%.2f", a.m_dAmount);
+           a.m_strDesc + "\n     " + strAmount;
 }
 
 CEntry MakePostedEntry(const CAutoEntry& a) {

@@ -26,7 +26,8 @@ std::time_t NextMonthlyDate(std::time_t current, int nDay);
 std::time_t NextEveryNDaysDate(std::time_t current, int nDays);
 std::time_t AdvanceAutoDate(const CAutoEntry& a);
 
-// The first next date of a definition added or edited at the time now.
+// The first next date of a definition added or edited at the time now. Every N days: the
+// first of start + k x N calendar days (k >= 0) after today.
 std::time_t FirstMonthlyDate(std::time_t now, int nDay);
 std::time_t FirstEveryNDaysDate(std::time_t start, int nDays, std::time_t now);
 

@@ -22,13 +22,13 @@ CReconciliation Reconcile(double dStatement, const COutstanding& figures) {
     r.m_dOutCredits = figures.m_dOutCredits;
     r.m_dReconciled = (dStatement - figures.m_dOutDebits) + figures.m_dOutCredits;
     r.m_dEndBal = figures.m_dEndBal;
-    r.m_dDiff = r.m_dReconciled - r.m_dEndBal;
-    if (r.m_dDiff > -0.001 && r.m_dDiff < 0.001)
-        r.m_dDiff = 0.0;
+    // Decided in cents, so a fraction of a cent is never reported as "$0.00".
+    r.m_dDiff = RoundToCents(r.m_dReconciled - r.m_dEndBal);
     return r;
 }
 
 std::string BalanceMessage(double dDiff) {
+    dDiff = RoundToCents(dDiff);
     if (dDiff == 0.0)
         return "Your check book balances.";
     if (dDiff < 0.0)

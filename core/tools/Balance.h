@@ -21,12 +21,12 @@ struct CReconciliation {
     double m_dOutCredits = 0.0;
     double m_dReconciled = 0.0; // (statement - debits) + credits
     double m_dEndBal = 0.0;
-    double m_dDiff = 0.0; // reconciled - ending balance, exactly 0 within 0.001
+    double m_dDiff = 0.0; // reconciled - ending balance, rounded to cents
 };
 
 CReconciliation Reconcile(double dStatement, const COutstanding& figures);
 
-// "Your check book balances." or over or under by how much.
+// "Your check book balances." or over or under by how much, in whole cents.
 std::string BalanceMessage(double dDiff);
 
 // The six figures of the dialog in their order, each with its label and its own format.

@@ -4,6 +4,7 @@
 #include "core/framework/IClock.h"
 #include "core/framework/IPasswordPrompt.h"
 #include "core/framework/IUserMessages.h"
+#include "core/tools/Archive.h"
 #include "gui/app/CTallywiseApp.h"
 #include "gui/document/CQtPasswordPrompt.h"
 #include "gui/framework/CQtServices.h"
@@ -13,9 +14,11 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cctype>
 #include <clocale>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <regex>
@@ -32,7 +35,8 @@ const char* const PROGRAM_USAGE =
     "                          uses the print settings of Page Setup and needs no display\n"
     "  --range FROM:TO         print only the entries dated FROM to TO, both included\n"
     "  --password PW           the password of a protected FILE\n"
-    "Exit status: 0 done, 1 FILE could not be opened or OUT.pdf not written, 2 wrong usage.\n";
+    "Exit status: 0 done, 1 FILE could not be opened or OUT.pdf not written, 2 wrong usage\n"
+    "or OUT.pdf is FILE, its .bak or .txt copy, or a file that is not a PDF.\n";
 
 namespace {
 
@@ -118,6 +122,46 @@ std::optional<CPdfArgs> ParsePdfArgs(const std::vector<std::string>& args, std::
     return parsed;
 }
 
+// Why OUT must not be written over; empty when it may be.
+std::string RefusedOutput(const CPdfArgs& args) {
+    if (IsWrittenBySave(args.m_strFile, args.m_strOut))
+        return "it is the register or a copy its save writes; nothing was written";
+    QFile file(QFile::decodeName(args.m_strOut.c_str()));
+    if (!file.exists())
+        return {};
+    if (!file.open(QIODevice::ReadOnly) || file.read(5) != "%PDF-")
+        return "it exists and is not a PDF; nothing was written";
+    return {};
+}
+
+// Prints into a hidden file beside OUT and renames it over OUT only once it is complete.
+bool PrintPdfAtomically(const CTallywiseDoc& doc, const CPrintSettings& settings,
+                        const QString& strOut) {
+    const QFileInfo info(strOut);
+    QTemporaryFile temp(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                        QStringLiteral(".XXXXXX"));
+    if (!temp.open())
+        return false;
+    temp.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temp.fileName());
+    printer.setDocName(QString::fromStdString(doc.GetTitle()));
+    if (!PrintRegister(doc, settings, printer) || QFileInfo(temp.fileName()).size() == 0)
+        return false;
+    // A temporary file is private to its owner; the PDF keeps the permissions it had.
+    temp.setPermissions(info.exists() ? QFile::permissions(strOut)
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                            QFile::ReadOther);
+    std::error_code ec;
+    std::filesystem::rename(QFile::encodeName(temp.fileName()).toStdString(),
+                            QFile::encodeName(strOut).toStdString(), ec);
+    if (ec)
+        return false;
+    temp.setAutoRemove(false);
+    return true;
+}
+
 std::string OpenFailure(const CLoadResult& result, const CGivenPassword& password) {
     if (result.m_nError == ELoadError::WrongPassword && !password.m_password)
         return "the register is password protected (use --password)";
@@ -183,6 +227,11 @@ int RunPrintToPdf(const std::vector<std::string>& args, std::ostream& out, std::
         err << "tallywise: " << strError << "\n" << PROGRAM_USAGE;
         return 2;
     }
+    const std::string strRefused = RefusedOutput(*parsed);
+    if (!strRefused.empty()) {
+        err << "tallywise: " << parsed->m_strOut << ": " << strRefused << "\n";
+        return 2;
+    }
     CQuietMessages messages;
     CQtUserMessages boxes;
     CQtPasswordPrompt prompt;
@@ -206,11 +255,7 @@ int RunPrintToPdf(const std::vector<std::string>& args, std::ostream& out, std::
         app.m_printTo = parsed->m_to;
     }
     const QString strOut = QFile::decodeName(parsed->m_strOut.c_str());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(strOut);
-    printer.setDocName(QString::fromStdString(doc.GetTitle()));
-    if (!PrintRegister(doc, PrintSettingsOf(app), printer) || QFileInfo(strOut).size() == 0) {
+    if (!PrintPdfAtomically(doc, PrintSettingsOf(app), strOut)) {
         err << "tallywise: " << parsed->m_strOut << ": the file could not be written\n";
         return 1;
     }

@@ -1,6 +1,7 @@
 #include "CDataExchange.h"
 #include "core/framework/AppTitle.h"
 #include "core/framework/Cp1252.h"
+#include "core/framework/Format.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -39,12 +40,36 @@ int CaptionWidth(const QWidget& box) {
     return QFontMetrics(font).horizontalAdvance(box.windowTitle()) + s_nTitleBarExtras;
 }
 
+// A label wraps only between words: a long word gets invisible break points (zero-width
+// spaces) so that it wraps inside the box instead of running out of it.
+QString BreakableText(const QString& strText) {
+    constexpr qsizetype nLongWord = 40;
+    constexpr qsizetype nPiece = 20;
+    QString strOut;
+    qsizetype i = 0;
+    while (i < strText.size()) {
+        qsizetype nEnd = i;
+        while (nEnd < strText.size() && !strText[nEnd].isSpace())
+            ++nEnd;
+        const bool bLong = nEnd - i > nLongWord;
+        for (qsizetype j = i; j < nEnd; ++j) {
+            if (bLong && j > i && (j - i) % nPiece == 0)
+                strOut += QChar(0x200B);
+            strOut += strText[j];
+        }
+        if (nEnd < strText.size())
+            strOut += strText[nEnd];
+        i = nEnd + 1;
+    }
+    return strOut;
+}
+
 } // namespace
 
 int RunAppMessageBox(QWidget* pParent, QMessageBox::Icon icon, const QString& strText,
                      QMessageBox::StandardButtons buttons,
                      QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), strText, buttons, pParent);
+    QMessageBox box(icon, QString::fromUtf8(APP_TITLE), BreakableText(strText), buttons, pParent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     // The box sizes itself to its layout, so a spacer row sets the least width.
@@ -96,6 +121,20 @@ bool ReadNumber(QLineEdit* pEdit, double dMin, double dMax, double& dValue) {
         return Refuse(pEdit, pEdit, QStringLiteral("Please enter a number."));
     if (!(d >= dMin && d <= dMax))
         return Refuse(pEdit, pEdit, NumberRangeMessage(dMin, dMax));
+    dValue = d;
+    return true;
+}
+
+const char* const AMOUNT_DECIMALS_MESSAGE =
+    "Please enter an amount with no more than two decimal places.";
+
+bool ReadAmount(QLineEdit* pEdit, double dMin, double dMax, double& dValue) {
+    double d = 0.0;
+    if (!ReadNumber(pEdit, dMin, dMax, d))
+        return false;
+    // A fraction of a cent would be stored, summed and compared, yet never shown.
+    if (!IsWholeCents(d))
+        return Refuse(pEdit, pEdit, QString::fromLatin1(AMOUNT_DECIMALS_MESSAGE));
     dValue = d;
     return true;
 }

@@ -26,8 +26,11 @@ bool ParseWholeNumber(const QString& strText, long long& nValue);
 QString NumberRangeMessage(double dMin, double dMax);
 QString WholeNumberRangeMessage(long long nMin, long long nMax);
 QString TextLengthMessage(int nMaxChars);
+extern const char* const AMOUNT_DECIMALS_MESSAGE;
 
 bool ReadNumber(QLineEdit* pEdit, double dMin, double dMax, double& dValue);
+// A money amount: a number in range with no fraction of a cent.
+bool ReadAmount(QLineEdit* pEdit, double dMin, double dMax, double& dValue);
 bool ReadWholeNumber(QLineEdit* pEdit, long long nMin, long long nMax, long long& nValue);
 bool CheckTextLength(QLineEdit* pEdit, int nMaxChars);
 bool CheckTextLength(QComboBox* pCombo, int nMaxChars);

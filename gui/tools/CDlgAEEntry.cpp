@@ -209,7 +209,7 @@ bool CDlgAEEntry::OnOK() {
     if (!ReadWholeNumber(m_pNumDays, 1, MAX_PERIOD_DAY, nNumDays))
         return false;
     double dAmount = 0.0;
-    if (!ReadNumber(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))
+    if (!ReadAmount(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))
         return false;
     const int nDebitCredit = m_pDebitCredit->checkedId();
     const int nTypeIndex = m_pType->currentIndex();

@@ -4,6 +4,7 @@
 #include "core/tools/Archive.h"
 #include "gui/controls/CDateFieldPopup.h"
 #include "gui/framework/CCommandContext.h"
+#include "gui/framework/CDataExchange.h"
 #include "gui/framework/CQtServices.h"
 #include <QFileDialog>
 #include <QFileInfo>
@@ -97,6 +98,17 @@ void CDlgArchive::OnInitDialog() {
     m_pOk->setFocus(Qt::OtherFocusReason);
 }
 
+bool CDlgArchive::OnOK() {
+    if (m_strDocPath.empty() || !IsWrittenBySave(m_strDocPath, m_strFileName))
+        return true;
+    // Refused here, the user can choose another name without starting again.
+    ShowAppMessage(this, QString::fromStdString(SaveTargetMessage(m_strFileName)),
+                   QMessageBox::Warning);
+    m_pFileName->setFocus(Qt::OtherFocusReason);
+    m_pFileName->selectAll();
+    return false;
+}
+
 void CDlgArchive::ShowEndDate() {
     m_pEndDate->setText(DateText(m_endDate));
 }
@@ -133,6 +145,7 @@ void OnArchive(CCommandContext& context) {
     dlg.m_endDate = setup->m_endDate;
     dlg.m_latestDate = setup->m_latestDate;
     dlg.m_strFileName = setup->m_strFileName;
+    dlg.m_strDocPath = doc.GetPathName();
     if (dlg.exec() != QDialog::Accepted)
         return;
     ArchiveEntries(doc, {dlg.m_strFileName, dlg.m_startDate, dlg.m_endDate, dlg.m_bMayReplace});

@@ -25,9 +25,12 @@ public:
     std::time_t m_latestDate = 0;
     std::string m_strFileName;
     bool m_bMayReplace = false;
+    // The register's own file: OK refuses it, its .bak and its .txt as the archive.
+    std::string m_strDocPath;
 
 protected:
     void OnInitDialog() override;
+    bool OnOK() override;
 
 private:
     void OnEndDatePicked(const CDayMonthYear& date);

@@ -114,7 +114,7 @@ void CDlgBalance::OnInitDialog() {
 
 void CDlgBalance::OnCalculate() {
     double dStatement = 0.0;
-    if (!ReadNumber(m_pStatement, MIN_STATEMENT, MAX_STATEMENT, dStatement))
+    if (!ReadAmount(m_pStatement, MIN_STATEMENT, MAX_STATEMENT, dStatement))
         return;
     m_dStatement = dStatement;
     // One calculation per opening.

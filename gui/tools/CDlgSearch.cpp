@@ -371,7 +371,7 @@ bool CDlgSearch::ReadFields() {
     };
     const auto readAmount = [this](QLineEdit* pEdit, double& dValue) {
         m_pTabs->setCurrentIndex(1);
-        return ReadNumber(pEdit, MIN_AMOUNT, MAX_AMOUNT, dValue);
+        return ReadAmount(pEdit, MIN_AMOUNT, MAX_AMOUNT, dValue);
     };
     std::uint32_t nSingle = 0, nLast = 0, nFirst = 0;
     double dFirst = 0.0, dLast = 0.0, dSingle = 0.0;

@@ -218,7 +218,7 @@ bool CDlgEntry::OnOK() {
     const std::string strDesc = m_pDesc->currentText().toStdString();
     const int nTypeIndex = m_pType->currentIndex();
     double dAmount = 0.0;
-    if (!ReadNumber(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))
+    if (!ReadAmount(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))
         return false;
     // Checked even while the field is disabled.
     long long nCheckNum = 0;

@@ -49,7 +49,7 @@ void CDlgStartBal::OnInitDialog() {
 
 bool CDlgStartBal::OnOK() {
     double dValue = 0.0;
-    if (!ReadNumber(m_pStartBal, MIN_AMOUNT, MAX_AMOUNT, dValue))
+    if (!ReadAmount(m_pStartBal, MIN_AMOUNT, MAX_AMOUNT, dValue))
         return false;
     m_dStartBal = dValue;
     return true;

@@ -1,5 +1,6 @@
 #include "../support/Fakes.h"
 #include "core/tools/Archive.h"
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -285,4 +286,45 @@ TEST(ArchiveTest, AFailedSaveKeepsTheArchiveAndTheDocumentModified) {
     fs::remove(f.m_strPath);
     EXPECT_TRUE(doc.OnSaveDocument(f.m_strPath));
     EXPECT_FALSE(doc.IsModified());
+}
+
+// An archive written just before a crash still holds the entries: the user decides.
+TEST(ArchiveTest, AsksBeforeArchivingWhatTheNewestArchiveEndsWith) {
+    const struct {
+        const char* pszName;
+        int nInNewest;
+        std::deque<EAnswer> answers;
+        EArchiveResult result;
+    } cases[] = {
+        {"same entries, No", 2, {EAnswer::No}, EArchiveResult::Declined},
+        {"same entries, Yes", 2, {EAnswer::Yes}, EArchiveResult::Archived},
+        {"other entries, no question", 1, {}, EArchiveResult::Archived},
+    };
+    for (const auto& c : cases) {
+        CArchiveFixture f;
+        CTallywiseDoc& doc = f.t.Doc();
+        const std::string strOld = doc.BuildTextRegister(c.nInNewest, Jan(5), Jan(5), true);
+        WriteBytes(f.t.Path("Home01.twa"), {strOld.begin(), strOld.end()});
+        for (const char* pszLeftover : {".Home01.twa.Ab12Cd", ".Home.bak.x1Y2z3", ".n.txt.abcdef"})
+            WriteBytes(f.t.Path(pszLeftover), {'x'});
+        f.t.m_messages.m_answers = c.answers;
+        EXPECT_EQ(ArchiveEntries(doc, f.Request(Jan(5), "Home02.twa")), c.result) << c.pszName;
+        const bool bDeclined = c.result == EArchiveResult::Declined;
+        EXPECT_EQ(doc.EntryCount(), bDeclined ? 4 : 2) << c.pszName;
+        EXPECT_EQ(fs::exists(f.t.Path("Home02.twa")), !bDeclined) << c.pszName;
+        const std::vector<std::string> asked =
+            c.answers.empty()
+                ? std::vector<std::string>{}
+                : std::vector<std::string>{"The archive file " + f.t.Path("Home01.twa") +
+                                           "\nalready ends with the 2 entries about to be archived."
+                                           "\n\nArchive them again?"};
+        EXPECT_EQ(f.t.m_messages.Texts(), asked) << c.pszName;
+        // Our own leftovers go when the folder is written; a stranger's file stays.
+        std::vector<std::string> left = f.Leftovers();
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, bDeclined ? (std::vector<std::string>{
+                                        ".Home.bak.x1Y2z3", ".Home01.twa.Ab12Cd", ".n.txt.abcdef"})
+                                  : std::vector<std::string>{".n.txt.abcdef"})
+            << c.pszName;
+    }
 }

@@ -126,36 +126,30 @@ TEST(AutoDates, FirstMonthlyDate) {
     }
 }
 
-TEST(AutoDates, FirstEveryNDaysDateStepsFromTheStartUntilNow) {
+// Whole calendar steps from the start: the hour of the day and daylight saving change nothing.
+TEST(AutoDates, FirstEveryNDaysDateIsTheFirstCalendarStepAfterToday) {
     const struct {
         const char* pszName;
         CDate start;
         int nDays;
-        CDate now;
-        int nHour;
+        CDate today;
         CDate expected;
     } cases[] = {
-        {"start in the future stays", {2000, 5, 10}, 7, {2000, 5, 3}, 12, {2000, 5, 10}},
-        {"start today moves on", {2000, 5, 3}, 14, {2000, 5, 3}, 12, {2000, 5, 17}},
-        {"start today at midnight sharp stays", {2000, 5, 3}, 14, {2000, 5, 3}, 0, {2000, 5, 3}},
-        {"three weeks back, every 7", {2000, 4, 12}, 7, {2000, 5, 3}, 12, {2000, 5, 10}},
-        {"every 7, one step reaches now", {2000, 4, 26}, 7, {2000, 5, 3}, 0, {2000, 5, 3}},
-        // The extra hours add up to a day every 24 steps.
-        {"every 1 from a year back", {1999, 5, 3}, 1, {2000, 5, 3}, 12, {2000, 5, 3}},
-        {"every 7 across both changes", {2010, 3, 1}, 7, {2010, 11, 20}, 9, {2010, 11, 23}},
-        {"every 31", {2010, 1, 1}, 31, {2010, 4, 1}, 12, {2010, 4, 4}},
+        {"start in the future stays", {2000, 5, 10}, 7, {2000, 5, 3}, {2000, 5, 10}},
+        {"start today moves on", {2000, 5, 3}, 14, {2000, 5, 3}, {2000, 5, 17}},
+        {"a step on today moves on", {2000, 4, 26}, 7, {2000, 5, 3}, {2000, 5, 10}},
+        {"every 1 from a year back", {1999, 5, 3}, 1, {2000, 5, 3}, {2000, 5, 4}},
+        {"every 7 across both changes", {2010, 3, 1}, 7, {2010, 11, 20}, {2010, 11, 22}},
+        {"every 31", {2010, 1, 1}, 31, {2010, 4, 1}, {2010, 4, 4}},
+        {"weekly from three years back", {2023, 12, 11}, 7, {2026, 12, 9}, {2026, 12, 14}},
+        {"every 14 across a change", {2026, 10, 28}, 14, {2026, 12, 9}, {2026, 12, 23}},
     };
     for (const auto& c : cases) {
-        const std::time_t start = At(c.start);
-        const std::time_t now = At(c.now, c.nHour);
-        // What the stepping rule gives, one step at a time.
-        std::time_t t = start;
-        while (t < now)
-            t += (c.nDays * 24 + 1) * 3600;
-        EXPECT_EQ(Show(FirstEveryNDaysDate(start, c.nDays, now)), Show(ToLocalMidnight(t)))
-            << c.pszName;
-        EXPECT_EQ(Show(FirstEveryNDaysDate(start, c.nDays, now)), Show(At(c.expected)))
-            << c.pszName;
+        for (const int nHour : {0, 2, 3, 12, 22}) {
+            EXPECT_EQ(Show(FirstEveryNDaysDate(At(c.start), c.nDays, At(c.today, nHour))),
+                      Show(At(c.expected)))
+                << c.pszName << " at " << nHour << ":00";
+        }
     }
 }
 
@@ -189,6 +183,22 @@ TEST(AutoEntryText, QuestionAndPostedEntry) {
     a.m_bDebit = 0;
     a.m_nextDate = MakeLocalDate(2010, 11, 7);
     EXPECT_EQ(AutoEntryQuestion(a), Question("November 07, 2010", "Pay", "+1234.50"));
+    // The sign is that of what the entry adds to the balance; 0.00 adds nothing.
+    const struct {
+        double dAmount;
+        bool bDebit;
+        const char* pszShown;
+    } signs[] = {{0.0, true, "0.00"},     {0.0, false, "0.00"},
+                 {0.001, true, "0.00"},   {-99999.99, false, "-99999.99"},
+                 {-12.5, true, "+12.50"}, {99999.99, true, "-99999.99"}};
+    for (const auto& c : signs) {
+        a.m_dAmount = c.dAmount;
+        a.m_bDebit = c.bDebit ? 1 : 0;
+        EXPECT_EQ(AutoEntryQuestion(a), Question("November 07, 2010", "Pay", c.pszShown))
+            << c.dAmount << (c.bDebit ? " debit" : " credit");
+    }
+    a.m_dAmount = 1234.5;
+    a.m_bDebit = 0;
 
     a.m_nType = 7;
     const CEntry e = MakePostedEntry(a);

@@ -80,12 +80,26 @@ TEST(BalanceTest, ReconcilesAgainstTheStatement) {
 }
 
 TEST(BalanceTest, DifferenceRuleAndLabels) {
-    // Just outside the window is reported, even when it rounds to nothing.
-    EXPECT_EQ(Reconcile(0.002, {0, 0, 0}).m_dDiff, 0.002);
-    EXPECT_EQ(Reconcile(0.0009, {0, 0, 0}).m_dDiff, 0.0);
-    EXPECT_EQ(Reconcile(-0.0009, {0, 0, 0}).m_dDiff, 0.0);
-    EXPECT_EQ(BalanceMessage(0.002), "Your check book is under $0.00.");
-    EXPECT_EQ(BalanceMessage(-0.5), "Your check book is over $0.50.");
+    // Decided on the difference in cents: "$0.00" is never a difference.
+    const struct {
+        double dStatement;
+        double dDiff;
+        const char* pszMessage;
+    } cases[] = {
+        {0.0009, 0.0, "Your check book balances."},
+        {-0.0009, 0.0, "Your check book balances."},
+        {0.002, 0.0, "Your check book balances."},
+        {-0.001, 0.0, "Your check book balances."},
+        {0.006, 0.01, "Your check book is under $0.01."},
+        {-0.006, -0.01, "Your check book is over $0.01."},
+        {-0.5, -0.5, "Your check book is over $0.50."},
+    };
+    for (const auto& c : cases) {
+        const double dDiff = Reconcile(c.dStatement, {0, 0, 0}).m_dDiff;
+        EXPECT_EQ(dDiff, c.dDiff) << c.dStatement;
+        EXPECT_EQ(BalanceMessage(dDiff), c.pszMessage) << c.dStatement;
+        EXPECT_EQ(BalanceMessage(c.dStatement), c.pszMessage) << c.dStatement;
+    }
     const std::array<CBalanceField, 6> fields = BalanceFields({});
     const char* const labels[] = {
         "Ending statement balance:",  "Outstanding debits:",       "Outstanding credits:",

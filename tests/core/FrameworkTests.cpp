@@ -3,6 +3,7 @@
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
 #include "core/framework/TextFile.h"
+#include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -87,6 +88,24 @@ TEST(FormatTest, PrintfForms) {
     EXPECT_EQ(Format("(%.2f)", -12.5), "(-12.50)");
     EXPECT_EQ(Format("%-6d|%10.2f", 1001, 500.0), "1001  |    500.00");
     EXPECT_EQ(Format("%s", std::string(1000, 'a').c_str()).size(), 1000u);
+}
+
+TEST(FormatTest, WholeCents) {
+    const struct {
+        double dValue;
+        bool bWhole;
+        double dRounded;
+    } cases[] = {
+        {9.99, true, 9.99},     {9.999, false, 10.0},       {0.001, false, 0.0},
+        {-0.004, false, 0.0},   {99999.99, true, 99999.99}, {-99999.99, true, -99999.99},
+        {0.1 + 0.2, true, 0.3}, {0.125, false, 0.13},       {-0.125, false, -0.13},
+        {1234.5, true, 1234.5}, {0.0, true, 0.0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsWholeCents(c.dValue), c.bWhole) << c.dValue;
+        EXPECT_EQ(Format("%.2f", RoundToCents(c.dValue)), Format("%.2f", c.dRounded)) << c.dValue;
+    }
+    EXPECT_FALSE(std::signbit(RoundToCents(-0.004)));
 }
 
 TEST(DateTest, LocalDatesAreMidnightAndSplitBack) {

@@ -123,6 +123,24 @@ private Q_SLOTS:
         QVERIFY(!dlg.m_bMayReplace);
     }
 
+    // The register's own name is refused without closing the dialog.
+    void refusingTheRegisterKeepsTheDialogOnTheName() {
+        CDlgArchive dlg;
+        dlg.m_strDocPath = ToLocalPath(TempPath("Home.twd"));
+        dlg.m_strFileName = ToLocalPath(TempPath("Home.bak"));
+        QVERIFY(ShowActive(dlg));
+        CModalHelper modal;
+        QString strSeen;
+        modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        Child<QPushButton>(&dlg, "ok")->click();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strSeen, QString::fromStdString(SaveTargetMessage(dlg.m_strFileName)));
+        QVERIFY(dlg.isVisible());
+        auto* pName = Child<QLineEdit>(&dlg, "fileName");
+        QCOMPARE(dlg.focusWidget(), pName);
+        QCOMPARE(pName->selectedText(), TempPath("Home.bak"));
+    }
+
     // The command from end to end over a saved register.
     void archiveCommandMovesTheClearedEntries() {
         m_pFix = std::make_unique<CFrameFixture>();

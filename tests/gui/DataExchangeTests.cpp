@@ -3,6 +3,7 @@
 #include "ModalHelper.h"
 #include "gui/framework/CDataExchange.h"
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -62,6 +63,60 @@ private Q_SLOTS:
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(strSeen, QStringLiteral("Please enter a whole number between 0 and 999999."));
         QCOMPARE(edit.selectedText(), edit.text());
+    }
+
+    // A long word wraps inside the box: every line of the text is there to read.
+    void aLongWordWrapsInsideTheBox() {
+        const QString strText = QStringLiteral("Add automatic entry: \n\n     ") +
+                                QString(255, QLatin1Char('W')) + QStringLiteral("\n     -1.00");
+        QWidget parent;
+        QVERIFY(ShowActive(parent));
+        CModalHelper modal;
+        QString strSeen;
+        bool bWhole = false;
+        modal.Then([&](QWidget* w) {
+            auto* pLabel = w->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            bWhole = pLabel && pLabel->minimumSizeHint().width() <= pLabel->width() &&
+                     pLabel->heightForWidth(pLabel->width()) <= pLabel->height() &&
+                     w->rect().contains(QRect(pLabel->mapTo(w, QPoint()), pLabel->size()));
+            strSeen = qobject_cast<QMessageBox*>(w)->text();
+            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(RunAppMessageBox(&parent, QMessageBox::Question, strText,
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes),
+                 int(QMessageBox::Yes));
+        QCOMPARE(modal.Pending(), 0);
+        QVERIFY(bWhole);
+        QCOMPARE(strSeen.remove(QChar(0x200B)), strText);
+    }
+
+    // Amounts take whole cents; a fraction of a cent is refused in the field.
+    void amountTakesAtMostTwoDecimals_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("cents") << "9.99" << true;
+        QTest::newRow("a trailing zero") << "9.990" << true;
+        QTest::newRow("negative cents") << "-99999.99" << true;
+        QTest::newRow("three decimals") << "9.999" << false;
+        QTest::newRow("a tenth of a cent") << "0.001" << false;
+        QTest::newRow("by exponent") << "1e-3" << false;
+    }
+    void amountTakesAtMostTwoDecimals() {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QLineEdit edit;
+        QVERIFY(ShowActive(edit));
+        edit.setText(text);
+        CModalHelper modal;
+        QString strSeen;
+        if (!ok)
+            modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        double d = 0.0;
+        QCOMPARE(ReadAmount(&edit, -99999.99, 99999.99, d), ok);
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strSeen, ok ? QString() : QString::fromLatin1(AMOUNT_DECIMALS_MESSAGE));
+        if (!ok)
+            QCOMPARE(edit.selectedText(), edit.text());
     }
 
     void validatorDropsWhatWindows1252Lacks_data() {

@@ -43,7 +43,7 @@ void CModalHelper::ThenMessageBox(int nButton, QString* pText) {
             return;
         }
         if (pText)
-            *pText = pBox->text();
+            *pText = pBox->text().remove(QChar(0x200B)); // the break points of long words
         QAbstractButton* pButton = pBox->button(QMessageBox::StandardButton(nButton));
         if (pButton)
             pButton->click();

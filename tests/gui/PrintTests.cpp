@@ -7,6 +7,7 @@
 #include "gui/printing/CQtPrintSurface.h"
 #include "gui/printing/PrintCommands.h"
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
@@ -26,6 +27,11 @@ int PdfPageCount(const QString& strPath) {
         return -1;
     static const QRegularExpression rePage(QStringLiteral("/Type\\s*/Page[^s]"));
     return int(QString::fromLatin1(file.readAll()).count(rePage));
+}
+
+QByteArray ReadAll(const QString& strPath) {
+    QFile file(strPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A register of nEntries ATM withdrawals, two a day from 1 January 2004.
@@ -228,6 +234,51 @@ private Q_SLOTS:
         QCOMPARE(RunPrintToPdf(argv, out, err, false), status);
         QCOMPARE(QString::fromStdString(err.str()), error);
         QCOMPARE(PdfPageCount(Path("out.pdf")), pages);
+    }
+
+    // OUT is refused when it would replace the register, a copy its save writes, or a non-PDF.
+    void refusedOutputs_data() {
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QByteArray reg = QByteArray("kept bytes");
+        const QString strSaved =
+            QStringLiteral("it is the register or a copy its save writes; nothing was written");
+        QTest::newRow("the register") << "copy.twd" << reg << strSaved;
+        QTest::newRow("its .bak") << "copy.bak" << reg << strSaved;
+        QTest::newRow("its .txt") << "copy.txt" << reg << strSaved;
+        QTest::newRow("a text file") << "notes.pdf" << QByteArray("%PDF notes")
+                                     << "it exists and is not a PDF; nothing was written";
+        QTest::newRow("an older PDF is replaced") << "old.pdf" << QByteArray("%PDF-1.4 old") << "";
+    }
+    void refusedOutputs() {
+        QFETCH(QString, out);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QVERIFY(QFile::exists(Path("copy.twd")) || QFile::copy(Path("r60.twd"), Path("copy.twd")));
+        QFile file(m_dir.filePath(out));
+        if (out != QStringLiteral("copy.twd")) {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+            file.close();
+        }
+        const QByteArray before = ReadAll(file.fileName());
+        std::ostringstream dummy, err;
+        const int nStatus =
+            RunPrintToPdf({"--print-to-pdf", file.fileName().toStdString(), PathS("copy.twd")},
+                          dummy, err, false);
+        if (reason.isEmpty()) {
+            QCOMPARE(nStatus, 0);
+            QCOMPARE(PdfPageCount(file.fileName()), 3);
+            QCOMPARE(QDir(m_dir.path())
+                         .entryList({QStringLiteral(".old.pdf.*")}, QDir::Files | QDir::Hidden),
+                     QStringList());
+            return;
+        }
+        QCOMPARE(nStatus, 2);
+        QCOMPARE(QString::fromStdString(err.str()),
+                 "tallywise: " + file.fileName() + ": " + reason + "\n");
+        QCOMPARE(ReadAll(file.fileName()), before);
     }
 
     void wrongUsage_data() {
