@@ -53,12 +53,11 @@ bool CTallywiseDoc::OnNewDocument() {
     return true;
 }
 
-bool CTallywiseDoc::ShowRefusal() const {
+void CTallywiseDoc::ShowRefusal() const {
     Messages().ShowMessage(Format("This register cannot hold more than %d entries.\nArchive old "
                                   "entries to make room for new ones.",
                                   MAX_COUNT),
                            EMsgIcon::Information);
-    return false;
 }
 
 // Behind every entry of the same or an earlier date.

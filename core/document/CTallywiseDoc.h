@@ -185,7 +185,7 @@ private:
     void Import20Autos(CArchive& ar, std::uint16_t nAutos);
     void Import20Entries(CArchive& ar, std::uint32_t nRecords);
     bool CheckPassword();
-    bool ShowRefusal() const;
+    void ShowRefusal() const;
     void WarnDeletedListFull() const;
     std::uint16_t PlaceEntry(CEntry entry);
     std::vector<std::uint16_t> MergeEntries(std::vector<CEntry> entries);
