@@ -3,10 +3,12 @@
 #include "CliImport.h"
 #include "CliTools.h"
 #include "core/document/CTallywiseDoc.h"
+#include "core/framework/AppTitle.h"
 #include "core/framework/Format.h"
 #include "core/framework/IClock.h"
 #include "core/framework/IPasswordPrompt.h"
 #include "core/framework/IUserMessages.h"
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
@@ -38,6 +40,8 @@ const char* const CLI_USAGE =
     "  stats FILE             first and last date and check number, then entries,\n"
     "                         debits and credits per shown entry type and in total\n"
     "  --help                 print this text\n"
+    "  --version              print the program's name and version\n"
+    "  --                     ends the options: a FILE may then start with '-'\n"
     "A file that cannot be opened gives status 1, wrong usage status 2.\n";
 
 namespace {
@@ -68,9 +72,17 @@ std::size_t TakeSearchOption(const std::vector<std::string>& args, std::size_t i
 
 std::optional<CCliArgs> ParseArgs(const std::vector<std::string>& args) {
     CCliArgs parsed;
+    bool bOptions = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
+        if (!bOptions || !LooksLikeOption(a)) {
+            if (parsed.m_strCommand.empty())
+                parsed.m_strCommand = a;
+            else
+                parsed.m_files.push_back(a);
+        } else if (a == "--") {
+            bOptions = false;
+        } else if (a == "--help" || a == "-h") {
             parsed.m_bHelp = true;
         } else if (a == "--password") {
             if (i + 1 >= args.size() || parsed.m_password)
@@ -78,12 +90,8 @@ std::optional<CCliArgs> ParseArgs(const std::vector<std::string>& args) {
             parsed.m_password = args[++i];
         } else if (IsSearchOption(a.substr(0, a.find('=')))) {
             i = TakeSearchOption(args, i, parsed.m_options);
-        } else if (a.rfind("--", 0) == 0) {
-            return std::nullopt;
-        } else if (parsed.m_strCommand.empty()) {
-            parsed.m_strCommand = a;
         } else {
-            parsed.m_files.push_back(a);
+            return std::nullopt;
         }
     }
     return parsed;
@@ -132,7 +140,17 @@ bool ParseToolArgs(const CCliArgs& parsed, std::optional<double>& statement,
 }
 } // namespace
 
+bool LooksLikeOption(const std::string& str) {
+    return !str.empty() && str[0] == '-' &&
+           !(str.size() > 1 && (std::isdigit(static_cast<unsigned char>(str[1])) || str[1] == '.'));
+}
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto itOptionsEnd = std::find(args.begin(), args.end(), "--");
+    if (std::find(args.begin(), itOptionsEnd, "--version") != itOptionsEnd) {
+        out << "tallywise-cli " << APP_VERSION << "\n";
+        return 0;
+    }
     if (!args.empty() && (args[0] == "import" || args[0] == "export")) {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         return args[0] == "import" ? RunImportCommand(rest, out, err)

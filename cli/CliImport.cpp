@@ -26,10 +26,15 @@ struct CImportArgs {
 
 // Empty when the arguments are right, else what is wrong.
 std::string ParseImportArgs(const std::vector<std::string>& args, bool bImport, CImportArgs& a) {
+    bool bOptions = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& s = args[i];
         const bool bHasValue = i + 1 < args.size();
-        if (s == "--password" && bHasValue) {
+        if (!bOptions || !LooksLikeOption(s)) {
+            a.m_files.push_back(s);
+        } else if (s == "--") {
+            bOptions = false;
+        } else if (s == "--password" && bHasValue) {
             a.m_password = args[++i];
         } else if (bImport && s == "--dry-run") {
             a.m_bDryRun = true;
@@ -47,10 +52,8 @@ std::string ParseImportArgs(const std::vector<std::string>& args, bool bImport, 
             a.m_mapping = ParseCsvMapping(args[++i], &strWhy);
             if (!a.m_mapping)
                 return "--map: " + strWhy;
-        } else if (s.rfind("--", 0) == 0) {
-            return "unknown option " + s;
         } else {
-            a.m_files.push_back(s);
+            return "unknown option " + s;
         }
     }
     return a.m_files.size() == 2 ? "" : "two file names are needed";

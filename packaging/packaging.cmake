@@ -5,7 +5,9 @@ set(TW_DESKTOP_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/desktop)
 set(TW_ICON_DIR ${CMAKE_CURRENT_SOURCE_DIR}/resources/icons)
 set(TW_HICOLOR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
-install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tallywise/help)
+# The popups' README is a note for developers.
+install(DIRECTORY resources/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tallywise/help
+        REGEX "/popups/README\\.txt$" EXCLUDE)
 install(FILES ${TW_DESKTOP_DIR}/${TW_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TW_DESKTOP_DIR}/${TW_APP_ID}.metainfo.xml

@@ -1,10 +1,12 @@
 #include "CCommandLinePrint.h"
+#include "core/framework/AppTitle.h"
 #include "core/framework/CQuietServices.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/IClock.h"
 #include "core/framework/IPasswordPrompt.h"
 #include "core/framework/IUserMessages.h"
 #include "core/tools/Archive.h"
+#include "gui/app/CSingleInstance.h"
 #include "gui/app/CTallywiseApp.h"
 #include "gui/document/CQtPasswordPrompt.h"
 #include "gui/framework/CQtServices.h"
@@ -28,8 +30,10 @@ const char* const PROGRAM_USAGE =
     "       tallywise --print FILE\n"
     "       tallywise --print-to-pdf OUT.pdf [--range MM/DD/YYYY:MM/DD/YYYY] [--password PW] "
     "FILE\n"
-    "       tallywise --help\n"
+    "       tallywise --help | --version\n"
     "  FILE                    open the register FILE in the window\n"
+    "  --new-instance          open a window of its own, not one of a running program\n"
+    "  --                      ends the options: a FILE may then start with '-'\n"
     "  --print FILE            print FILE on the default printer, then exit\n"
     "  --print-to-pdf OUT.pdf  write the printed register of FILE to OUT.pdf, then exit;\n"
     "                          uses the print settings of Page Setup and needs no display\n"
@@ -213,10 +217,34 @@ int RunShellPrint(const std::string& strFile) {
 
 } // namespace
 
-bool IsCommandLinePrint(const std::vector<std::string>& args) {
-    return std::any_of(args.begin(), args.end(), [](const std::string& a) {
-        return a == "--print-to-pdf" || a == "--print" || a == "--help" || a == "-h";
+std::optional<int> AnswerWithoutWindow(const std::vector<std::string>& args, std::ostream& out,
+                                       std::ostream& err) {
+    const auto itEnd = std::find(args.begin(), args.end(), "--");
+    if (std::find(args.begin(), itEnd, "--version") != itEnd) {
+        out << "tallywise " << APP_VERSION << "\n";
+        return 0;
+    }
+    if (std::find(args.begin(), itEnd, "--help") != itEnd ||
+        std::find(args.begin(), itEnd, "-h") != itEnd) {
+        out << PROGRAM_USAGE;
+        return 0;
+    }
+    if (IsCommandLinePrint(args))
+        return std::nullopt; // the printing forms check their own options
+    const auto itUnknown = std::find_if(args.begin(), itEnd, [](const std::string& a) {
+        return a.rfind('-', 0) == 0 && a != CSingleInstance::NEW_INSTANCE_OPTION;
     });
+    if (itUnknown == itEnd)
+        return std::nullopt;
+    err << "tallywise: unknown option " << *itUnknown << "\n" << PROGRAM_USAGE;
+    return 2;
+}
+
+bool IsCommandLinePrint(const std::vector<std::string>& args) {
+    return std::any_of(
+        args.begin(), std::find(args.begin(), args.end(), "--"), [](const std::string& a) {
+            return a == "--print-to-pdf" || a == "--print" || a == "--help" || a == "-h";
+        });
 }
 
 int RunPrintToPdf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,10 +8,15 @@
 //   tallywise --print-to-pdf OUT.pdf [--range MM/DD/YYYY:MM/DD/YYYY] [--password PW] FILE
 //   tallywise --print FILE     (the file type's print command: the default printer)
 //   tallywise --help
+//   tallywise --version
 
 extern const char* const PROGRAM_USAGE;
 
-// True when the arguments (without the program name) ask for one of them.
+// Answers --help and --version, and refuses an unknown option of a window start, before any
+// window exists: the exit status, or nothing when the start goes on. "--" ends the options.
+std::optional<int> AnswerWithoutWindow(const std::vector<std::string>& args, std::ostream& out,
+                                       std::ostream& err);
+// True when the arguments (without the program name) ask for one of the printing forms.
 bool IsCommandLinePrint(const std::vector<std::string>& args);
 // Runs it from main, with an application of its own; returns the exit status.
 int RunCommandLinePrint(int argc, char** argv);

@@ -10,9 +10,12 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,9 +31,13 @@ QIcon ProgramIcon() {
 std::vector<std::string> CommandLineArguments() {
     std::vector<std::string> args;
     const QStringList list = QApplication::arguments();
-    for (qsizetype i = 1; i < list.size(); ++i)
-        if (list[i] != QLatin1String(CSingleInstance::NEW_INSTANCE_OPTION))
+    bool bOptions = true;
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        if (bOptions && list[i] == QLatin1String("--"))
+            bOptions = false;
+        else if (!bOptions || list[i] != QLatin1String(CSingleInstance::NEW_INSTANCE_OPTION))
             args.push_back(ToLocalPath(list[i]));
+    }
     return args;
 }
 
@@ -57,7 +64,10 @@ protected:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && IsCommandLinePrint(std::vector<std::string>(argv + 1, argv + argc)))
+    const std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
+    if (const std::optional<int> status = AnswerWithoutWindow(args, std::cout, std::cerr))
+        return *status;
+    if (IsCommandLinePrint(args))
         return RunCommandLinePrint(argc, argv);
     // The pictures live in the window library, which the linker would otherwise drop.
     Q_INIT_RESOURCE(resources);

@@ -2,6 +2,7 @@
 #include "CDlgCalendar.h"
 #include <QEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <utility>
 
 CDateFieldPopup::CDateFieldPopup(QWidget* pDialog) : QObject(pDialog), m_pDialog(pDialog) {}
@@ -35,19 +36,22 @@ QString CDateFieldPopup::LongDate(int nYear, int nMonth, int nDay) {
 }
 
 bool CDateFieldPopup::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    if (pEvent->type() == QEvent::FocusIn) {
+    // The click itself opens the calendar: focus-in comes only while the dialog is the
+    // active window, which it may not be again yet when a previous popup has just closed.
+    if (pEvent->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton) {
         for (std::size_t i = 0; i < m_fields.size(); ++i) {
             if (pWatched != m_fields[i].m_pEdit)
                 continue;
-            // Run the calendar after the focus change has finished.
+            // Run the calendar once the click has been handled.
             QMetaObject::invokeMethod(
-                this, [this, i] { OnFieldFocus(i); }, Qt::QueuedConnection);
+                this, [this, i] { OnFieldClicked(i); }, Qt::QueuedConnection);
         }
     }
     return QObject::eventFilter(pWatched, pEvent);
 }
 
-void CDateFieldPopup::OnFieldFocus(std::size_t nField) {
+void CDateFieldPopup::OnFieldClicked(std::size_t nField) {
     if (m_bBusy || !m_pDialog->isVisible())
         return;
     m_bBusy = true;

@@ -9,10 +9,10 @@
 class QLineEdit;
 class QWidget;
 
-// Opens the calendar popup from read-only date fields of a dialog. On focus-in of a watched
-// field the popup runs once the focus change has finished; the focus first moves on to a
-// neighbouring control, so closing the popup does not open it again, and only one popup of
-// the dialog is open at a time.
+// Opens the calendar popup from read-only date fields of a dialog. A click on a watched field
+// runs the popup once the click has been handled; the focus first moves on to a neighbouring
+// control, so the keyboard never stops in the field, and only one popup of the dialog is open
+// at a time.
 class CDateFieldPopup : public QObject {
     Q_OBJECT
 public:
@@ -42,7 +42,7 @@ private:
         DateTaker m_take;
     };
 
-    void OnFieldFocus(std::size_t nField);
+    void OnFieldClicked(std::size_t nField);
 
     QWidget* m_pDialog;
     std::vector<CField> m_fields;

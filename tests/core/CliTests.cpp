@@ -131,3 +131,31 @@ TEST(CliTest, FailuresAndUsage) {
     EXPECT_EQ(help.m_nStatus, 0);
     EXPECT_EQ(help.m_strOut, CLI_USAGE);
 }
+
+TEST(CliTest, VersionUnknownOptionsAndTheEndOfOptions) {
+    const std::string strUsage = CLI_USAGE;
+    const std::string strMissing = ": the file could not be read: No such file or directory\n";
+    const struct {
+        std::vector<std::string> args;
+        int nStatus;
+        std::string strOut, strErr;
+    } cases[] = {
+        {{"--version"}, 0, "tallywise-cli 3.5\n", ""},
+        {{"info", "a.twd", "--version"}, 0, "tallywise-cli 3.5\n", ""},
+        {{"info", "-x.twd"}, 2, "", strUsage},
+        {{"-x", "info", "a.twd"}, 2, "", strUsage},
+        {{"info", "--", "-x.twd"}, 1, "", "tallywise-cli: -x.twd" + strMissing},
+        {{"info", "--", "--version"}, 1, "", "tallywise-cli: --version" + strMissing},
+        {{"import", "a.twd", "-x.qif"}, 2, "", "tallywise-cli: unknown option -x.qif\n" + strUsage},
+        {{"export", "--", "-x.twd", "b.csv"},
+         1,
+         "",
+         "tallywise-cli: -x.twd: The file could not be read: No such file or directory.\n"},
+    };
+    for (const auto& c : cases) {
+        CRun r = RunCliArgs(c.args);
+        EXPECT_EQ(r.m_nStatus, c.nStatus) << c.args[1];
+        EXPECT_EQ(r.m_strOut, c.strOut) << c.args[1];
+        EXPECT_EQ(r.m_strErr, c.strErr) << c.args[1];
+    }
+}

@@ -86,6 +86,7 @@ for size in 16 22 24 32 48 64 128 256; do
   done
 done
 [[ ! -e "$PREFIX/bin/help" ]] || fail "help installed beside the program"
+[[ ! -e "$PREFIX/share/tallywise/help/popups/README.txt" ]] || fail "a developers' note installed"
 validate_desktop "$PREFIX/share/applications/$APP_ID.desktop"
 
 ((FAILED)) && exit 1

@@ -306,6 +306,34 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(QStringLiteral("o.pdf")));
     }
 
+    // Answered or refused before any window; nothing when the start goes on.
+    void optionsBeforeAnyWindow_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status"); // -1: the start goes on
+        QTest::addColumn<QString>("out");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "tallywise 3.5\n";
+        QTest::newRow("version with a file")
+            << QStringList{"a.twd", "--version"} << 0 << "tallywise 3.5\n";
+        QTest::newRow("unknown") << QStringList{"--fast", "a.twd"} << 2 << "";
+        QTest::newRow("dash file") << QStringList{"-x.twd"} << 2 << "";
+        QTest::newRow("after --") << QStringList{"--", "-x.twd"} << -1 << "";
+        QTest::newRow("version after --") << QStringList{"--", "--version"} << -1 << "";
+        QTest::newRow("new instance") << QStringList{"--new-instance", "a.twd"} << -1 << "";
+        QTest::newRow("printing") << QStringList{"--print", "a.twd"} << -1 << "";
+    }
+    void optionsBeforeAnyWindow() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        std::vector<std::string> argv;
+        for (const QString& str : args)
+            argv.push_back(str.toStdString());
+        std::ostringstream sOut, sErr;
+        QCOMPARE(AnswerWithoutWindow(argv, sOut, sErr).value_or(-1), status);
+        QCOMPARE(QString::fromStdString(sOut.str()), out);
+        QCOMPARE(sErr.str().find("Usage: tallywise") != std::string::npos, status == 2);
+    }
+
     // The program itself, with no display.
     void theProgramPrintsWithoutADisplay() {
         QProcess process;
@@ -324,6 +352,11 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(process.readAllStandardOutput().contains("--print-to-pdf OUT.pdf"));
+
+        process.start(QStringLiteral(TW_PROGRAM), {QStringLiteral("--version")});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardOutput(), QByteArray("tallywise 3.5\n"));
     }
 };
 
