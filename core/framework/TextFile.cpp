@@ -42,22 +42,27 @@ bool ReadWholeFile(const std::string& strPath, std::vector<std::uint8_t>& bytes,
         strError = std::strerror(EISDIR);
         return false;
     }
-    if (S_ISREG(st.st_mode) && st.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(st.st_size));
-    std::uint8_t buf[65536];
+    // Straight into the vector, sized for the whole file and one byte more to see its end.
+    const bool bSized = S_ISREG(st.st_mode) && st.st_size > 0;
+    bytes.resize(bSized ? static_cast<std::size_t>(st.st_size) + 1 : 65536);
+    std::size_t nUsed = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (nUsed == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        ssize_t n = ::read(fd, bytes.data() + nUsed, bytes.size() - nUsed);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             strError = std::strerror(errno);
             ::close(fd);
+            bytes.clear();
             return false;
         }
         if (n == 0)
             break;
-        bytes.insert(bytes.end(), buf, buf + n);
+        nUsed += static_cast<std::size_t>(n);
     }
+    bytes.resize(nUsed);
     ::close(fd);
     return true;
 }
