@@ -1,6 +1,7 @@
 #include "CDateFieldPopup.h"
 #include "CDlgCalendar.h"
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <utility>
@@ -35,11 +36,22 @@ QString CDateFieldPopup::LongDate(int nYear, int nMonth, int nDay) {
     return LongDate(MakeLocalDate(nYear, nMonth, nDay));
 }
 
+namespace {
+bool IsKeyboardFocus(QEvent* pEvent) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(pEvent)->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+} // namespace
+
 bool CDateFieldPopup::eventFilter(QObject* pWatched, QEvent* pEvent) {
-    // The click itself opens the calendar: focus-in comes only while the dialog is the
+    // A click opens the calendar by itself: focus-in comes only while the dialog is the
     // active window, which it may not be again yet when a previous popup has just closed.
-    if (pEvent->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton) {
+    // The keyboard reaches a field that takes the focus by Tab through focus-in.
+    const bool bClicked = pEvent->type() == QEvent::MouseButtonRelease &&
+                          static_cast<QMouseEvent*>(pEvent)->button() == Qt::LeftButton;
+    const bool bKeyboard = pEvent->type() == QEvent::FocusIn && IsKeyboardFocus(pEvent);
+    if (bClicked || bKeyboard) {
         for (std::size_t i = 0; i < m_fields.size(); ++i) {
             if (pWatched != m_fields[i].m_pEdit)
                 continue;
