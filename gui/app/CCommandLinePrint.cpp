@@ -192,21 +192,39 @@ bool UsableDisplay() {
     return strPlatform != QLatin1String("offscreen") && strPlatform != QLatin1String("minimal");
 }
 
+// One line on standard error for what a message box would have shown.
+void PrintFailure(const std::string& strFile, const std::string& strWhy) {
+    std::string strLine = strWhy;
+    std::replace(strLine.begin(), strLine.end(), '\n', ' ');
+    std::cerr << "tallywise: " << strFile << ": " << strLine << "\n";
+}
+
 // The file type's print command: like File Print to the default printer, without a
-// dialog and without the window.
+// dialog and without the window. With no display to show a question on, nothing is asked
+// and a failure is one line on standard error.
 int RunShellPrint(const std::string& strFile) {
-    CQtUserMessages messages;
-    CQtPasswordPrompt password;
+    const bool bDisplay = UsableDisplay();
+    CQtUserMessages boxes;
+    CQuietMessages quiet;
+    IUserMessages& messages = bDisplay ? static_cast<IUserMessages&>(boxes) : quiet;
+    CQtPasswordPrompt prompt;
+    CGivenPassword password(std::nullopt, bDisplay ? &prompt : nullptr);
     CSystemClock clock;
     CTallywiseApp app(messages, password, clock);
     CQtSettingsStore store;
     app.ReadSettings(store);
-    if (!app.OpenDocumentFile(strFile))
+    if (!app.OpenDocumentFile(strFile)) {
+        if (!bDisplay)
+            PrintFailure(strFile, quiet.Last());
         return 1;
+    }
     app.ResetPrintRange();
     bool bPrinted = false;
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        messages.ShowMessage(ERROR_INITIALIZING_PRINT, EMsgIcon::Exclamation);
+        if (bDisplay)
+            messages.ShowMessage(ERROR_INITIALIZING_PRINT, EMsgIcon::Exclamation);
+        else
+            PrintFailure(strFile, "no printer is available");
     } else {
         QPrinter printer(QPrinter::HighResolution);
         bPrinted = PrintRegister(app.GetDocument(), PrintSettingsOf(app), printer);

@@ -243,7 +243,8 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
     m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_pToolBar->setObjectName(QStringLiteral("toolBar"));
-    m_pToolBar->setIconSize(QSize(16, 16));
+    // Shown at the size they are drawn, so they are never scaled and blurred.
+    m_pToolBar->setIconSize(QSize(18, 18));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     int nGroup = 0;
     for (const CCommandInfo& info : CommandTable()) {

@@ -357,6 +357,13 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(process.readAllStandardOutput(), QByteArray("tallywise 3.5\n"));
+
+        // The file type's print command ends, with no box to wait on: printed, or one line.
+        process.start(QStringLiteral(TW_PROGRAM), {QStringLiteral("--print"), Path("r60.twd")});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray err = process.readAllStandardError();
+        QVERIFY2(process.exitCode() == 0 || (process.exitCode() == 1 && err.count('\n') == 1),
+                 err.constData());
     }
 };
 
