@@ -9,6 +9,7 @@ TW_BUILD_PACKAGES=(
   g++
   qt6-base-dev
   qt6-base-dev-tools
+  qt6-charts-dev
   libgl1-mesa-dev
   qt6-qpa-plugins
   fonts-dejavu-core

@@ -17,6 +17,7 @@ set(TW_CORE_TEST_SOURCES
   core/BalanceTests.cpp
   core/SearchTests.cpp
   core/StatisticsTests.cpp
+  core/BalanceChartTests.cpp
   core/CliToolsTests.cpp
   core/OptionsTests.cpp
   core/PrintLayoutTests.cpp
