@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 #include "CCliDocument.h"
+#include "CliChart.h"
 #include "CliImport.h"
 #include "CliTools.h"
 #include "core/document/CTallywiseDoc.h"
@@ -39,6 +40,17 @@ const char* const CLI_USAGE =
     "                         tab-separated), the count and the debit and credit totals\n"
     "  stats FILE             first and last date and check number, then entries,\n"
     "                         debits and credits per shown entry type and in total\n"
+    "  balances FILE [--by day|week|month] [--from MM/DD/YYYY] [--to MM/DD/YYYY] [--cleared]\n"
+    "                         the balance at the end of each day, week (Sunday to Saturday)\n"
+    "                         or month, first entry to today unless --from and --to say:\n"
+    "                         date and balance, tab-separated; --cleared: the starting\n"
+    "                         balance and the cleared entries only\n"
+    "  forecast FILE [--months N]\n"
+    "                         the register's later entries and every occurrence of the\n"
+    "                         automatic entries in the next N months (1 to 24, 3 if not\n"
+    "                         given): date, description, amount, balance after it; then the\n"
+    "                         lowest end-of-day balance and the first day below zero\n"
+    "                         (status 4 when it goes below zero)\n"
     "  --help                 print this text\n"
     "  --version              print the program's name and version\n"
     "  --                     ends the options: a FILE may then start with '-'\n"
@@ -155,6 +167,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         return args[0] == "import" ? RunImportCommand(rest, out, err)
                                    : RunExportCommand(rest, out, err);
+    }
+    if (!args.empty() && (args[0] == "balances" || args[0] == "forecast")) {
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        return args[0] == "balances" ? RunBalancesCommand(rest, out, err)
+                                     : RunForecastCommand(rest, out, err);
     }
     std::optional<CCliArgs> parsed = ParseArgs(args);
     if (parsed && parsed->m_bHelp) {

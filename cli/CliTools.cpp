@@ -78,28 +78,6 @@ std::optional<double> ParseAmount(const std::string& s) {
     return d;
 }
 
-// MM/DD/YYYY within the days the calendar offers.
-std::optional<std::time_t> ParseDate(const std::string& s) {
-    const std::size_t n1 = s.find('/');
-    const std::size_t n2 = n1 == std::string::npos ? n1 : s.find('/', n1 + 1);
-    if (n2 == std::string::npos)
-        return std::nullopt;
-    const std::string strMonth = s.substr(0, n1);
-    const std::string strDay = s.substr(n1 + 1, n2 - n1 - 1);
-    const std::string strYear = s.substr(n2 + 1);
-    if (strMonth.size() > 2 || strDay.size() > 2 || strYear.size() != 4)
-        return std::nullopt;
-    std::optional<long long> nMonth = ParseWhole(strMonth), nDay = ParseWhole(strDay),
-                             nYear = ParseWhole(strYear);
-    if (!nMonth || !nDay || !nYear || *nMonth < 1 || *nMonth > 12 || *nDay < 1 ||
-        *nDay > DaysInMonth(int(*nYear), int(*nMonth)))
-        return std::nullopt;
-    const auto ymd = std::make_tuple(*nYear, *nMonth, *nDay);
-    if (ymd < std::make_tuple(1970LL, 1LL, 2LL) || ymd > std::make_tuple(2106LL, 2LL, 6LL))
-        return std::nullopt;
-    return MakeLocalDate(int(*nYear), int(*nMonth), int(*nDay));
-}
-
 bool ParseTypes(const std::string& strList, CSearchCriteria& c, std::string& strError) {
     static const char* const CODES[] = {"C", "A", "R", "T", "O", "U1", "U2", "U3", "U4"};
     c.m_types.fill(false);
@@ -157,8 +135,8 @@ bool ParseAmountOption(const std::string& strValue, CSearchCriteria& c, std::str
 
 bool ParseDateOption(const std::string& strValue, CSearchCriteria& c, std::string& strError) {
     auto [strFirst, strLast] = SplitRange(strValue, ':');
-    std::optional<std::time_t> first = ParseDate(strFirst);
-    std::optional<std::time_t> last = strLast ? ParseDate(*strLast) : first;
+    std::optional<std::time_t> first = ParseCliDate(strFirst);
+    std::optional<std::time_t> last = strLast ? ParseCliDate(*strLast) : first;
     if (!first || !last) {
         strError = "--date: a date is MM/DD/YYYY from 01/02/1970 to 02/06/2106 "
                    "(DATE or FIRST:LAST)";
@@ -214,6 +192,27 @@ bool ApplyOption(const CCliOption& o, CSearchCriteria& c, std::string& strError)
 }
 
 } // namespace
+
+std::optional<std::time_t> ParseCliDate(const std::string& s) {
+    const std::size_t n1 = s.find('/');
+    const std::size_t n2 = n1 == std::string::npos ? n1 : s.find('/', n1 + 1);
+    if (n2 == std::string::npos)
+        return std::nullopt;
+    const std::string strMonth = s.substr(0, n1);
+    const std::string strDay = s.substr(n1 + 1, n2 - n1 - 1);
+    const std::string strYear = s.substr(n2 + 1);
+    if (strMonth.size() > 2 || strDay.size() > 2 || strYear.size() != 4)
+        return std::nullopt;
+    std::optional<long long> nMonth = ParseWhole(strMonth), nDay = ParseWhole(strDay),
+                             nYear = ParseWhole(strYear);
+    if (!nMonth || !nDay || !nYear || *nMonth < 1 || *nMonth > 12 || *nDay < 1 ||
+        *nDay > DaysInMonth(int(*nYear), int(*nMonth)))
+        return std::nullopt;
+    const auto ymd = std::make_tuple(*nYear, *nMonth, *nDay);
+    if (ymd < std::make_tuple(1970LL, 1LL, 2LL) || ymd > std::make_tuple(2106LL, 2LL, 6LL))
+        return std::nullopt;
+    return MakeLocalDate(int(*nYear), int(*nMonth), int(*nDay));
+}
 
 bool SearchOptionTakesValue(const std::string& strName) {
     return strName == "--check" || strName == "--amount" || strName == "--desc" ||

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/tools/Search.h"
+#include <ctime>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -18,6 +19,8 @@ bool SearchOptionTakesValue(const std::string& strName);
 bool IsSearchOption(const std::string& strName);
 
 // Parsing of what the user typed; an error is a message for standard error.
+// MM/DD/YYYY within the days the calendar offers.
+std::optional<std::time_t> ParseCliDate(const std::string& strText);
 std::optional<double> ParseStatement(const std::string& strText, std::string& strError);
 std::optional<CSearchCriteria> ParseSearchCriteria(const std::vector<CCliOption>& options,
                                                    std::string& strError);

@@ -166,10 +166,9 @@ CForecast ComputeForecast(const std::vector<CEntry>& entries, double dStartBal,
         if (IsValidAutoEntry(a))
             AddOccurrences(a, f.m_nLastDay, f.m_aItems);
     // On one day the register's own entries come first, then the definitions in their order.
-    std::stable_sort(f.m_aItems.begin(), f.m_aItems.end(),
-                     [](const CForecastItem& a, const CForecastItem& b) {
-                         return a.m_nDay < b.m_nDay;
-                     });
+    std::stable_sort(
+        f.m_aItems.begin(), f.m_aItems.end(),
+        [](const CForecastItem& a, const CForecastItem& b) { return a.m_nDay < b.m_nDay; });
     RunForecast(f);
     return f;
 }

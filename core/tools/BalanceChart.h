@@ -49,7 +49,7 @@ struct CForecastItem {
 struct CForecast {
     int m_nToday = 0;
     int m_nLastDay = 0;
-    double m_dStart = 0.0; // the balance at the end of today, before any occurrence
+    double m_dStart = 0.0;               // the balance at the end of today, before any occurrence
     std::vector<CForecastItem> m_aItems; // in date order
     // End of day balances: today, then each day that has items (those overdue count today).
     std::vector<CDayBalance> m_aDays;

@@ -85,14 +85,17 @@ TEST(BalanceChart, DailyAndPeriodBalances) {
          Day(2026, 3, 10),
          EPeriod::Week,
          {"03/07/2026 145.00 50.00 3", "03/10/2026 143.50 48.50 0"}},
-        {"months", Day(2026, 2, 27), Day(2026, 4, 2), EPeriod::Month,
+        {"months",
+         Day(2026, 2, 27),
+         Day(2026, 4, 2),
+         EPeriod::Month,
          {"02/28/2026 100.00 100.00 0", "03/31/2026 143.50 48.50 0", "04/02/2026 153.50 48.50 0"}},
         {"no days", Day(2026, 3, 9), Day(2026, 3, 8), EPeriod::Day, {}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> got;
-        for (const CDayBalance& b : PeriodBalances(
-                 DailyBalances(entries, 100.0, c.nFirst, c.nLast), c.nPeriod))
+        for (const CDayBalance& b :
+             PeriodBalances(DailyBalances(entries, 100.0, c.nFirst, c.nLast), c.nPeriod))
             got.push_back(DayText(b.m_nDay) + " " + MoneyText(b.m_dBalance) + " " +
                           MoneyText(b.m_dCleared) + " " + std::to_string(b.m_nCount));
         EXPECT_EQ(got, c.expected) << c.pszName;
@@ -146,8 +149,8 @@ TEST(BalanceChart, Forecast) {
          {{AUTO_MONTHLY, 1, 2027, 2, 1, -60.55, "Rent"},
           {AUTO_EVERY_N_DAYS, 30, 2027, 2, 20, 40.0, "Pay"}},
          2,
-         {"02/01/2027 e0 5.00 55.00", "02/01/2027 Rent -60.55 -5.55",
-          "02/20/2027 Pay 40.00 34.45", "03/01/2027 Rent -60.55 -26.10"},
+         {"02/01/2027 e0 5.00 55.00", "02/01/2027 Rent -60.55 -5.55", "02/20/2027 Pay 40.00 34.45",
+          "03/01/2027 Rent -60.55 -26.10"},
          "Lowest ahead: $-26.10 on 03/01/2027",
          "Below zero from 02/01/2027"},
         {"damaged definitions are left out; an overdue one counts today",
@@ -196,6 +199,6 @@ TEST(BalanceChart, ReadoutAndReducedLines) {
     std::vector<std::string> got;
     for (const CChartPoint& p : ReduceToColumns(points, 2))
         got.push_back(Format("%g:%g", p.m_dX, p.m_dY));
-    EXPECT_EQ(got, (std::vector<std::string>{"0:5", "1:1", "2:9", "3:3", "4:4", "6:8", "7:0",
-                                             "8:2"}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{"0:5", "1:1", "2:9", "3:3", "4:4", "6:8", "7:0", "8:2"}));
 }

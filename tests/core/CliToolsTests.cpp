@@ -185,3 +185,49 @@ TEST(CliToolsTest, EmptyRegisterAndBadArguments) {
     EXPECT_EQ(missing.m_strErr, "tallywise-cli: " + t.Path("none.twd") +
                                     ": the file could not be read: No such file or directory\n");
 }
+
+// The forecast runs on the real clock: its definition falls due ten days from today.
+TEST(CliToolsTest, BalancesAndForecast) {
+    CTestDoc t;
+    const std::string path = SaveRegister(t);
+    const std::time_t due = ToLocalMidnight(std::time(nullptr) + 10 * 86400);
+    const std::string strDue = FormatDate(due, "%m/%d/%Y");
+    CAutoEntry rent;
+    rent.m_strDesc = "Rent";
+    rent.m_dAmount = 2000.0;
+    rent.m_nDay = static_cast<std::int8_t>(SplitLocalDate(due).m_nDay);
+    rent.m_nextDate = due;
+    t.Doc().SetAutoEntries({rent});
+    const std::string strRent = t.Path("Rent.twd");
+    ASSERT_TRUE(t.Doc().SaveDocumentFile(strRent));
+    const struct {
+        std::vector<std::string> args;
+        int nStatus;
+        std::string strOut;
+    } cases[] = {
+        {{"balances", path, "--by", "week", "--from", "03/01/2004", "--to", "03/09/2004"},
+         0,
+         "03/06/2004\t1594.50\n03/09/2004\t1547.00\n"},
+        {{"balances", path, "--cleared", "--by", "month", "--from", "02/15/2004", "--to",
+          "03/09/2004"},
+         0,
+         "02/29/2004\t1000.00\n03/09/2004\t452.50\n"},
+        {{"forecast", path}, 0, "Lowest: 1547.00 on " + FormatDate(std::time(nullptr), "%m/%d/%Y")},
+        {{"forecast", strRent, "--months", "1"},
+         4,
+         strDue + "\tRent\t-2000.00\t-453.00\nLowest: -453.00 on " + strDue + "\nBelow zero from " +
+             strDue + "\n"},
+        {{"balances", path, "--by", "year"}, 2, ""},
+        {{"balances", path, "--from", "02/30/2004"}, 2, ""},
+        {{"balances", path, "--from", "03/02/2004", "--to", "03/01/2004"}, 2, ""},
+        {{"balances", path, "--months", "3"}, 2, ""},
+        {{"forecast", path, "--months", "25"}, 2, ""},
+        {{"forecast", path, "--months", "0"}, 2, ""},
+        {{"forecast", t.Path("missing.twd")}, 1, ""},
+    };
+    for (const auto& c : cases) {
+        const CRun r = RunTool(c.args);
+        EXPECT_EQ(r.m_nStatus, c.nStatus) << c.args[0] << " " << c.args.back() << r.m_strErr;
+        EXPECT_EQ(r.m_strOut.substr(0, c.strOut.size()), c.strOut) << c.args.back();
+    }
+}
