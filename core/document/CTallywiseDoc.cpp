@@ -32,8 +32,7 @@ void CTallywiseDoc::DeleteContents() {
 
 void CTallywiseDoc::AnnounceReset() {
     m_nBalancesStale = 0xFFFF;
-    if (m_pObserver)
-        m_pObserver->OnEntriesReset();
+    Announce([](IRegisterObserver& o) { o.OnEntriesReset(); });
 }
 
 bool CTallywiseDoc::OnNewDocument() {
@@ -77,8 +76,7 @@ std::optional<std::uint16_t> CTallywiseDoc::InsertEntry(CEntry entry) {
     }
     SetModifiedFlag();
     const std::uint16_t nPos = PlaceEntry(std::move(entry));
-    if (m_pObserver)
-        m_pObserver->OnEntryInserted(nPos);
+    Announce([nPos](IRegisterObserver& o) { o.OnEntryInserted(nPos); });
     UpdateBalances(nPos);
     return nPos;
 }
@@ -147,8 +145,7 @@ void CTallywiseDoc::RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRec
         m_aDeleted.push_back(std::move(kept));
     }
     m_aEntries.erase(m_aEntries.begin() + nPos);
-    if (m_pObserver)
-        m_pObserver->OnEntryRemoved(nPos);
+    Announce([nPos](IRegisterObserver& o) { o.OnEntryRemoved(nPos); });
     m_nBalancesStale = std::min(m_nBalancesStale, nPos);
     if (bRecalc)
         UpdateBalances(nPos);
@@ -169,8 +166,8 @@ void CTallywiseDoc::UpdateBalances(std::uint16_t nFrom) {
     }
     nFrom = std::min(nFrom, m_nBalancesStale);
     m_nBalancesStale = 0xFFFF;
-    if (m_pObserver && nFrom < m_aEntries.size())
-        m_pObserver->OnBalancesChanged(nFrom);
+    if (nFrom < m_aEntries.size())
+        Announce([nFrom](IRegisterObserver& o) { o.OnBalancesChanged(nFrom); });
     PublishStatus();
 }
 
@@ -184,13 +181,12 @@ void CTallywiseDoc::SetEntryCleared(std::uint16_t nPos, std::uint32_t bCleared) 
 
 void CTallywiseDoc::DocumentChanged() {
     SetModifiedFlag();
-    if (m_pObserver)
-        m_pObserver->OnDocumentChanged();
+    Announce([](IRegisterObserver& o) { o.OnDocumentChanged(); });
 }
 
 void CTallywiseDoc::EntryChanged(std::uint16_t nPos) {
-    if (m_pObserver && nPos < m_aEntries.size())
-        m_pObserver->OnEntryChanged(nPos);
+    if (nPos < m_aEntries.size())
+        Announce([nPos](IRegisterObserver& o) { o.OnEntryChanged(nPos); });
 }
 
 void CTallywiseDoc::RemoveArchivedEntries(std::uint16_t nCount) {

@@ -135,6 +135,9 @@ public:
 
     // Where the document announces changes of its entry list and its two status figures.
     void SetObserver(IRegisterObserver* pObserver) { m_pObserver = pObserver; }
+    // Other windows that follow the register hear the same, after the list.
+    void AddWatcher(IRegisterObserver* pWatcher) { m_aWatchers.push_back(pWatcher); }
+    void RemoveWatcher(IRegisterObserver* pWatcher) { std::erase(m_aWatchers, pWatcher); }
     void SetStatusPanes(IStatusPanes* pStatus) { m_pStatus = pStatus; }
 
     // Stores or loads the whole document; throws CArchiveException or CLoadRefused.
@@ -190,6 +193,12 @@ private:
     std::uint16_t PlaceEntry(CEntry entry);
     std::vector<std::uint16_t> MergeEntries(std::vector<CEntry> entries);
 
+    template <class F> void Announce(F fn) {
+        if (m_pObserver)
+            fn(*m_pObserver);
+        for (IRegisterObserver* pWatcher : m_aWatchers)
+            fn(*pWatcher);
+    }
     void AnnounceReset();
     void EntryChanged(std::uint16_t nPos);
     // Marks the document modified and tells the observer that more than its entries changed.
@@ -197,6 +206,7 @@ private:
 
     CDocServices m_services;
     IRegisterObserver* m_pObserver = nullptr;
+    std::vector<IRegisterObserver*> m_aWatchers;
     IStatusPanes* m_pStatus = nullptr;
 
     std::vector<CEntry> m_aEntries; // the register, in date order

@@ -1,4 +1,4 @@
-// The twenty settings of section "Settings": read once at start, written once at exit.
+// The settings of section "Settings": read once at start, written once at exit.
 #include "CSettings.h"
 #include "core/framework/ISettingsStore.h"
 #include <array>
@@ -15,7 +15,7 @@ struct CStringSetting {
     const char* m_pszDefault;
 };
 
-const std::array<CIntSetting, 17> INT_SETTINGS = {{
+const std::array<CIntSetting, 20> INT_SETTINGS = {{
     {"x", &CSettings::m_nX, 50},
     {"y", &CSettings::m_nY, 50},
     {"cx", &CSettings::m_nCX, 550},
@@ -33,6 +33,9 @@ const std::array<CIntSetting, 17> INT_SETTINGS = {{
     {"PrntBank", &CSettings::m_nPrntBank, 1},
     {"RPP", &CSettings::m_nRPP, 25},
     {"PrintFontSize", &CSettings::m_nPrintFontSize, 80},
+    {"ChartMonths", &CSettings::m_nChartMonths, 3},
+    {"ChartCX", &CSettings::m_nChartCX, 0},
+    {"ChartCY", &CSettings::m_nChartCY, 0},
 }};
 
 const std::array<CStringSetting, 3> STRING_SETTINGS = {{

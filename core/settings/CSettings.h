@@ -9,7 +9,7 @@ class ISettingsStore;
 
 inline constexpr const char* SETTINGS_SECTION = "Settings";
 
-// The user's preferences as plain values: the twenty settings of section "Settings", the
+// The user's preferences as plain values: the settings of section "Settings", the
 // user-defined type table, the print range and the recent-file list. The window's
 // application object holds one; the command-line program reads one for its saves.
 struct CSettings {
@@ -33,6 +33,10 @@ struct CSettings {
     int m_nRPP = 25;
     std::string m_strPrintFont = "MS Sans Serif";
     int m_nPrintFontSize = 80;
+    // The balance chart: months of forecast, and its window's size (0 until it was sized).
+    int m_nChartMonths = 3;
+    int m_nChartCX = 0;
+    int m_nChartCY = 0;
 
     CUserTypeTable m_userTypes;
 

@@ -11,6 +11,7 @@
 #include "gui/tools/CDlgArchive.h"
 #include "gui/tools/CDlgAutomaticEntries.h"
 #include "gui/tools/CDlgBalance.h"
+#include "gui/tools/CDlgBalanceChart.h"
 #include "gui/tools/CDlgSearch.h"
 #include "gui/tools/CDlgStatistics.h"
 #include "gui/tools/CDlgUndoDelete.h"
@@ -109,6 +110,9 @@ constexpr CCommandInfo s_commands[] = {
      OnUpdateNeedsStartBal, OnSearch},
     {ID_TOOLS_STATISTICS, Tools, "S&tatistics", "Display checkbook statistics\nStatistics",
      "Ctrl+T", "tb_statistics", 6, OnUpdateNeedsStartBal, OnStatistics},
+    {ID_TOOLS_BALANCE_CHART, Tools, "Balance &Chart",
+     "Show the balance over time and where the automatic entries will take it\nBalance Chart",
+     "Ctrl+H", "tb_balancechart", 6, OnUpdateNeedsStartBal, OnBalanceChart},
 
     {ID_VIEW_TOOLBAR, View, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar", "", "", 0,
      Always, &CMainFrame::OnViewToolBar},
