@@ -2,7 +2,9 @@
 // figures, on a register loaded from its saved bytes as the command line loads it.
 #include "BenchRegister.h"
 #include "core/framework/DateTime.h"
+#include "core/tools/AutoEntries.h"
 #include "core/tools/Balance.h"
+#include "core/tools/BalanceChart.h"
 #include "core/tools/Search.h"
 #include "core/tools/Statistics.h"
 #include <benchmark/benchmark.h>
@@ -107,8 +109,65 @@ void BM_BalanceFigures(benchmark::State& state) {
     }
 }
 
+// A hundred definitions, half monthly (days 1 to 31) and half every 7 to 31 days, all due
+// the day after the register's last entry.
+std::vector<CAutoEntry> HundredDefinitions(std::time_t first) {
+    std::vector<CAutoEntry> autos(100);
+    for (std::size_t i = 0; i < autos.size(); ++i) {
+        CAutoEntry& a = autos[i];
+        a.m_strDesc = "Definition " + std::to_string(i);
+        a.m_dAmount = 5.0 + double(i);
+        a.m_bDebit = i % 3 != 0;
+        a.m_nFrequency = i % 2 ? AUTO_MONTHLY : AUTO_EVERY_N_DAYS;
+        a.m_nDay = std::int8_t(a.m_nFrequency == AUTO_MONTHLY ? 1 + i % 31 : 7 + i % 25);
+        a.m_nextDate = a.m_nFrequency == AUTO_MONTHLY ? FirstMonthlyDate(first, a.m_nDay) : first;
+    }
+    return autos;
+}
+
+// The forecast of 24 months over the whole register, as the window and the command line
+// compute it.
+void BM_Forecast24Months100Definitions(benchmark::State& state) {
+    CLoadedRegister reg(static_cast<int>(state.range(0)));
+    if (!reg.Ok()) {
+        state.SkipWithError("the register did not load");
+        return;
+    }
+    const std::time_t today = reg.Doc().Entries().back().m_date;
+    const std::vector<CAutoEntry> autos = HundredDefinitions(today + 86400);
+    std::size_t nItems = 0;
+    for (auto _ : state) {
+        const CForecast f =
+            ComputeForecast(reg.Doc().Entries(), reg.Doc().StartBalance(), autos, today, 24);
+        nItems = f.m_aItems.size();
+        benchmark::DoNotOptimize(f.m_dLow);
+    }
+    state.counters["occurrences"] = double(nItems);
+}
+
+// Every day's balance from the first entry to the last.
+void BM_DailyBalances(benchmark::State& state) {
+    CLoadedRegister reg(static_cast<int>(state.range(0)));
+    if (!reg.Ok()) {
+        state.SkipWithError("the register did not load");
+        return;
+    }
+    const std::vector<CEntry>& entries = reg.Doc().Entries();
+    const int nLast = DayNumber(entries.back().m_date);
+    std::size_t nDays = 0;
+    for (auto _ : state) {
+        const std::vector<CDayBalance> days =
+            DailyBalances(entries, reg.Doc().StartBalance(), FirstChartDay(entries, nLast), nLast);
+        nDays = days.size();
+        benchmark::DoNotOptimize(days.data());
+    }
+    state.counters["days"] = double(nDays);
+}
+
 } // namespace
 
+BENCHMARK(BM_Forecast24Months100Definitions)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DailyBalances)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchAllCriteria)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchEveryEntryFound)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Statistics)->Arg(5000)->Arg(65535)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,7 @@ if(TARGET tallywise_gui)
   target_link_libraries(tw_gui_bench PRIVATE tallywise_gui tw_test_support benchmark::benchmark)
   target_sources(tw_gui_bench PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ArchiveGuiBench.cpp
                                       ${CMAKE_CURRENT_LIST_DIR}/BulkChangeGuiBench.cpp
+                                      ${CMAKE_CURRENT_LIST_DIR}/ChartGuiBench.cpp
                                       ${CMAKE_CURRENT_LIST_DIR}/BenchRegister.cpp)
   target_include_directories(tw_gui_bench PRIVATE ${CMAKE_CURRENT_LIST_DIR})
   set_target_properties(tw_gui_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

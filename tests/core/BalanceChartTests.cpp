@@ -103,68 +103,73 @@ TEST(BalanceChart, DailyAndPeriodBalances) {
     EXPECT_EQ(DailyBalances({}, 7.0, Day(2026, 1, 1), Day(2026, 1, 1)).at(0).m_dBalance, 7.0);
 }
 
+namespace {
+struct CForecastCase {
+    const char* pszName;
+    std::vector<CRow> rows;
+    std::vector<CDef> defs;
+    int nMonths;
+    std::vector<std::string> expected;
+    const char* pszLowest;
+    const char* pszBelowZero;
+};
+
 // Today is 01/15/2027 in the afternoon. Each line: date, description, amount, balance after.
+const CForecastCase FORECAST_CASES[] = {
+    {"no entries at all", {}, {}, 3, {}, "Lowest ahead: $50.00 on 01/15/2027", ""},
+    {"no automatic entries: the register's later entries only",
+     {{2027, 1, 10, 20.0}, {2027, 2, 1, -100.0}, {2027, 6, 1, -1.0}},
+     {},
+     3,
+     {"02/01/2027 e1 -100.00 -30.00"},
+     "Lowest ahead: $-30.00 on 02/01/2027",
+     "Below zero from 02/01/2027"},
+    {"month end: the day-31 cap, the day back in March",
+     {},
+     {{AUTO_MONTHLY, 31, 2027, 1, 31, -10.0, "Rent"}},
+     3,
+     {"01/31/2027 Rent -10.00 40.00", "02/28/2027 Rent -10.00 30.00",
+      "03/31/2027 Rent -10.00 20.00"},
+     "Lowest ahead: $20.00 on 03/31/2027",
+     ""},
+    {"every 14 days over both daylight-saving changes of either hemisphere",
+     {},
+     {{AUTO_EVERY_N_DAYS, 14, 2027, 3, 1, 1.0, "Pay"}},
+     10,
+     {"03/01/2027 Pay 1.00 51.00", "03/15/2027 Pay 1.00 52.00", "03/29/2027 Pay 1.00 53.00",
+      "04/12/2027 Pay 1.00 54.00", "04/26/2027 Pay 1.00 55.00", "05/10/2027 Pay 1.00 56.00",
+      "05/24/2027 Pay 1.00 57.00", "06/07/2027 Pay 1.00 58.00", "06/21/2027 Pay 1.00 59.00",
+      "07/05/2027 Pay 1.00 60.00", "07/19/2027 Pay 1.00 61.00", "08/02/2027 Pay 1.00 62.00",
+      "08/16/2027 Pay 1.00 63.00", "08/30/2027 Pay 1.00 64.00", "09/13/2027 Pay 1.00 65.00",
+      "09/27/2027 Pay 1.00 66.00", "10/11/2027 Pay 1.00 67.00", "10/25/2027 Pay 1.00 68.00",
+      "11/08/2027 Pay 1.00 69.00"},
+     "Lowest ahead: $50.00 on 01/15/2027",
+     ""},
+    {"below zero, back above, lower again; the register first on a shared day",
+     {{2027, 2, 1, 5.0}},
+     {{AUTO_MONTHLY, 1, 2027, 2, 1, -60.55, "Rent"},
+      {AUTO_EVERY_N_DAYS, 30, 2027, 2, 20, 40.0, "Pay"}},
+     2,
+     {"02/01/2027 e0 5.00 55.00", "02/01/2027 Rent -60.55 -5.55", "02/20/2027 Pay 40.00 34.45",
+      "03/01/2027 Rent -60.55 -26.10"},
+     "Lowest ahead: $-26.10 on 03/01/2027",
+     "Below zero from 02/01/2027"},
+    {"damaged definitions are left out; an overdue one counts today",
+     {},
+     {{7, 1, 2027, 2, 1, -1000.0, "Bad frequency"},
+      {AUTO_MONTHLY, 0, 2027, 2, 1, -1000.0, "Day 0"},
+      {AUTO_MONTHLY, 40, 2027, 2, 1, -1000.0, "Day 40"},
+      {AUTO_MONTHLY, 10, 2027, 1, 10, -50.0, "Late"}},
+     1,
+     {"01/10/2027 Late -50.00 0.00", "02/10/2027 Late -50.00 -50.00"},
+     "Lowest ahead: $-50.00 on 02/10/2027",
+     "Below zero from 02/10/2027"},
+};
+} // namespace
+
 TEST(BalanceChart, Forecast) {
     const std::time_t now = MakeLocalDate(2027, 1, 15) + 15 * 3600;
-    const struct {
-        const char* pszName;
-        std::vector<CRow> rows;
-        std::vector<CDef> defs;
-        int nMonths;
-        std::vector<std::string> expected;
-        const char* pszLowest;
-        const char* pszBelowZero;
-    } cases[] = {
-        {"no entries at all", {}, {}, 3, {}, "Lowest ahead: $50.00 on 01/15/2027", ""},
-        {"no automatic entries: the register's later entries only",
-         {{2027, 1, 10, 20.0}, {2027, 2, 1, -100.0}, {2027, 6, 1, -1.0}},
-         {},
-         3,
-         {"02/01/2027 e1 -100.00 -30.00"},
-         "Lowest ahead: $-30.00 on 02/01/2027",
-         "Below zero from 02/01/2027"},
-        {"month end: the day-31 cap, the day back in March",
-         {},
-         {{AUTO_MONTHLY, 31, 2027, 1, 31, -10.0, "Rent"}},
-         3,
-         {"01/31/2027 Rent -10.00 40.00", "02/28/2027 Rent -10.00 30.00",
-          "03/31/2027 Rent -10.00 20.00"},
-         "Lowest ahead: $20.00 on 03/31/2027",
-         ""},
-        {"every 14 days over both daylight-saving changes of either hemisphere",
-         {},
-         {{AUTO_EVERY_N_DAYS, 14, 2027, 3, 1, 1.0, "Pay"}},
-         10,
-         {"03/01/2027 Pay 1.00 51.00", "03/15/2027 Pay 1.00 52.00", "03/29/2027 Pay 1.00 53.00",
-          "04/12/2027 Pay 1.00 54.00", "04/26/2027 Pay 1.00 55.00", "05/10/2027 Pay 1.00 56.00",
-          "05/24/2027 Pay 1.00 57.00", "06/07/2027 Pay 1.00 58.00", "06/21/2027 Pay 1.00 59.00",
-          "07/05/2027 Pay 1.00 60.00", "07/19/2027 Pay 1.00 61.00", "08/02/2027 Pay 1.00 62.00",
-          "08/16/2027 Pay 1.00 63.00", "08/30/2027 Pay 1.00 64.00", "09/13/2027 Pay 1.00 65.00",
-          "09/27/2027 Pay 1.00 66.00", "10/11/2027 Pay 1.00 67.00", "10/25/2027 Pay 1.00 68.00",
-          "11/08/2027 Pay 1.00 69.00"},
-         "Lowest ahead: $50.00 on 01/15/2027",
-         ""},
-        {"below zero, back above, lower again; the register first on a shared day",
-         {{2027, 2, 1, 5.0}},
-         {{AUTO_MONTHLY, 1, 2027, 2, 1, -60.55, "Rent"},
-          {AUTO_EVERY_N_DAYS, 30, 2027, 2, 20, 40.0, "Pay"}},
-         2,
-         {"02/01/2027 e0 5.00 55.00", "02/01/2027 Rent -60.55 -5.55", "02/20/2027 Pay 40.00 34.45",
-          "03/01/2027 Rent -60.55 -26.10"},
-         "Lowest ahead: $-26.10 on 03/01/2027",
-         "Below zero from 02/01/2027"},
-        {"damaged definitions are left out; an overdue one counts today",
-         {},
-         {{7, 1, 2027, 2, 1, -1000.0, "Bad frequency"},
-          {AUTO_MONTHLY, 0, 2027, 2, 1, -1000.0, "Day 0"},
-          {AUTO_MONTHLY, 40, 2027, 2, 1, -1000.0, "Day 40"},
-          {AUTO_MONTHLY, 10, 2027, 1, 10, -50.0, "Late"}},
-         1,
-         {"01/10/2027 Late -50.00 0.00", "02/10/2027 Late -50.00 -50.00"},
-         "Lowest ahead: $-50.00 on 02/10/2027",
-         "Below zero from 02/10/2027"},
-    };
-    for (const auto& c : cases) {
+    for (const CForecastCase& c : FORECAST_CASES) {
         const CForecast f = ComputeForecast(Register(c.rows), 50.0, Autos(c.defs), now, c.nMonths);
         std::vector<std::string> got;
         for (const CForecastItem& item : f.m_aItems)

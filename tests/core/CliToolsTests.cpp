@@ -217,17 +217,32 @@ TEST(CliToolsTest, BalancesAndForecast) {
          4,
          strDue + "\tRent\t-2000.00\t-453.00\nLowest: -453.00 on " + strDue + "\nBelow zero from " +
              strDue + "\n"},
-        {{"balances", path, "--by", "year"}, 2, ""},
-        {{"balances", path, "--from", "02/30/2004"}, 2, ""},
-        {{"balances", path, "--from", "03/02/2004", "--to", "03/01/2004"}, 2, ""},
-        {{"balances", path, "--months", "3"}, 2, ""},
-        {{"forecast", path, "--months", "25"}, 2, ""},
-        {{"forecast", path, "--months", "0"}, 2, ""},
-        {{"forecast", t.Path("missing.twd")}, 1, ""},
     };
     for (const auto& c : cases) {
         const CRun r = RunTool(c.args);
         EXPECT_EQ(r.m_nStatus, c.nStatus) << c.args[0] << " " << c.args.back() << r.m_strErr;
         EXPECT_EQ(r.m_strOut.substr(0, c.strOut.size()), c.strOut) << c.args.back();
+    }
+}
+
+TEST(CliToolsTest, BalancesAndForecastRefuse) {
+    CTestDoc t;
+    const std::string path = SaveRegister(t);
+    const struct {
+        std::vector<std::string> args;
+        int nStatus;
+    } cases[] = {
+        {{"balances", path, "--by", "year"}, 2},
+        {{"balances", path, "--from", "02/30/2004"}, 2},
+        {{"balances", path, "--from", "03/02/2004", "--to", "03/01/2004"}, 2},
+        {{"balances", path, "--months", "3"}, 2},
+        {{"forecast", path, "--months", "25"}, 2},
+        {{"forecast", path, "--months", "0"}, 2},
+        {{"forecast", t.Path("missing.twd")}, 1},
+    };
+    for (const auto& c : cases) {
+        const CRun r = RunTool(c.args);
+        EXPECT_EQ(r.m_nStatus, c.nStatus) << c.args[0] << " " << c.args.back();
+        EXPECT_EQ(r.m_strOut, "") << c.args.back();
     }
 }
