@@ -265,7 +265,14 @@ private Q_SLOTS:
             QTest::keyClick(pTypes, Qt::Key_End);
             QCOMPARE(pTypes->currentText(), QStringLiteral("All Files (*.*)"));
             auto* pModel = pDlg->findChild<QFileSystemModel*>();
-            QTRY_VERIFY(pModel->index(strPath).isValid());
+            const QModelIndex dir = pModel->index(m_pTemp->path());
+            const auto listed = [&] {
+                QStringList names;
+                for (int i = 0; i < pModel->rowCount(dir); ++i)
+                    names << pModel->index(i, 0, dir).data().toString();
+                return names;
+            };
+            QTRY_VERIFY(listed().contains(QStringLiteral("README")));
             pDlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
                 ->setText(QStringLiteral("README"));
             static_cast<QDialog*>(pDlg)->accept();
