@@ -56,6 +56,8 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The shared libraries the programs link (Qt Widgets, Qt Charts, ...) become dependencies
+# here; the package check looks for Qt Charts among them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window cannot open without a platform plugin, which Qt only recommends.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)

@@ -16,6 +16,7 @@ set(TW_GUI_TEST_SOURCES
   gui/BalanceCommandTests.cpp
   gui/SearchCommandTests.cpp
   gui/StatisticsCommandTests.cpp
+  gui/BalanceChartTests.cpp
   gui/OptionsTests.cpp
   gui/PageSetupTests.cpp
   gui/PrintTests.cpp

@@ -121,7 +121,8 @@ QString SignedText(double dAmount) {
 } // namespace
 
 CDlgBalanceChart::CDlgBalanceChart(CCommandContext& context)
-    : CDlgBase(context.m_pParent, QStringLiteral("Balance Chart")), m_context(context) {
+    : CDlgBase(context.m_pParent, QStringLiteral("Balance Chart")), m_context(context),
+      m_doc(context.m_doc) {
     setObjectName(QStringLiteral("balanceChart"));
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(true);
@@ -149,7 +150,7 @@ CDlgBalanceChart::CDlgBalanceChart(CCommandContext& context)
     const CSettings& settings = context.m_settings;
     resize(settings.m_nChartCX > 0 ? settings.m_nChartCX : 820,
            settings.m_nChartCY > 0 ? settings.m_nChartCY : 600);
-    context.m_doc.AddWatcher(this);
+    m_doc.AddWatcher(this);
     Refresh();
     m_from = DmyOf(m_aHistory.front().m_nDay);
     m_to = DmyOf(m_forecast.m_nToday);
@@ -159,7 +160,7 @@ CDlgBalanceChart::CDlgBalanceChart(CCommandContext& context)
 }
 
 CDlgBalanceChart::~CDlgBalanceChart() {
-    m_context.m_doc.RemoveWatcher(this);
+    m_doc.RemoveWatcher(this);
 }
 
 QLayout* CDlgBalanceChart::MakeChoiceRow() {
@@ -276,7 +277,7 @@ void CDlgBalanceChart::Refresh() {
 }
 
 void CDlgBalanceChart::Compute() {
-    const CTallywiseDoc& doc = m_context.m_doc;
+    const CTallywiseDoc& doc = m_doc;
     const std::time_t now = m_context.m_clock.Now();
     const int nToday = DayNumber(now);
     m_aHistory = DailyBalances(doc.Entries(), doc.StartBalance(),
@@ -438,7 +439,7 @@ void CDlgBalanceChart::OnActivated(double dDay) {
         nEntry = stop.m_nFirst;
     for (std::size_t i = 0; stop.m_bForecast && !nEntry && i < stop.m_nCount; ++i)
         nEntry = m_forecast.m_aItems[stop.m_nFirst + i].m_nEntry;
-    if (nEntry && *nEntry < m_context.m_doc.EntryCount())
+    if (nEntry && *nEntry < m_doc.EntryCount())
         m_context.m_list.ShowRow(std::uint16_t(*nEntry));
 }
 
@@ -462,7 +463,7 @@ QString CDlgBalanceChart::ReadoutText(const CStop& stop) const {
             const CForecastItem& item = m_forecast.m_aItems[i];
             lines.push_back(item.m_strDesc + "   " + SignedText(item.m_dAmount).toStdString());
         } else {
-            const CEntry& e = m_context.m_doc.Entries()[i];
+            const CEntry& e = m_doc.Entries()[i];
             lines.push_back(e.m_strDesc + "   " +
                             SignedText(e.m_bDebit ? -e.m_dAmount : e.m_dAmount).toStdString());
         }
@@ -491,9 +492,9 @@ void CDlgBalanceChart::OnSavePicture() {
         return;
     const QString strPath = chooser.selectedFiles().front();
     if (!m_pView->grab().save(strPath, "PNG"))
-        m_context.m_doc.Messages().ShowMessage("The picture could not be written to " +
-                                                   strPath.toStdString() + ".",
-                                               EMsgIcon::Exclamation);
+        m_doc.Messages().ShowMessage("The picture could not be written to " +
+                                         strPath.toStdString() + ".",
+                                     EMsgIcon::Exclamation);
 }
 
 void CDlgBalanceChart::done(int nResult) {

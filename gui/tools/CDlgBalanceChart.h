@@ -11,6 +11,7 @@
 
 class CBalanceChartView;
 class CCommandContext;
+class CTallywiseDoc;
 class QCategoryAxis;
 class QChart;
 class QComboBox;
@@ -78,6 +79,8 @@ private:
     void OnSavePicture();
 
     CCommandContext& m_context;
+    // Kept apart: the frame's context is gone before the frame's children are.
+    CTallywiseDoc& m_doc;
     std::vector<CDayBalance> m_aHistory; // the first day of the register to today
     CForecast m_forecast;
     std::vector<CStop> m_aStops;

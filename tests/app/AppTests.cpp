@@ -27,8 +27,10 @@ TEST(AppTest, DefaultsFromAnEmptyStoreAndWriteBack) {
     EXPECT_EQ(a.m_nRPP, 25);
     EXPECT_EQ(a.m_strPrintFont, "MS Sans Serif");
     EXPECT_EQ(a.m_nPrintFontSize, 80);
+    EXPECT_EQ(std::vector<int>({a.m_nChartMonths, a.m_nChartCX, a.m_nChartCY}),
+              std::vector<int>({3, 0, 0}));
     t.m_app.ExitInstance(store);
-    EXPECT_EQ(store.m_ints.size() + store.m_strings.size(), 20u + 4u); // and four recent files
+    EXPECT_EQ(store.m_ints.size() + store.m_strings.size(), 23u + 4u); // and four recent files
     EXPECT_EQ(store.m_ints["Settings/cx"], 550);
     EXPECT_EQ(store.m_strings["Settings/Font"], "MS Sans Serif");
 }

@@ -15,8 +15,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
-#include <QStatusBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -169,6 +169,7 @@ private Q_SLOTS:
             {ID_TOOLS_VIEW_ARCHIVE, "&View Archive\tCtrl+V", {QKeySequence("Ctrl+V")}},
             {ID_TOOLS_SEARCH, "Sea&rch\tCtrl+R", {QKeySequence("Ctrl+R")}},
             {ID_TOOLS_STATISTICS, "S&tatistics\tCtrl+T", {QKeySequence("Ctrl+T")}},
+            {ID_TOOLS_BALANCE_CHART, "Balance &Chart\tCtrl+H", {QKeySequence("Ctrl+H")}},
             {ID_VIEW_TOOLBAR, "&Toolbar", {}},
             {ID_VIEW_STATUS_BAR, "&Status Bar", {}},
             {ID_VIEW_OPTIONS, "&Options", {}},
@@ -187,14 +188,14 @@ private Q_SLOTS:
         QCOMPARE(Action(ID_TOOLS_SEARCH)->toolTip(), QStringLiteral("Search"));
     }
 
-    void toolbarHoldsThirteenButtons() {
+    void toolbarHoldsFourteenButtons() {
         QStringList buttons;
         for (QAction* pAction : Frame().ToolBar()->actions())
             buttons << (pAction->isSeparator() ? QStringLiteral("|") : pAction->toolTip());
         QCOMPARE(buttons.join(','),
                  QStringLiteral("New,Open,Save,|,Print,|,Add Entry,Edit Entry,Delete Entry,|,"
                                 "Automatic Entries,Undo Delete,Balance,|,View Archive,|,Search,"
-                                "Statistics"));
+                                "Statistics,Balance Chart"));
     }
 
     // Regression: the style's greyed Undo Delete and Search looked nearly like the enabled
