@@ -1,0 +1,214 @@
+#include "DialogTestUtil.h"
+#include "GuiTest.h"
+#include "ModalHelper.h"
+#include "core/framework/DateTime.h"
+#include "gui/controls/CDlgCalendar.h"
+#include "gui/controls/CMonthView.h"
+#include "gui/printing/CDlgPageSetup.h"
+#include "gui/tools/CDlgAEEntry.h"
+#include "gui/tools/CDlgArchive.h"
+#include "gui/tools/CDlgAutomaticEntries.h"
+#include "gui/tools/CDlgBalance.h"
+#include "gui/tools/CDlgSearch.h"
+#include "gui/tools/CDlgUndoDelete.h"
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <map>
+#include <memory>
+
+namespace {
+
+enum EDialog { UNDO_DELETE, AUTO_ENTRIES, BALANCE, SEARCH_DATES, ARCHIVE, PAGE_SETUP, AE_ENTRY };
+
+const CUserTypeTable& NoTypes() {
+    static const CUserTypeTable s_types{};
+    return s_types;
+}
+
+// The dialog shown and active, on the page and in the mode where its keys are tried.
+std::unique_ptr<CDlgBase> ShowDialog(int nDialog) {
+    std::unique_ptr<CDlgBase> pDlg;
+    switch (nDialog) {
+    case UNDO_DELETE: {
+        auto* p = new CDlgUndoDelete(nullptr);
+        p->m_deleted.resize(3);
+        pDlg.reset(p);
+        break;
+    }
+    case AUTO_ENTRIES: {
+        auto* p = new CDlgAutomaticEntries;
+        p->m_autos = {CAutoEntry{"Rent"}, CAutoEntry{"Phone"}, CAutoEntry{"Gas"}};
+        pDlg.reset(p);
+        break;
+    }
+    case BALANCE:
+        pDlg = std::make_unique<CDlgBalance>();
+        break;
+    case SEARCH_DATES:
+        pDlg = std::make_unique<CDlgSearch>(NoTypes(), MakeLocalDate(2004, 2, 10));
+        break;
+    case ARCHIVE:
+        pDlg = std::make_unique<CDlgArchive>();
+        break;
+    case PAGE_SETUP:
+        pDlg = std::make_unique<CDlgPageSetup>();
+        break;
+    case AE_ENTRY:
+        pDlg = std::make_unique<CDlgAEEntry>();
+        break;
+    }
+    if (!ShowActive(*pDlg))
+        return nullptr;
+    if (nDialog == SEARCH_DATES) {
+        Child<QTabWidget>(pDlg.get(), "tabs")->setCurrentIndex(3);
+        Child<QAbstractButton>(pDlg.get(), "byDate")->click();
+    } else if (nDialog == PAGE_SETUP) {
+        Child<QTabWidget>(pDlg.get(), "tabs")->setCurrentIndex(1);
+        Child<QAbstractButton>(pDlg.get(), "range")->click();
+    } else if (nDialog == AE_ENTRY) {
+        Child<QAbstractButton>(pDlg.get(), "everyDays")->click();
+    }
+    return pDlg;
+}
+
+QString FocusName(QWidget* pDlg) {
+    QWidget* pFocus = pDlg->focusWidget();
+    // A combo box's own line edit stands for the box.
+    if (pFocus && !pFocus->objectName().isEmpty())
+        return pFocus->objectName();
+    return pFocus && pFocus->parentWidget() ? pFocus->parentWidget()->objectName() : QString();
+}
+
+} // namespace
+
+class CKeyboardTests : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void enterPressesTheFocusedButtonOrTheDefault_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("Undo Delete, Remove") << int(UNDO_DELETE) << "remove"
+                                             << "remove";
+        QTest::newRow("Undo Delete, Done") << int(UNDO_DELETE) << "done"
+                                           << "done";
+        QTest::newRow("Undo Delete, list") << int(UNDO_DELETE) << "list"
+                                           << "restore";
+        QTest::newRow("Automatic Entries, Delete") << int(AUTO_ENTRIES) << "delete"
+                                                   << "delete";
+        QTest::newRow("Automatic Entries, Done") << int(AUTO_ENTRIES) << "done"
+                                                 << "done";
+        QTest::newRow("Balance, Done") << int(BALANCE) << "done"
+                                       << "done";
+        QTest::newRow("Balance, statement") << int(BALANCE) << "statement"
+                                            << "calculate";
+    }
+    void enterPressesTheFocusedButtonOrTheDefault() {
+        QFETCH(int, dialog);
+        QFETCH(QString, focus);
+        QFETCH(QString, pressed);
+        std::unique_ptr<CDlgBase> pDlg = ShowDialog(dialog);
+        QVERIFY(pDlg);
+        std::map<QString, std::unique_ptr<QSignalSpy>> spies;
+        for (QPushButton* pButton : pDlg->findChildren<QPushButton*>())
+            spies[pButton->objectName()] =
+                std::make_unique<QSignalSpy>(pButton, &QPushButton::clicked);
+        auto* pFocus = pDlg->findChild<QWidget*>(focus);
+        pFocus->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(pFocus, Qt::Key_Return);
+        for (const auto& [strName, pSpy] : spies)
+            QVERIFY2(pSpy->count() == (strName == pressed ? 1 : 0), qPrintable(strName));
+    }
+
+    // Tab (or Backtab) into a date field opens the calendar once; after Escape the focus
+    // is in the field and the next key moves on without opening it again.
+    void dateFieldsAreTabStopsThatOpenTheCalendarOnce_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Search") << int(SEARCH_DATES) << "dateSingle" << false << "singleDate"
+                                << "ok";
+        QTest::newRow("Archive") << int(ARCHIVE) << "cancel" << false << "endDate"
+                                 << "fileName";
+        QTest::newRow("Page Setup") << int(PAGE_SETUP) << "to" << true << "from"
+                                    << "range";
+        QTest::newRow("Automatic Entry") << int(AE_ENTRY) << "numDays" << false << "starting"
+                                         << "amount";
+    }
+    void dateFieldsAreTabStopsThatOpenTheCalendarOnce() {
+        QFETCH(int, dialog);
+        QFETCH(QString, from);
+        QFETCH(bool, back);
+        QFETCH(QString, field);
+        QFETCH(QString, next);
+        std::unique_ptr<CDlgBase> pDlg = ShowDialog(dialog);
+        QVERIFY(pDlg);
+        pDlg->findChild<QWidget*>(from)->setFocus(Qt::OtherFocusReason);
+        const Qt::Key key = back ? Qt::Key_Backtab : Qt::Key_Tab;
+        CModalHelper modal;
+        modal.Then([](QWidget* w) {
+            QVERIFY(qobject_cast<CDlgCalendar*>(w));
+            QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
+        });
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QTRY_COMPARE_WITH_TIMEOUT(modal.Pending(), 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(pDlg->isActiveWindow(), 20000);
+        QCOMPARE(FocusName(pDlg.get()), field);
+        // A second calendar would be answered here.
+        modal.Then([](QWidget* w) { w->close(); });
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QTest::qWait(200);
+        QCOMPARE(modal.Pending(), 1);
+        QCOMPARE(FocusName(pDlg.get()), next);
+    }
+
+    // Home and End go to the ends of a report list; Down opens a description box's list;
+    // digits typed in the calendar change nothing.
+    void listsBoxesAndCalendarKeys() {
+        std::unique_ptr<CDlgBase> pDlg = ShowDialog(UNDO_DELETE);
+        QVERIFY(pDlg);
+        auto* pList = Child<QTableWidget>(pDlg.get(), "list");
+        QTest::keyClick(pList, Qt::Key_End);
+        QCOMPARE(pList->currentRow(), 2);
+        QTest::keyClick(pList, Qt::Key_Home);
+        QCOMPARE(pList->currentRow(), 0);
+
+        CDlgSearch search(NoTypes(), MakeLocalDate(2004, 2, 10));
+        search.m_descs = {"Rent", "Phone"};
+        QVERIFY(ShowActive(search));
+        Child<QTabWidget>(&search, "tabs")->setCurrentIndex(2);
+        Child<QAbstractButton>(&search, "byDesc")->click();
+        auto* pDesc = Child<QComboBox>(&search, "desc");
+        pDesc->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(pDesc, Qt::Key_Down);
+        QTRY_VERIFY(pDesc->view()->isVisible());
+        QCOMPARE(pDesc->currentText(), QString());
+        pDesc->hidePopup();
+
+        CDlgCalendar calendar;
+        calendar.m_nDay = 7;
+        calendar.m_nMonth = 3;
+        calendar.m_nYear = 2000;
+        CModalHelper modal;
+        modal.Then([](QWidget* w) {
+            for (Qt::Key key : {Qt::Key_3, Qt::Key_0, Qt::Key_Right, Qt::Key_2})
+                QTest::keyClick(w->focusWidget(), key);
+            QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+        });
+        calendar.exec();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(calendar.m_nDay, 8); // Right moved on a day; the digits did nothing
+        QCOMPARE(calendar.m_nMonth, 3);
+        QCOMPARE(calendar.m_nYear, 2000);
+    }
+};
+
+TW_GUI_TEST(CKeyboardTests);
+#include "KeyboardTests.moc"
