@@ -13,7 +13,10 @@
 #include "gui/tools/CDlgUndoDelete.h"
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -167,6 +170,26 @@ private Q_SLOTS:
         QTest::qWait(200);
         QCOMPARE(modal.Pending(), 1);
         QCOMPARE(FocusName(pDlg.get()), next);
+    }
+
+    // Screen readers name a field by the label whose buddy it is.
+    void everyFieldIsNamedByItsLabel() {
+        for (int nDialog : {BALANCE, SEARCH_DATES, ARCHIVE, PAGE_SETUP, AE_ENTRY}) {
+            std::unique_ptr<CDlgBase> pDlg = ShowDialog(nDialog);
+            QVERIFY(pDlg);
+            QSet<QWidget*> named;
+            for (QLabel* pLabel : pDlg->findChildren<QLabel*>())
+                named.insert(pLabel->buddy());
+            QList<QWidget*> fields;
+            for (QLineEdit* pEdit : pDlg->findChildren<QLineEdit*>())
+                if (!qobject_cast<QComboBox*>(pEdit->parentWidget()))
+                    fields.append(pEdit);
+            for (QComboBox* pBox : pDlg->findChildren<QComboBox*>())
+                fields.append(pBox);
+            QVERIFY(!fields.isEmpty());
+            for (QWidget* pField : fields)
+                QVERIFY2(named.contains(pField), qPrintable(pField->objectName()));
+        }
     }
 
     // Home and End go to the ends of a report list; Down opens a description box's list;
