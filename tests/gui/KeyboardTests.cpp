@@ -28,63 +28,44 @@ namespace {
 
 enum EDialog { UNDO_DELETE, AUTO_ENTRIES, BALANCE, SEARCH_DATES, ARCHIVE, PAGE_SETUP, AE_ENTRY };
 
-const CUserTypeTable& NoTypes() {
-    static const CUserTypeTable s_types{};
-    return s_types;
-}
+const CUserTypeTable s_noTypes{};
 
-// The dialog shown and active, on the page and in the mode where its keys are tried.
-std::unique_ptr<CDlgBase> ShowDialog(int nDialog) {
-    std::unique_ptr<CDlgBase> pDlg;
+std::unique_ptr<CDlgBase> MakeDialog(int nDialog) {
     switch (nDialog) {
     case UNDO_DELETE: {
-        auto* p = new CDlgUndoDelete(nullptr);
-        p->m_deleted.resize(3);
-        pDlg.reset(p);
-        break;
+        auto pDlg = std::make_unique<CDlgUndoDelete>();
+        pDlg->m_deleted.resize(3);
+        return pDlg;
     }
     case AUTO_ENTRIES: {
-        auto* p = new CDlgAutomaticEntries;
-        p->m_autos = {CAutoEntry{"Rent"}, CAutoEntry{"Phone"}, CAutoEntry{"Gas"}};
-        pDlg.reset(p);
-        break;
+        auto pDlg = std::make_unique<CDlgAutomaticEntries>();
+        pDlg->m_autos.resize(3);
+        return pDlg;
     }
     case BALANCE:
-        pDlg = std::make_unique<CDlgBalance>();
-        break;
+        return std::make_unique<CDlgBalance>();
     case SEARCH_DATES:
-        pDlg = std::make_unique<CDlgSearch>(NoTypes(), MakeLocalDate(2004, 2, 10));
-        break;
+        return std::make_unique<CDlgSearch>(s_noTypes, MakeLocalDate(2004, 2, 10));
     case ARCHIVE:
-        pDlg = std::make_unique<CDlgArchive>();
-        break;
+        return std::make_unique<CDlgArchive>();
     case PAGE_SETUP:
-        pDlg = std::make_unique<CDlgPageSetup>();
-        break;
-    case AE_ENTRY:
-        pDlg = std::make_unique<CDlgAEEntry>();
-        break;
+        return std::make_unique<CDlgPageSetup>();
     }
-    if (!ShowActive(*pDlg))
-        return nullptr;
-    if (nDialog == SEARCH_DATES) {
-        Child<QTabWidget>(pDlg.get(), "tabs")->setCurrentIndex(3);
-        Child<QAbstractButton>(pDlg.get(), "byDate")->click();
-    } else if (nDialog == PAGE_SETUP) {
-        Child<QTabWidget>(pDlg.get(), "tabs")->setCurrentIndex(1);
-        Child<QAbstractButton>(pDlg.get(), "range")->click();
-    } else if (nDialog == AE_ENTRY) {
-        Child<QAbstractButton>(pDlg.get(), "everyDays")->click();
-    }
-    return pDlg;
+    return std::make_unique<CDlgAEEntry>();
 }
 
-QString FocusName(QWidget* pDlg) {
-    QWidget* pFocus = pDlg->focusWidget();
-    // A combo box's own line edit stands for the box.
-    if (pFocus && !pFocus->objectName().isEmpty())
-        return pFocus->objectName();
-    return pFocus && pFocus->parentWidget() ? pFocus->parentWidget()->objectName() : QString();
+// The dialog shown and active, on the page and in the mode that enables its date fields.
+std::unique_ptr<CDlgBase> ShowDialog(int nDialog) {
+    std::unique_ptr<CDlgBase> pDlg = MakeDialog(nDialog);
+    if (!ShowActive(*pDlg))
+        return nullptr;
+    const char* const CLICK[] = {nullptr, nullptr, nullptr,    "byDate",
+                                 nullptr, "range", "everyDays"};
+    if (auto* pTabs = pDlg->findChild<QTabWidget*>(QStringLiteral("tabs")))
+        pTabs->setCurrentIndex(nDialog == SEARCH_DATES ? 3 : 1);
+    if (CLICK[nDialog])
+        Child<QAbstractButton>(pDlg.get(), CLICK[nDialog])->click();
+    return pDlg;
 }
 
 } // namespace
@@ -96,20 +77,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("dialog");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("pressed");
-        QTest::newRow("Undo Delete, Remove") << int(UNDO_DELETE) << "remove"
-                                             << "remove";
-        QTest::newRow("Undo Delete, Done") << int(UNDO_DELETE) << "done"
-                                           << "done";
-        QTest::newRow("Undo Delete, list") << int(UNDO_DELETE) << "list"
-                                           << "restore";
-        QTest::newRow("Automatic Entries, Delete") << int(AUTO_ENTRIES) << "delete"
-                                                   << "delete";
-        QTest::newRow("Automatic Entries, Done") << int(AUTO_ENTRIES) << "done"
-                                                 << "done";
-        QTest::newRow("Balance, Done") << int(BALANCE) << "done"
-                                       << "done";
-        QTest::newRow("Balance, statement") << int(BALANCE) << "statement"
-                                            << "calculate";
+        const struct {
+            const char* m_pszRow;
+            int m_nDialog;
+            const char* m_pszFocus;
+            const char* m_pszPressed;
+        } ROWS[] = {{"Undo Delete, Remove", UNDO_DELETE, "remove", "remove"},
+                    {"Undo Delete, Done", UNDO_DELETE, "done", "done"},
+                    {"Undo Delete, list", UNDO_DELETE, "list", "restore"},
+                    {"Automatic Entries, Delete", AUTO_ENTRIES, "delete", "delete"},
+                    {"Automatic Entries, Done", AUTO_ENTRIES, "done", "done"},
+                    {"Balance, Done", BALANCE, "done", "done"},
+                    {"Balance, statement", BALANCE, "statement", "calculate"}};
+        for (const auto& row : ROWS)
+            QTest::newRow(row.m_pszRow) << row.m_nDialog << QString::fromLatin1(row.m_pszFocus)
+                                        << QString::fromLatin1(row.m_pszPressed);
     }
     void enterPressesTheFocusedButtonOrTheDefault() {
         QFETCH(int, dialog);
@@ -163,13 +145,13 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), key);
         QTRY_COMPARE_WITH_TIMEOUT(modal.Pending(), 0, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(pDlg->isActiveWindow(), 20000);
-        QCOMPARE(FocusName(pDlg.get()), field);
+        QCOMPARE(pDlg->focusWidget()->objectName(), field);
         // A second calendar would be answered here.
         modal.Then([](QWidget* w) { w->close(); });
         QTest::keyClick(QApplication::focusWidget(), key);
         QTest::qWait(200);
         QCOMPARE(modal.Pending(), 1);
-        QCOMPARE(FocusName(pDlg.get()), next);
+        QCOMPARE(pDlg->focusWidget()->objectName(), next);
     }
 
     // Screen readers name a field by the label whose buddy it is.
@@ -203,7 +185,7 @@ private Q_SLOTS:
         QTest::keyClick(pList, Qt::Key_Home);
         QCOMPARE(pList->currentRow(), 0);
 
-        CDlgSearch search(NoTypes(), MakeLocalDate(2004, 2, 10));
+        CDlgSearch search(s_noTypes, MakeLocalDate(2004, 2, 10));
         search.m_descs = {"Rent", "Phone"};
         QVERIFY(ShowActive(search));
         Child<QTabWidget>(&search, "tabs")->setCurrentIndex(2);
