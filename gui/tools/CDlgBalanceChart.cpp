@@ -176,9 +176,9 @@ QLayout* CDlgBalanceChart::MakeChoiceRow() {
     m_pFrom->setEnabled(false);
     m_pTo->setEnabled(false);
     auto* pPopup = new CDateFieldPopup(this);
-    const auto Field = [this, pPopup](QLineEdit* pField, CDayMonthYear* pDate, QWidget* pNext) {
+    const auto Field = [this, pPopup](QLineEdit* pField, CDayMonthYear* pDate) {
         pPopup->Watch(
-            pField, [pNext] { return pNext; }, [pDate] { return *pDate; },
+            pField, [pDate] { return *pDate; },
             [this, pField, pDate](const CDayMonthYear& d) {
                 *pDate = d;
                 pField->setText(CDateFieldPopup::LongDate(d.m_nYear, d.m_nMonth, d.m_nDay));
@@ -190,8 +190,8 @@ QLayout* CDlgBalanceChart::MakeChoiceRow() {
     m_pMonths->setRange(1, 24);
     m_pMonths->setValue(std::clamp(m_context.m_settings.m_nChartMonths, 1, 24));
     connect(m_pMonths, &QSpinBox::valueChanged, this, &CDlgBalanceChart::OnMonthsChanged);
-    Field(m_pFrom, &m_from, m_pTo);
-    Field(m_pTo, &m_to, m_pMonths);
+    Field(m_pFrom, &m_from);
+    Field(m_pTo, &m_to);
     auto* pRow = new QHBoxLayout;
     const auto Labelled = [this, pRow](const char* pszText, QWidget* pField) {
         auto* pLabel = new QLabel(QString::fromLatin1(pszText), this);
