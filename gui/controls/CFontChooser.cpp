@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -58,14 +59,17 @@ CFontChooser::CFontChooser(const QFont& initial, QWidget* pParent)
 
     connect(m_pFace, &QLineEdit::textEdited, this, &CFontChooser::OnFaceEdited);
     connect(m_pSize, &QLineEdit::textEdited, this, &CFontChooser::OnSizeEdited);
-    connect(m_pFaces, &QListWidget::currentTextChanged, this, [this](const QString& strFace) {
-        m_pFace->setText(strFace);
-        ShowSample();
-    });
-    connect(m_pSizes, &QListWidget::currentTextChanged, this, [this](const QString& strSize) {
-        m_pSize->setText(strSize);
-        ShowSample();
-    });
+    // Selection, not the current row: a list that gains the focus makes its first row
+    // current, which must not replace what the field holds.
+    for (auto [pList, pField] : {std::pair{m_pFaces, m_pFace}, std::pair{m_pSizes, m_pSize}}) {
+        connect(pList, &QListWidget::itemSelectionChanged, this, [this, pList, pField] {
+            const QList<QListWidgetItem*> selected = pList->selectedItems();
+            if (selected.isEmpty())
+                return;
+            pField->setText(selected.first()->text());
+            ShowSample();
+        });
+    }
     setCurrentFont(initial);
 }
 
@@ -105,6 +109,7 @@ void CFontChooser::LayOut() {
 void CFontChooser::setCurrentFont(const QFont& font) {
     m_selected = font;
     m_pFace->setText(font.family());
+    m_pFace->selectAll(); // typing replaces the face
     SelectRow(m_pFaces, font.family(), Qt::MatchFixedString);
     m_pSize->setText(SizeText(font.pointSizeF()));
     SelectRow(m_pSizes, m_pSize->text(), Qt::MatchExactly);
