@@ -105,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(bClicked);
         QTRY_COMPARE(pEnd->text(), shown);
         QCOMPARE(SplitLocalDate(dlg.m_endDate).m_nDay, shown.mid(8, 2).toInt());
-        QCOMPARE(dlg.focusWidget(), Child<QPushButton>(&dlg, "ok"));
+        QCOMPARE(dlg.focusWidget(), pEnd);
     }
 
     void changeChoosesTheFileThroughTheSaveDialog() {
