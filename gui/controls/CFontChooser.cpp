@@ -74,10 +74,8 @@ CFontChooser::CFontChooser(const QFont& initial, QWidget* pParent)
 }
 
 void CFontChooser::LayOut() {
-    auto* pFaceLabel = new QLabel(QStringLiteral("&Font:"), this);
-    pFaceLabel->setBuddy(m_pFace);
-    auto* pSizeLabel = new QLabel(QStringLiteral("&Size (points):"), this);
-    pSizeLabel->setBuddy(m_pSize);
+    QLabel* pFaceLabel = MakeFieldLabel(QStringLiteral("&Font:"), m_pFace, this);
+    QLabel* pSizeLabel = MakeFieldLabel(QStringLiteral("&Size (points):"), m_pSize, this);
     m_pFaces->setAccessibleName(QStringLiteral("Fonts"));
     m_pSizes->setAccessibleName(QStringLiteral("Sizes"));
     m_pSizes->setFixedWidth(m_pSize->fontMetrics().horizontalAdvance(QStringLiteral("0000.0")) +
