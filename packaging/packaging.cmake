@@ -27,19 +27,22 @@ install(FILES ${TW_ICON_DIR}/src/application-x-tallywise.svg
 # ---- Debian package --------------------------------------------------------------------
 # Installing files under applications/, mime/packages/ and icons/hicolor/ fires the triggers
 # of desktop-file-utils, shared-mime-info and the icon cache: no maintainer scripts needed.
-# Debian wants the changelog and the manual pages compressed.
-set(TW_GZIPPED)
-foreach(file changelog tallywise.1 tallywise-cli.1)
-  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/${file}.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
-    COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/packaging/${file}
-            > ${CMAKE_BINARY_DIR}/packaging/${file}.gz
-    DEPENDS packaging/${file})
-  list(APPEND TW_GZIPPED ${CMAKE_BINARY_DIR}/packaging/${file}.gz)
-endforeach()
-add_custom_target(tallywise_gzipped ALL DEPENDS ${TW_GZIPPED})
-install(FILES ${CMAKE_BINARY_DIR}/packaging/tallywise.1.gz
-        ${CMAKE_BINARY_DIR}/packaging/tallywise-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Debian wants the changelog and the manual pages compressed. The manual pages are made from
+# the same descriptions as the programs' --help texts.
+set(TW_PKG_DIR ${CMAKE_BINARY_DIR}/packaging)
+add_custom_command(OUTPUT ${TW_PKG_DIR}/tallywise.1.gz ${TW_PKG_DIR}/tallywise-cli.1.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TW_PKG_DIR}
+  COMMAND tw_man_pages ${TW_PKG_DIR} 0
+  COMMAND gzip -9nf ${TW_PKG_DIR}/tallywise.1 ${TW_PKG_DIR}/tallywise-cli.1
+  DEPENDS tw_man_pages)
+add_custom_command(OUTPUT ${TW_PKG_DIR}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${TW_PKG_DIR}
+  COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog > ${TW_PKG_DIR}/changelog.gz
+  DEPENDS packaging/changelog)
+add_custom_target(tallywise_gzipped ALL DEPENDS ${TW_PKG_DIR}/tallywise.1.gz
+                  ${TW_PKG_DIR}/tallywise-cli.1.gz ${TW_PKG_DIR}/changelog.gz)
+install(FILES ${TW_PKG_DIR}/tallywise.1.gz
+        ${TW_PKG_DIR}/tallywise-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallywise)
 
