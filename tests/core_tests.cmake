@@ -20,4 +20,5 @@ set(TW_CORE_TEST_SOURCES
   core/CliToolsTests.cpp
   core/OptionsTests.cpp
   core/PrintLayoutTests.cpp
+  core/ManPageTests.cpp
 )
