@@ -13,49 +13,6 @@
 #include <cctype>
 #include <optional>
 
-const char* const CLI_USAGE =
-    "Usage: tallywise-cli COMMAND ARGS [--password PW]\n"
-    "  info FILE              print what the register holds\n"
-    "  text FILE              write the register's text copy to standard output\n"
-    "  convert IN OUT         write IN as a current register file OUT\n"
-    "  import FILE IN [--format ofx|qif|csv] [--date-order mdy|dmy|ymd]\n"
-    "         [--map date=N,desc=N,amount=N|debit=N,credit=N[,num=N][,cleared=N]] [--dry-run]\n"
-    "                         add the new transactions of a bank file IN to the register\n"
-    "  export FILE OUT        write the register as OUT.csv or OUT.qif\n"
-    "  balance FILE STATEMENT reconcile with a bank statement's ending balance\n"
-    "                         (-9999999.99 to 9999999.99; a negative one as -12.34):\n"
-    "                         the six figures of the Balance dialog and its message\n"
-    "  search FILE CRITERIA   list the entries that pass every criterion given:\n"
-    "    --check N | --check FIRST-LAST           check numbers 0 to 999999\n"
-    "    --amount X | --amount FIRST:LAST         amounts -99999.99 to 99999.99\n"
-    "    --debits, --credits                      with --amount only: the sides to find\n"
-    "                                             (neither means both)\n"
-    "    --desc TEXT                              the whole description, same case\n"
-    "    --date MM/DD/YYYY | --date FIRST:LAST    entry dates, both ends included\n"
-    "    --type LIST                              comma-separated C, A, R, T, O, U1-U4\n"
-    "                                             (also types not switched on; '' finds\n"
-    "                                             nothing)\n"
-    "                         a value may also follow '=' (--amount=-5.00); prints one\n"
-    "                         line per match (Num., Date, Desc., Type, Debit, Credit,\n"
-    "                         tab-separated), the count and the debit and credit totals\n"
-    "  stats FILE             first and last date and check number, then entries,\n"
-    "                         debits and credits per shown entry type and in total\n"
-    "  balances FILE [--by day|week|month] [--from MM/DD/YYYY] [--to MM/DD/YYYY] [--cleared]\n"
-    "                         the balance at the end of each day, week (Sunday to Saturday)\n"
-    "                         or month, first entry to today unless --from and --to say:\n"
-    "                         date and balance, tab-separated; --cleared: the starting\n"
-    "                         balance and the cleared entries only\n"
-    "  forecast FILE [--months N]\n"
-    "                         the register's later entries and every occurrence of the\n"
-    "                         automatic entries in the next N months (1 to 24, 3 if not\n"
-    "                         given): date, description, amount, balance after it; then the\n"
-    "                         lowest end-of-day balance and the first day below zero\n"
-    "                         (status 4 when it goes below zero)\n"
-    "  --help                 print this text\n"
-    "  --version              print the program's name and version\n"
-    "  --                     ends the options: a FILE may then start with '-'\n"
-    "A file that cannot be opened gives status 1, wrong usage status 2.\n";
-
 namespace {
 struct CCliArgs {
     std::string m_strCommand;

@@ -24,5 +24,7 @@ if [[ -f "$DIR/CMakeCache.txt" ]] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$
   rm -rf "$DIR/CMakeCache.txt" "$DIR/CMakeFiles"
 fi
 
+# ccache caches sources built with a precompiled header only when told it may.
+export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros}"
 cmake -S "$ROOT" -B "$DIR" -G Ninja "${configure[@]}"
 cmake --build "$DIR" -j2 "${targets[@]}"

@@ -2,7 +2,8 @@
 # Sourced by ./run and ./test; the one list to change when a dependency changes.
 
 # Building and running the program and its tests (window tests run offscreen and need
-# the platform plugins and a font; the core tests need the time-zone data).
+# the platform plugins and a font; the core tests need the time-zone data and man, which
+# shows them the manual pages as a user sees them).
 TW_BUILD_PACKAGES=(
   cmake
   ninja-build
@@ -18,6 +19,7 @@ TW_BUILD_PACKAGES=(
   libgtest-dev
   libbenchmark-dev
   tzdata
+  man-db
 )
 
 # Checking the desktop integration and the Debian package: the validators of the desktop

@@ -21,4 +21,5 @@ set(TW_CORE_TEST_SOURCES
   core/CliToolsTests.cpp
   core/OptionsTests.cpp
   core/PrintLayoutTests.cpp
+  core/ManPageTests.cpp
 )

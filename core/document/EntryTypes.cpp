@@ -42,6 +42,13 @@ int TypeListStartIndex(int nIndex, int nItems) {
     return nIndex >= 0 && nIndex < nItems ? nIndex : TYPE_ATM;
 }
 
+CUserTypeTable TypesListedFor(int nType, const CUserTypeTable& types) {
+    CUserTypeTable listed = types;
+    if (nType >= TYPE_USER1 && nType < TYPE_USER1 + USER_TYPE_COUNT)
+        listed[static_cast<std::size_t>(nType - TYPE_USER1)].m_bEnabled = 1;
+    return listed;
+}
+
 std::string TypeName(int nType, const CUserTypeTable& types) {
     if (nType >= TYPE_CHECK && nType <= TYPE_OTHER)
         return BUILT_IN_NAMES[nType];

@@ -15,6 +15,10 @@ std::vector<std::string> TypeListNames(const CUserTypeTable& types);
 // The position a type list opens on: nIndex, or 1 ("ATM") when nIndex is not in the list.
 int TypeListStartIndex(int nIndex, int nItems);
 
+// The table as the Type list of one record shows it: a record whose user type is switched
+// off keeps that type, so the type is listed (by its name, in slot order) for it alone.
+CUserTypeTable TypesListedFor(int nType, const CUserTypeTable& types);
+
 // The name of a type code: a built-in name, or the user type's name whether or not that
 // type is enabled; empty for a code outside 0..8.
 std::string TypeName(int nType, const CUserTypeTable& types);

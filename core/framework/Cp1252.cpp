@@ -1,6 +1,7 @@
 #include "Cp1252.h"
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace {
 // Code points of bytes 0x80..0x9F; the unassigned ones keep their own value.
@@ -30,11 +31,20 @@ void AppendUtf8(std::string& out, char32_t ch) {
     } else if (ch < 0x800) {
         out += static_cast<char>(0xC0 | (ch >> 6));
         out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
+    } else if (ch < 0x10000) {
         out += static_cast<char>(0xE0 | (ch >> 12));
         out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
     }
+}
+
+bool IsSurrogate(char32_t ch) {
+    return ch >= 0xD800 && ch <= 0xDFFF;
 }
 
 // Decodes one code point at i, advancing i; malformed input gives U+FFFD.
@@ -88,4 +98,30 @@ std::size_t Utf8Length(std::string_view utf8) {
         ++n;
     }
     return n;
+}
+
+std::optional<CUnstorableChar> FindUnstorableChar(std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char32_t ch = text[i];
+        if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF)
+            return CUnstorableChar{i, 2, 0x10000 + ((ch - 0xD800) << 10) + (text[i + 1] - 0xDC00)};
+        if (IsSurrogate(ch) || !IsCp1252Char(ch))
+            return CUnstorableChar{i, 1, ch};
+    }
+    return std::nullopt;
+}
+
+std::string UnstorableCharMessage(char32_t ch) {
+    char szCode[16];
+    std::snprintf(szCode, sizeof szCode, "U+%04X", static_cast<unsigned>(ch));
+    std::string strName;
+    // Half a pair cannot be shown, only its code.
+    if (!IsSurrogate(ch) && ch < 0x110000) {
+        strName = "\"";
+        AppendUtf8(strName, ch);
+        strName += "\" ";
+    }
+    return "This field cannot hold the character " + strName + "(" + szCode +
+           "): a register keeps only the characters of Windows-1252.";
 }

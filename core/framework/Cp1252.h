@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,3 +12,15 @@ std::string Utf8ToCp1252(std::string_view utf8);
 bool IsCp1252Char(char32_t ch);
 // Number of characters (code points) of a UTF-8 string, as the length limits count them.
 std::size_t Utf8Length(std::string_view utf8);
+
+// The first character of a text that Windows-1252 cannot hold, placed in UTF-16 units as
+// the text fields count them: a character beyond 16 bits takes two units, a lone half of
+// such a pair one.
+struct CUnstorableChar {
+    std::size_t m_nPos = 0;
+    std::size_t m_nUnits = 1;
+    char32_t m_ch = 0;
+};
+std::optional<CUnstorableChar> FindUnstorableChar(std::u16string_view text);
+// The refusal of a text field that would have to drop that character.
+std::string UnstorableCharMessage(char32_t ch);

@@ -1,6 +1,8 @@
 #include "Options.h"
+#include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
 #include "core/settings/CSettings.h"
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -96,4 +98,40 @@ std::optional<CUserTypeFault> ValidateUserTypes(const CUserTypeTable& types) {
 
 std::string FontButtonCaption(const std::string& strFace, int nTenths) {
     return Format("%s %dpt", strFace.c_str(), nTenths / 10);
+}
+
+CFontSizeEntry ParseFontSize(std::string_view text) {
+    static const char* const s_pszRange = "Size must be between 8 and 18 points.";
+    static const char* const s_pszDecimals = "Size can have one decimal place at most, as in 10.5.";
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    long long nTenths = 0;
+    int nDecimals = -1; // digits after the point; -1 before it
+    bool bDigits = false;
+    for (char c : text) {
+        if (c == '.' && nDecimals < 0) {
+            nDecimals = 0;
+        } else if (c >= '0' && c <= '9') {
+            bDigits = true;
+            if (nDecimals >= 1) {
+                if (c != '0')
+                    return {0, s_pszDecimals};
+                continue;
+            }
+            nTenths = std::min(nTenths * 10 + (c - '0'), 1000000LL);
+            if (nDecimals == 0)
+                nDecimals = 1;
+        } else {
+            return {0, s_pszRange};
+        }
+    }
+    if (!bDigits)
+        return {0, s_pszRange};
+    if (nDecimals < 1)
+        nTenths *= 10;
+    if (nTenths < MIN_FONT_POINTS * 10 || nTenths > MAX_FONT_POINTS * 10)
+        return {0, s_pszRange};
+    return {static_cast<int>(nTenths), nullptr};
 }

@@ -55,3 +55,11 @@ std::optional<CUserTypeFault> ValidateUserTypes(const CUserTypeTable& types);
 
 // "MS Sans Serif 8pt": the face and the size in whole points.
 std::string FontButtonCaption(const std::string& strFace, int nTenths);
+
+// A font size as typed in the font chooser: 8 to 18 points, whole or with one decimal
+// ("10.5"), as tenths of a point; otherwise the message that refuses it.
+struct CFontSizeEntry {
+    int m_nTenths = 0;
+    const char* m_pszError = nullptr;
+};
+CFontSizeEntry ParseFontSize(std::string_view text);

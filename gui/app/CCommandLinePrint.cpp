@@ -25,23 +25,6 @@
 #include <optional>
 #include <regex>
 
-const char* const PROGRAM_USAGE =
-    "Usage: tallywise [FILE]\n"
-    "       tallywise --print FILE\n"
-    "       tallywise --print-to-pdf OUT.pdf [--range MM/DD/YYYY:MM/DD/YYYY] [--password PW] "
-    "FILE\n"
-    "       tallywise --help | --version\n"
-    "  FILE                    open the register FILE in the window\n"
-    "  --new-instance          open a window of its own, not one of a running program\n"
-    "  --                      ends the options: a FILE may then start with '-'\n"
-    "  --print FILE            print FILE on the default printer, then exit\n"
-    "  --print-to-pdf OUT.pdf  write the printed register of FILE to OUT.pdf, then exit;\n"
-    "                          uses the print settings of Page Setup and needs no display\n"
-    "  --range FROM:TO         print only the entries dated FROM to TO, both included\n"
-    "  --password PW           the password of a protected FILE\n"
-    "Exit status: 0 done, 1 FILE could not be opened or OUT.pdf not written, 2 wrong usage\n"
-    "or OUT.pdf is FILE, its .bak or .txt copy, or a file that is not a PDF.\n";
-
 namespace {
 
 struct CPdfArgs {

@@ -1,4 +1,5 @@
 #pragma once
+#include "ProgramUsage.h"
 #include <optional>
 #include <ostream>
 #include <string>
@@ -9,8 +10,6 @@
 //   tallywise --print FILE     (the file type's print command: the default printer)
 //   tallywise --help
 //   tallywise --version
-
-extern const char* const PROGRAM_USAGE;
 
 // Answers --help and --version, and refuses an unknown option of a window start, before any
 // window exists: the exit status, or nothing when the start goes on. "--" ends the options.

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -169,30 +171,48 @@ bool CheckTextLength(QComboBox* pCombo, int nMaxChars) {
     return Refuse(pCombo, pCombo->lineEdit(), TextLengthMessage(nMaxChars));
 }
 
-QValidator::State CCp1252Validator::validate(QString& strInput, int& nPos) const {
-    QString strKept;
-    strKept.reserve(strInput.size());
-    int nNewPos = nPos;
-    for (int i = 0; i < strInput.size(); ++i) {
-        const QChar ch = strInput.at(i);
-        const bool bPair =
-            ch.isHighSurrogate() && i + 1 < strInput.size() && strInput.at(i + 1).isLowSurrogate();
-        if (!bPair && !ch.isSurrogate() && IsCp1252Char(char32_t(ch.unicode()))) {
-            strKept.append(ch);
-            continue;
-        }
-        // Characters beyond the 16-bit range never fit; drop both halves of a pair.
-        const int nWidth = bPair ? 2 : 1;
-        if (i < nPos)
-            nNewPos -= std::min(nWidth, nPos - i);
-        i += nWidth - 1;
-    }
-    strInput = strKept;
-    nPos = nNewPos;
-    // Every Windows-1252 character is one UTF-16 unit.
-    if (m_nMaxChars >= 0 && strInput.size() > m_nMaxChars)
+QValidator::State CCp1252Validator::validate(QString& strInput, int& /*nPos*/) const {
+    if (m_nMaxChars >= 0 && strInput.toStdU32String().size() > std::size_t(m_nMaxChars))
         return Invalid;
     return Acceptable;
+}
+
+namespace {
+std::optional<CUnstorableChar> FirstUnstorable(const QString& strText) {
+    return FindUnstorableChar(std::u16string_view(
+        reinterpret_cast<const char16_t*>(strText.utf16()), std::size_t(strText.size())));
+}
+} // namespace
+
+bool IsStorableText(const QString& strText) {
+    return !FirstUnstorable(strText);
+}
+
+bool CheckStorableText(QLineEdit* pEdit) {
+    const std::optional<CUnstorableChar> bad = FirstUnstorable(pEdit->text());
+    if (!bad)
+        return true;
+    QWidget* pField = pEdit;
+    if (auto* pCombo = qobject_cast<QComboBox*>(pEdit->parentWidget()))
+        pField = pCombo;
+    ShowAppMessage(pField->window(), QString::fromStdString(UnstorableCharMessage(bad->m_ch)),
+                   QMessageBox::Warning);
+    pField->setFocus(Qt::OtherFocusReason);
+    pEdit->setSelection(int(bad->m_nPos), int(bad->m_nUnits));
+    return false;
+}
+
+bool CheckStorableFields(QWidget* pDialog) {
+    for (QWidget* pWidget = pDialog->nextInFocusChain(); pWidget != pDialog;
+         pWidget = pWidget->nextInFocusChain()) {
+        auto* pEdit = qobject_cast<QLineEdit*>(pWidget);
+        if (!pEdit || !pEdit->isVisible() || !pEdit->isEnabled() ||
+            !qobject_cast<const CCp1252Validator*>(pEdit->validator()))
+            continue;
+        if (!CheckStorableText(pEdit))
+            return false;
+    }
+    return true;
 }
 
 // The line edit's own limit would cut the text the dialog puts in; the validator limits

@@ -35,9 +35,9 @@ bool ReadWholeNumber(QLineEdit* pEdit, long long nMin, long long nMax, long long
 bool CheckTextLength(QLineEdit* pEdit, int nMaxChars);
 bool CheckTextLength(QComboBox* pCombo, int nMaxChars);
 
-// Admits only characters that Windows-1252 can hold; others are dropped from typed or
-// pasted text, so the files can store every description. With a limit, an edit that
-// would make the text longer is refused; a longer text put in by the program stays whole.
+// Limits typing in a free text field: with a limit, an edit that would make the text longer
+// is refused; a longer text put in by the program stays whole. Characters Windows-1252
+// cannot hold are kept as typed, so that OK can name them instead of dropping them.
 class CCp1252Validator : public QValidator {
     Q_OBJECT
 public:
@@ -49,8 +49,17 @@ private:
     int m_nMaxChars;
 };
 
+bool IsStorableText(const QString& strText);
+// Refuses a field holding a character Windows-1252 cannot hold, naming it; the field keeps
+// its text and the character is selected.
+bool CheckStorableText(QLineEdit* pEdit);
+// The same for every shown, enabled text field of the dialog set up by SetupTextField, in
+// Tab order.
+bool CheckStorableFields(QWidget* pDialog);
+
 // A free text field of at most nMaxChars characters, Windows-1252 only. Typing stops at
 // the limit, but a longer text read from a file is shown whole: OK refuses it through
-// CheckTextLength, so nothing is cut without a word.
+// CheckTextLength, and other characters through CheckStorableText, so nothing is cut or
+// dropped without a word.
 void SetupTextField(QLineEdit* pEdit, int nMaxChars);
 void SetupTextField(QComboBox* pCombo, int nMaxChars);

@@ -1,4 +1,5 @@
 #include "CDlgBase.h"
+#include "CDataExchange.h"
 #include "CDialogHelp.h"
 #include <QApplication>
 #include <QHBoxLayout>
@@ -37,7 +38,7 @@ void CDlgBase::setVisible(bool bVisible) {
 }
 
 void CDlgBase::accept() {
-    if (OnOK())
+    if (CheckStorableFields(this) && OnOK())
         QDialog::accept();
 }
 

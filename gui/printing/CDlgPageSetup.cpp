@@ -14,48 +14,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <cmath>
-
-namespace {
-
-// The font chooser of the print font: only sizes from 8 to 18 points are listed, and
-// no effects.
-class CPrintFontDialog : public CFontChooser {
-public:
-    explicit CPrintFontDialog(const QFont& font, QWidget* pParent) : CFontChooser(font, pParent) {
-        for (QGroupBox* pGroup : findChildren<QGroupBox*>())
-            if (pGroup->title().contains(QStringLiteral("Effects")))
-                pGroup->hide();
-        connect(this, &QFontDialog::currentFontChanged, this, [this] { HideOtherSizes(); });
-        HideOtherSizes();
-    }
-
-private:
-    // The size list is the one whose rows are all numbers.
-    void HideOtherSizes() {
-        for (QListView* pList : findChildren<QListView*>()) {
-            const QAbstractItemModel* pModel = pList->model();
-            if (!pModel || pModel->rowCount() == 0)
-                continue;
-            bool bNumbers = true;
-            for (int i = 0; i < pModel->rowCount() && bNumbers; ++i)
-                pModel->index(i, 0).data().toString().toInt(&bNumbers);
-            if (!bNumbers)
-                continue;
-            for (int i = 0; i < pModel->rowCount(); ++i) {
-                const int nSize = pModel->index(i, 0).data().toString().toInt();
-                pList->setRowHidden(i, nSize < MIN_FONT_POINTS || nSize > MAX_FONT_POINTS);
-            }
-        }
-    }
-};
-
-} // namespace
 
 QString CDlgPageSetup::FontLabel(const std::string& strFace, int nTenths) {
     return QString::fromStdString(FontButtonCaption(strFace, nTenths));
@@ -215,7 +178,7 @@ void CDlgPageSetup::OnRange() {
 void CDlgPageSetup::OnChangeFont() {
     QFont initial(QString::fromStdString(m_strPrintFont));
     initial.setPointSizeF(m_nPrintFontSize / 10.0);
-    CPrintFontDialog dlg(initial, this);
+    CFontChooser dlg(initial, this);
     if (dlg.exec() != QDialog::Accepted)
         return;
     const QFont font = dlg.selectedFont();

@@ -7,6 +7,7 @@
 #include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include "gui/view/CTallywiseView.h"
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,6 +79,10 @@ CDlgOptions::CDlgOptions(QWidget* pParent) : CDlgBase(pParent, QStringLiteral("O
     pLayout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_pTabs, &QTabBar::currentChanged, this, &CDlgOptions::OnTabChanged);
+    // A bare tab bar, unlike a tab widget, leaves Ctrl+Tab to the focused field. A filter
+    // rather than a shortcut: shortcuts wait for the window to be active again after a
+    // message box, and some desktops leave it inactive.
+    qApp->installEventFilter(this);
     InstallHelp();
 }
 
@@ -336,10 +342,12 @@ bool CDlgOptions::ReadTypeSlots() {
                                                      {slot.m_pAbbr, MAX_USER_TYPE_ABBR_CHARS}};
         // A locked field keeps what the register holds, whatever its length.
         for (const auto& [pEdit, nMax] : fields) {
-            if (!pEdit->isEnabled() || pEdit->text().toStdU32String().size() <= std::size_t(nMax))
+            if (!pEdit->isEnabled() ||
+                (pEdit->text().toStdU32String().size() <= std::size_t(nMax) &&
+                 IsStorableText(pEdit->text())))
                 continue;
             ShowTab(TAB_TYPE);
-            return CheckTextLength(pEdit, nMax);
+            return CheckTextLength(pEdit, nMax) && CheckStorableText(pEdit);
         }
         CUserType& type = m_options.m_userTypes[k];
         type.m_bEnabled = slot.m_pEnabled->isChecked() ? 1 : 0;
@@ -375,6 +383,42 @@ void CDlgOptions::OnTabChanged(int nTab) {
         FillDefaultTypeList();
     }
     ShowTab(nTab);
+}
+
+bool CDlgOptions::eventFilter(QObject* pWatched, QEvent* pEvent) {
+    if (pEvent->type() != QEvent::KeyPress)
+        return CDlgBase::eventFilter(pWatched, pEvent);
+    const auto* pKey = static_cast<const QKeyEvent*>(pEvent);
+    auto* pWidget = qobject_cast<QWidget*>(pWatched);
+    const bool bTab = pKey->key() == Qt::Key_Tab || pKey->key() == Qt::Key_Backtab;
+    if (!bTab || !(pKey->modifiers() & Qt::ControlModifier) || !pWidget ||
+        pWidget->window() != this)
+        return CDlgBase::eventFilter(pWatched, pEvent);
+    const bool bBack =
+        pKey->key() == Qt::Key_Backtab || (pKey->modifiers() & Qt::ShiftModifier) != 0;
+    OnNextTab(bBack ? -1 : 1);
+    return true;
+}
+
+void CDlgOptions::OnNextTab(int nStep) {
+    const int nTab = (m_pTabs->currentIndex() + nStep + TAB_COUNT) % TAB_COUNT;
+    m_pTabs->setCurrentIndex(nTab);
+    // A refused check has put the focus on the field at fault.
+    if (m_pTabs->currentIndex() != nTab)
+        return;
+    QWidget* pPage = m_pPages->widget(nTab);
+    for (QWidget* pWidget = pPage->nextInFocusChain(); pWidget != pPage;
+         pWidget = pWidget->nextInFocusChain()) {
+        // Tab reaches the chosen button of a radio group only.
+        auto* pRadio = qobject_cast<QRadioButton*>(pWidget);
+        if (pPage->isAncestorOf(pWidget) && pWidget->isEnabled() && pWidget->isVisible() &&
+            (pWidget->focusPolicy() & Qt::TabFocus) && !pWidget->focusProxy() &&
+            (!pRadio || pRadio->isChecked())) {
+            pWidget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_pTabs->setFocus(Qt::TabFocusReason);
 }
 
 void CDlgOptions::FillDefaultTypeList() {

@@ -34,6 +34,7 @@ protected:
     void OnInitDialog() override;
     // Reads and checks every field; false keeps the dialog open.
     bool OnOK() override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     struct CTypeSlot {
@@ -58,6 +59,8 @@ private:
 
     void ShowTab(int nTab);
     void OnTabChanged(int nTab);
+    // Ctrl+Tab (nStep 1) and Ctrl+Shift+Tab (-1): round the tabs, from any field.
+    void OnNextTab(int nStep);
     void FillDefaultTypeList();
     void OnSlotToggled(int nSlot);
     void OnFont();

@@ -2,6 +2,7 @@
 #include "CDlgAEEntry.h"
 #include "ToolCommands.h"
 #include "core/document/CTallywiseDoc.h"
+#include "core/document/EntryTypes.h"
 #include "core/document/Limits.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/IClock.h"
@@ -125,8 +126,8 @@ bool CDlgAutomaticEntries::RunEntryDialog(CDlgAEEntry& dlg) {
     return bOk;
 }
 
-void CDlgAutomaticEntries::StoreFields(const CDlgAEEntry& dlg, CAutoEntry& a) const {
-    const CUserTypeTable& types = m_pUserTypes ? *m_pUserTypes : NoUserTypes();
+void CDlgAutomaticEntries::StoreFields(const CDlgAEEntry& dlg, const CUserTypeTable& types,
+                                       CAutoEntry& a) const {
     if (dlg.m_nPeriod == 0) {
         a.m_nFrequency = AUTO_MONTHLY;
         a.m_nDay = static_cast<std::int8_t>(dlg.m_nDayOfMonth);
@@ -157,7 +158,7 @@ void CDlgAutomaticEntries::OnAdd() {
     if (!RunEntryDialog(dlg))
         return;
     CAutoEntry added;
-    StoreFields(dlg, added);
+    StoreFields(dlg, m_pUserTypes ? *m_pUserTypes : NoUserTypes(), added);
     m_autos.push_back(added);
     const int nRow = m_pList->rowCount();
     m_pList->insertRow(nRow);
@@ -173,7 +174,9 @@ void CDlgAutomaticEntries::OnEdit() {
     CAutoEntry* a = nRow < 0 || nRow >= static_cast<int>(m_autos.size()) ? nullptr : &m_autos[nRow];
     if (!a)
         return;
-    CDlgAEEntry dlg(m_pUserTypes, this);
+    const CUserTypeTable listed =
+        TypesListedFor(a->m_nType, m_pUserTypes ? *m_pUserTypes : NoUserTypes());
+    CDlgAEEntry dlg(&listed, this);
     const CDayMonthYear today = SplitLocalDate(m_now);
     CDayMonthYear start = today;
     if (a->m_nFrequency == AUTO_MONTHLY) {
@@ -189,11 +192,11 @@ void CDlgAutomaticEntries::OnEdit() {
     dlg.m_nYear = start.m_nYear;
     dlg.m_dAmount = a->m_dAmount;
     dlg.m_nDebitCredit = a->m_bDebit == 1 ? 0 : 1;
-    dlg.m_nTypeIndex = AutoTypeListIndex(a->m_nType, m_pUserTypes ? *m_pUserTypes : NoUserTypes());
+    dlg.m_nTypeIndex = AutoTypeListIndex(a->m_nType, listed);
     dlg.m_strDesc = a->m_strDesc;
     if (!RunEntryDialog(dlg))
         return;
-    StoreFields(dlg, *a);
+    StoreFields(dlg, listed, *a);
     ShowRow(nRow, *a);
     SelectRow(nRow);
     m_pList->setFocus(Qt::OtherFocusReason);

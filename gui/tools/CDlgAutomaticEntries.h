@@ -43,7 +43,7 @@ private:
     void UpdateButtons();
     // Runs the entry dialog; the description list comes back whatever the answer.
     bool RunEntryDialog(CDlgAEEntry& dlg);
-    void StoreFields(const CDlgAEEntry& dlg, CAutoEntry& a) const;
+    void StoreFields(const CDlgAEEntry& dlg, const CUserTypeTable& types, CAutoEntry& a) const;
     void OnAdd();
     void OnEdit();
     void OnDelete();

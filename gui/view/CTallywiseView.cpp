@@ -334,7 +334,8 @@ void CTallywiseView::OnEditEntry() {
     const CEntry* e = doc.GetEntryAt(i);
     if (!e)
         return;
-    CDlgEntry dlg(&m_settings.m_userTypes, this);
+    const CUserTypeTable listed = TypesListedFor(e->m_nType, m_settings.m_userTypes);
+    CDlgEntry dlg(&listed, this);
     dlg.m_bAddMode = false;
     const CDayMonthYear date = SplitLocalDate(e->m_date);
     dlg.m_nDay = date.m_nDay;
@@ -344,7 +345,7 @@ void CTallywiseView::OnEditEntry() {
     dlg.m_dAmount = e->m_dAmount;
     dlg.m_nDebitCredit = e->m_bDebit ? 0 : 1;
     dlg.m_bCleared = e->m_bCleared == 1;
-    dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, m_settings.m_userTypes);
+    dlg.m_nTypeIndex = TypeComboIndex(e->m_nType, listed);
     dlg.m_bNextCheckOffered = e->m_nType != TYPE_CHECK;
     dlg.m_nCheckNum = dlg.m_bNextCheckOffered ? doc.NextCheck() : e->m_nCheckNum;
     if (!RunEntryDialog(dlg))
@@ -352,7 +353,7 @@ void CTallywiseView::OnEditEntry() {
     if (dlg.m_nTypeIndex == 0 && dlg.m_bNextCheckOffered)
         doc.SetNextCheck(static_cast<std::uint16_t>(dlg.m_nCheckNum + 1));
     doc.AddDescription(dlg.m_strDesc);
-    doc.ReplaceEntry(i, EntryFromDialog(dlg, m_settings.m_userTypes));
+    doc.ReplaceEntry(i, EntryFromDialog(dlg, listed));
     doc.RefreshTypeUsage();
     Q_EMIT CommandStateChanged();
 }

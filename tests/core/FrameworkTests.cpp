@@ -69,6 +69,37 @@ TEST(Cp1252Test, EveryByteSurvivesTheRoundTrip) {
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
 }
 
+// A text field refuses, by name, the first character a register file cannot hold.
+TEST(Cp1252Test, FindsAndNamesTheFirstCharacterItCannotHold) {
+    const struct {
+        std::u16string text;
+        std::size_t nPos, nUnits; // nUnits 0: every character fits
+        std::string message;
+    } cases[] = {
+        {u"Caf\u00e9 \u20ac5 \u2014 \u0160", 0, 0, ""},
+        {u"\u017c\u00f3\u0142w", 0, 1,
+         "This field cannot hold the character \"\xC5\xBC\" (U+017C): a register keeps only "
+         "the characters of Windows-1252."},
+        {u"\u00f3\u0142", 1, 1, "This field cannot hold the character \"\xC5\x82\" (U+0142)"},
+        {u"x\U0001F600y", 1, 2,
+         "This field cannot hold the character \"\xF0\x9F\x98\x80\" (U+1F600)"},
+        {u"a\xD800"
+         u"b",
+         1, 1, "This field cannot hold the character (U+D800)"},
+        {u"ab\xDC00", 2, 1, "This field cannot hold the character (U+DC00)"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<CUnstorableChar> bad = FindUnstorableChar(c.text);
+        ASSERT_EQ(bad.has_value(), c.nUnits != 0) << c.message;
+        if (!bad)
+            continue;
+        EXPECT_EQ(bad->m_nPos, c.nPos) << c.message;
+        EXPECT_EQ(bad->m_nUnits, c.nUnits) << c.message;
+        EXPECT_EQ(UnstorableCharMessage(bad->m_ch).rfind(c.message, 0), 0u)
+            << UnstorableCharMessage(bad->m_ch);
+    }
+}
+
 TEST(Cp1252Test, MapsTheSpecialRangeAndRefusesOthers) {
     EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC"); // euro sign
     EXPECT_EQ(Cp1252ToUtf8("caf\xE9"), "caf\xC3\xA9");

@@ -86,6 +86,29 @@ TEST(OptionsTest, FontButtonCaption) {
         EXPECT_EQ(FontButtonCaption(c.m_pszFace, c.m_nTenths), c.m_pszCaption);
 }
 
+// The font chooser's size field: whole points or one decimal, never the digits run together.
+TEST(OptionsTest, FontSizeAsTyped) {
+    const char* const RANGE = "Size must be between 8 and 18 points.";
+    const char* const DECIMALS = "Size can have one decimal place at most, as in 10.5.";
+    const struct {
+        const char* pszText;
+        int nTenths;
+        const char* pszError;
+    } cases[] = {{"8", 80, nullptr},     {"18", 180, nullptr},     {"10.5", 105, nullptr},
+                 {" 12 ", 120, nullptr}, {"12.", 120, nullptr},    {"17.90", 179, nullptr},
+                 {"18.0", 180, nullptr}, {"105", 0, RANGE},        {"18.1", 0, RANGE},
+                 {"7.9", 0, RANGE},      {"", 0, RANGE},           {".", 0, RANGE},
+                 {"10,5", 0, RANGE},     {"-10", 0, RANGE},        {"1e1", 0, RANGE},
+                 {"10.25", 0, DECIMALS}, {"99999999999", 0, RANGE}};
+    for (const auto& c : cases) {
+        const CFontSizeEntry size = ParseFontSize(c.pszText);
+        EXPECT_EQ(size.m_nTenths, c.nTenths) << c.pszText;
+        EXPECT_EQ(std::string(size.m_pszError ? size.m_pszError : ""),
+                  std::string(c.pszError ? c.pszError : ""))
+            << c.pszText;
+    }
+}
+
 TEST(OptionsTest, TakingOptionsBackReportsFontAndColourChanges) {
     struct Case {
         const char* m_pszName;

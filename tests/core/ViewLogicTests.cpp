@@ -3,6 +3,7 @@
 #include "core/document/RegisterCells.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
+#include "core/tools/AutoEntries.h"
 #include <gtest/gtest.h>
 
 TEST(RegisterCellsTest, CellTexts) {
@@ -75,6 +76,30 @@ TEST(RegisterCellsTest, ColumnWidths) {
         EXPECT_LE(nSum, w);
         EXPECT_GT(nSum, w - COL_COUNT);
     }
+}
+
+// Editing a record of a switched-off type must neither show nor save another type.
+TEST(EntryTypesTest, ARecordKeepsItsSwitchedOffType) {
+    CUserTypeTable types;
+    types[1] = {"Gift", "G", 0, 0};
+    types[2] = {"Savings", "S", 1, 0};
+    const struct {
+        int nType;
+        std::vector<std::string> userNames; // listed after the built-in types
+    } cases[] = {{6, {"Gift", "Savings"}}, {7, {"Savings"}}, {0, {"Savings"}}, {3, {"Savings"}}};
+    for (const auto& c : cases) {
+        const CUserTypeTable listed = TypesListedFor(c.nType, types);
+        std::vector<std::string> names = TypeListNames(listed);
+        EXPECT_EQ(std::vector<std::string>(names.begin() + 5, names.end()), c.userNames);
+        EXPECT_EQ(TypeFromComboIndex(TypeComboIndex(c.nType, listed), listed), c.nType);
+        names = AutoTypeListNames(listed);
+        EXPECT_EQ(std::vector<std::string>(names.begin() + 3, names.end()), c.userNames);
+        if (c.nType >= TYPE_CHECKCARD) {
+            EXPECT_EQ(AutoTypeFromListIndex(AutoTypeListIndex(c.nType, listed), listed), c.nType);
+        }
+    }
+    // The table itself is left as it was.
+    EXPECT_EQ(types[1].m_bEnabled, 0u);
 }
 
 TEST(EntryTypesTest, MappingSkipsDisabledSlots) {

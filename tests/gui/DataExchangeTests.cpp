@@ -2,10 +2,12 @@
 #include "GuiTest.h"
 #include "ModalHelper.h"
 #include "gui/framework/CDataExchange.h"
+#include "gui/framework/CDlgBase.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QVBoxLayout>
 
 class CDataExchangeTests : public QObject {
     Q_OBJECT
@@ -119,28 +121,49 @@ private Q_SLOTS:
             QCOMPARE(edit.selectedText(), edit.text());
     }
 
-    void validatorDropsWhatWindows1252Lacks_data() {
+    // Regression: characters Windows-1252 lacks vanished while being typed ("\u017c\u00f3\u0142w"
+    // gave two). They stay as typed, and OK names the first and selects it.
+    void okNamesWhatWindows1252Lacks_data() {
         QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("pos");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<int>("keptPos");
-        QTest::newRow("all fit") << QString::fromUtf8("Caf\u00e9 \u20ac5 \u2014 \u0160") << 3
-                                 << QString::fromUtf8("Caf\u00e9 \u20ac5 \u2014 \u0160") << 3;
-        QTest::newRow("snowman before cursor") << QString::fromUtf8("a\u2603b") << 3 << "ab" << 2;
-        QTest::newRow("after cursor") << QString::fromUtf8("ab\u2603") << 1 << "ab" << 1;
-        QTest::newRow("pair") << QString::fromUtf8("x\U0001F600y") << 3 << "xy" << 1;
-        QTest::newRow("lone surrogate") << (QStringLiteral("a") + QChar(0xD800)) << 2 << "a" << 1;
-        QTest::newRow("Greek") << QString::fromUtf8("\u03b1\u03b2") << 2 << "" << 0;
+        QTest::addColumn<QString>("refused"); // empty: OK closes the dialog
+        QTest::newRow("all fit") << QString::fromUtf8("Caf\u00e9 \u20ac5 \u2014 \u0160")
+                                 << QString();
+        QTest::newRow("Polish") << QString::fromUtf8("\u017c\u00f3\u0142w")
+                                << QString::fromUtf8("\u017c");
+        QTest::newRow("pair") << QString::fromUtf8("x\U0001F600y")
+                              << QString::fromUtf8("\U0001F600");
+        QTest::newRow("Greek") << QString::fromUtf8("ab\u03b1\u03b2")
+                               << QString::fromUtf8("\u03b1");
     }
-    void validatorDropsWhatWindows1252Lacks() {
+    void okNamesWhatWindows1252Lacks() {
         QFETCH(QString, input);
-        QFETCH(int, pos);
-        QFETCH(QString, kept);
-        QFETCH(int, keptPos);
-        CCp1252Validator validator;
-        QCOMPARE(validator.validate(input, pos), QValidator::Acceptable);
-        QCOMPARE(input, kept);
-        QCOMPARE(pos, keptPos);
+        QFETCH(QString, refused);
+        CDlgBase dlg(nullptr);
+        auto* pOther = new QLineEdit(&dlg);
+        auto* pEdit = new QLineEdit(&dlg);
+        SetupTextField(pEdit, 12);
+        auto* pLayout = new QVBoxLayout(&dlg);
+        pLayout->addWidget(pOther);
+        pLayout->addWidget(pEdit);
+        QVERIFY(ShowActive(dlg));
+        pEdit->setFocus();
+        QTest::sendKeyEvent(QTest::Click, pEdit, Qt::Key_unknown, input, Qt::NoModifier);
+        QCOMPARE(pEdit->text(), input);
+        pOther->setFocus();
+        CModalHelper modal;
+        QString strSeen;
+        if (!refused.isEmpty())
+            modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        dlg.accept();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(dlg.isVisible(), !refused.isEmpty());
+        if (refused.isEmpty())
+            return;
+        QVERIFY(strSeen.contains(QLatin1Char('"') + refused + QLatin1Char('"')));
+        QCOMPARE(pEdit->text(), input);
+        QCOMPARE(pEdit->selectedText(), refused);
+        QTRY_COMPARE(dlg.focusWidget(), pEdit);
+        dlg.reject();
     }
 
     // Regression: the field's own maximum length cut a longer description read from a

@@ -240,7 +240,8 @@ private Q_SLOTS:
     // Regression: Edit cut a description of more than 255 characters read from a file
     // and saved the cut text (adding it to the description list) without a word.
     void editKeepsADescriptionLongerThan255Characters() {
-        const std::string strLong = std::string(250, 'a') + " and the rest of a long text";
+        std::string strLong(250, 'a');
+        strLong += " and the rest of a long text";
         m_pFix->Doc().SetStartingBalance(m_pFix->Doc().StartBalance());
         m_pFix->AddEntry(TYPE_ATM, 0, 3, 1, strLong.c_str(), 10, true);
         m_pFix->View()->OnInitialUpdate();

@@ -422,7 +422,8 @@ private Q_SLOTS:
         pDesc->hidePopup();
     }
 
-    // Descriptions are stored as Windows-1252: other characters cannot be typed.
+    // Descriptions are stored as Windows-1252: other characters stay as typed or pasted,
+    // and OK names the first of them.
     void descriptionTakesWindows1252Only() {
         CDescList descs;
         CDlgEntry dlg;
@@ -431,11 +432,22 @@ private Q_SLOTS:
         auto* pDesc = Child<QComboBox>(&dlg, "desc");
         pDesc->clearEditText();
         TypeText(pDesc, QString::fromUtf8("Caf\u00e9 \u2603\U0001F600\u20ac"));
-        QCOMPARE(pDesc->currentText(), QString::fromUtf8("Caf\u00e9 \u20ac"));
         pDesc->lineEdit()->insert(QString::fromUtf8("-\u03b1\u0160")); // as pasted
-        QCOMPARE(pDesc->currentText(), QString::fromUtf8("Caf\u00e9 \u20ac-\u0160"));
+        const QString strTyped = QString::fromUtf8("Caf\u00e9 \u2603\U0001F600\u20ac-\u03b1\u0160");
+        QCOMPARE(pDesc->currentText(), strTyped);
+        CModalHelper modal;
+        QString strSeen;
+        modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        Child<QPushButton>(&dlg, "ok")->click();
+        QCOMPARE(modal.Pending(), 0);
+        QVERIFY(strSeen.contains(QString::fromUtf8("\"\u2603\" (U+2603)")));
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(pDesc->currentText(), strTyped);
+        QCOMPARE(pDesc->lineEdit()->selectedText(), QString::fromUtf8("\u2603"));
+        pDesc->clearEditText();
         QTest::keyClicks(pDesc, QString(300, QLatin1Char('x')));
         QCOMPARE(pDesc->currentText().size(), 255);
+        dlg.reject();
     }
 };
 

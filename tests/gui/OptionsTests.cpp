@@ -4,6 +4,7 @@
 #include "ModalHelper.h"
 #include "core/document/RegisterCells.h"
 #include "gui/app/Commands.h"
+#include "gui/controls/CFontChooser.h"
 #include "gui/settings/CDlgOptions.h"
 #include "gui/view/CDlgEntry.h"
 #include "gui/view/CRegisterModel.h"
@@ -12,10 +13,10 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -99,7 +100,7 @@ CModalHelper::Handler ChooseColor(const QColor& color) {
 // Picks a face and size in the font chooser; an out-of-range size expects the refusal.
 CModalHelper::Handler ChooseFont(const QString& strFamily, int nPoints) {
     return [strFamily, nPoints](QWidget* w) {
-        auto* pChooser = qobject_cast<QFontDialog*>(w);
+        auto* pChooser = qobject_cast<CFontChooser*>(w);
         QVERIFY(pChooser);
         QFont font(strFamily);
         font.setPointSize(nPoints);
@@ -211,12 +212,23 @@ private Q_SLOTS:
         QTest::keyClicks(pAbbr, QStringLiteral("XY"));
         QCOMPARE(pAbbr->text(), QStringLiteral("X"));
         pAbbr->clear();
-        QTest::sendKeyEvent(QTest::Click, pAbbr, Qt::Key_unknown, QString(QChar(0x0416)),
-                            Qt::NoModifier); // Cyrillic: not in Windows-1252
-        QCOMPARE(pAbbr->text(), QString());
         QTest::sendKeyEvent(QTest::Click, pAbbr, Qt::Key_unknown, QString(QChar(0x20AC)),
-                            Qt::NoModifier); // the euro sign is
+                            Qt::NoModifier); // the euro sign is in Windows-1252
         QCOMPARE(pAbbr->text(), QString(QChar(0x20AC)));
+        // Regression: a character Windows-1252 lacks vanished as it was typed. It stays, and
+        // OK names it, from any tab.
+        pName->clear();
+        for (QChar ch : QString::fromUtf8("żółw"))
+            QTest::sendKeyEvent(QTest::Click, pName, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QCOMPARE(pName->text(), QString::fromUtf8("żółw"));
+        Tabs(&dlg)->setCurrentIndex(CDlgOptions::TAB_FILE);
+        QVERIFY(PressOk(dlg, QString::fromUtf8("This field cannot hold the character "
+                                               "\"ż\" (U+017C): a register keeps only "
+                                               "the characters of Windows-1252.")));
+        QCOMPARE(ShownPage(&dlg), int(CDlgOptions::TAB_TYPE));
+        QTRY_COMPARE(FocusName(&dlg), QStringLiteral("name1"));
+        QCOMPARE(pName->text(), QString::fromUtf8("żółw"));
+        QCOMPARE(pName->selectedText(), QString::fromUtf8("ż"));
         dlg.reject();
     }
 
@@ -303,6 +315,48 @@ private Q_SLOTS:
         QCOMPARE(dlg.m_options.m_userTypes[1], (CUserType{"Loan", "L", 1, 1}));
     }
 
+    // Regression: Ctrl+Tab did nothing from the fields. Both ways round, from any field, with
+    // the check on the way to "Add Options".
+    void ctrlTabGoesRoundTheTabs() {
+        CDlgOptions dlg;
+        QVERIFY(ShowActive(dlg));
+        auto press = [&](bool bBack) {
+            QWidget* pFocus = dlg.focusWidget();
+            QVERIFY(pFocus);
+            QTest::keyClick(pFocus, bBack ? Qt::Key_Backtab : Qt::Key_Tab,
+                            bBack ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        };
+        auto* pPages = dlg.findChild<QStackedWidget*>();
+        const struct {
+            bool bBack;
+            int nTab;
+        } steps[] = {{false, 1}, {false, 2}, {false, 3}, {false, 0},
+                     {true, 3},  {true, 2},  {true, 1},  {true, 0}};
+        Child<QCheckBox>(&dlg, "loadLast")->setFocus();
+        for (const auto& step : steps) {
+            press(step.bBack);
+            QCOMPARE(Tabs(&dlg)->currentIndex(), step.nTab);
+            QCOMPARE(ShownPage(&dlg), step.nTab);
+            QTRY_VERIFY(pPages->widget(step.nTab)->isAncestorOf(dlg.focusWidget()));
+        }
+        press(true);
+        SetSlot(&dlg, 1, true, QStringLiteral("Gift"), QStringLiteral("C"));
+        Child<QLineEdit>(&dlg, "abbr1")->setFocus();
+        CModalHelper modal;
+        QString strSeen;
+        modal.ThenMessageBox(QMessageBox::Ok, &strSeen);
+        press(true);
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(strSeen, ABBR_TAKEN);
+        QCOMPARE(ShownPage(&dlg), int(CDlgOptions::TAB_TYPE));
+        QTRY_COMPARE(FocusName(&dlg), QStringLiteral("abbr1"));
+        Child<QLineEdit>(&dlg, "abbr1")->setText(QStringLiteral("G"));
+        press(true);
+        QCOMPARE(ShownPage(&dlg), int(CDlgOptions::TAB_ADD));
+        QTRY_COMPARE(FocusName(&dlg), QStringLiteral("defaultType"));
+        dlg.reject();
+    }
+
     // A name longer than can be typed, from a file, is refused on OK rather than cut; in a
     // locked slot it stays as it is.
     void storedLongTextIsNeverCut() {
@@ -335,9 +389,16 @@ private Q_SLOTS:
             // 24 points is refused and the chooser stays; 12 is taken.
             CModalHelper modal;
             QString strSeen;
-            QPointer<QFontDialog> pChooser;
+            QPointer<CFontChooser> pChooser;
             modal.Then([&](QWidget* w) {
-                pChooser = qobject_cast<QFontDialog*>(w);
+                pChooser = qobject_cast<CFontChooser*>(w);
+                // Only the sizes the list can take are offered, and no styles or effects.
+                QStringList sizes;
+                for (int i = 0; i < Child<QListWidget>(w, "sizes")->count(); ++i)
+                    sizes << Child<QListWidget>(w, "sizes")->item(i)->text();
+                QCOMPARE(sizes.join(QLatin1Char(' ')),
+                         QStringLiteral("8 9 10 11 12 13 14 15 16 17 18"));
+                QVERIFY(w->findChildren<QCheckBox*>().isEmpty());
                 ChooseFont(strFamily, 24)(w);
             });
             modal.ThenMessageBox(QMessageBox::Ok, &strSeen);

@@ -5,12 +5,12 @@
 #include "core/printing/CPrintLayout.h"
 #include "gui/app/Commands.h"
 #include "gui/controls/CDlgCalendar.h"
+#include "gui/controls/CFontChooser.h"
 #include "gui/controls/CMonthView.h"
 #include "gui/printing/CDlgPageSetup.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,7 +34,7 @@ CModalHelper::Handler PickDate(QDate date) {
 CModalHelper::Handler ChooseFont(const QString& strFamily, double dPoints, bool bAccept,
                                  QString* pMessage = nullptr) {
     return [=](QWidget* w) {
-        auto* pDlg = qobject_cast<QFontDialog*>(w);
+        auto* pDlg = qobject_cast<CFontChooser*>(w);
         QVERIFY(pDlg);
         QFont font(strFamily);
         font.setPointSizeF(dPoints);
@@ -222,16 +222,27 @@ private Q_SLOTS:
         QCOMPARE(Child<QLabel>(&dlg, "fontLabel")->text(), QStringLiteral("MS Sans Serif 10pt"));
         const QString strFamily = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
         CModalHelper modal;
-        modal.Then(ChooseFont(strFamily, 12, true));
+        // Regression: the size field dropped the point, so 10.5 became 105.
+        modal.Then([&](QWidget* w) {
+            qobject_cast<CFontChooser*>(w)->setCurrentFont(QFont(strFamily, 12));
+            auto* pSize = Child<QLineEdit>(w, "size");
+            pSize->selectAll();
+            QTest::keyClicks(pSize, QStringLiteral("10.5"));
+            QCOMPARE(pSize->text(), QStringLiteral("10.5"));
+            auto* pSample = Child<QLabel>(w, "sample");
+            QVERIFY(!pSample->text().isEmpty());
+            QCOMPARE(pSample->font().pointSizeF(), 10.5);
+            QTest::keyClick(pSize, Qt::Key_Return);
+        });
         QTest::mouseClick(Child<QPushButton>(&dlg, "change"), Qt::LeftButton);
         QTRY_COMPARE(modal.Pending(), 0);
         QCOMPARE(dlg.m_strPrintFont, strFamily.toStdString());
-        QCOMPARE(dlg.m_nPrintFontSize, 120);
-        QCOMPARE(Child<QLabel>(&dlg, "fontLabel")->text(), strFamily + QStringLiteral(" 12pt"));
+        QCOMPARE(dlg.m_nPrintFontSize, 105);
+        QCOMPARE(Child<QLabel>(&dlg, "fontLabel")->text(), strFamily + QStringLiteral(" 10pt"));
         modal.Then(ChooseFont(QStringLiteral("Serif"), 12, false));
         QTest::mouseClick(Child<QPushButton>(&dlg, "change"), Qt::LeftButton);
         QTRY_COMPARE(modal.Pending(), 0);
-        QCOMPARE(dlg.m_nPrintFontSize, 120);
+        QCOMPARE(dlg.m_nPrintFontSize, 105);
     }
 
     // The settings change on OK only.
