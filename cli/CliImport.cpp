@@ -105,6 +105,11 @@ int ReadBankFile(const CImportArgs& a, CReadResult& read, std::ostream& err) {
     bool bNeedMapping = false;
     std::string strMappingWhy;
     read = ReadImportFile(format, view, a.m_order, a.m_mapping, &bNeedMapping, &strMappingWhy);
+    if (read.m_nUnmappedSign >= 0) {
+        err << "tallywise-cli: " << strIn << ": " << strMappingWhy << "; give it with --map "
+            << "...,sign=" << read.m_nUnmappedSign + 1 << "\n";
+        return 2;
+    }
     if (bNeedMapping) {
         err << "tallywise-cli: " << strIn << ": the columns cannot be recognised (" << strMappingWhy
             << "); give them with --map date=N,desc=N,amount=N\n";

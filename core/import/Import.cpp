@@ -201,6 +201,18 @@ CReadResult ReadImportFile(EImportFormat format, std::string_view bytes, EDateOr
         result.m_strError = "The columns of this file cannot be recognised (" + strWhy + ").";
         return result;
     }
+    const int nSign = UnmappedDirectionColumn(table, *m);
+    if (nSign >= 0) {
+        strWhy = Format("the amounts have no sign, and column %d (\"%s\") gives their direction",
+                        nSign + 1, table.m_header[static_cast<std::size_t>(nSign)].c_str());
+        if (pNeedMapping)
+            *pNeedMapping = true;
+        if (pMappingWhy)
+            *pMappingWhy = strWhy;
+        result.m_nUnmappedSign = nSign;
+        result.m_strError = "The direction of the amounts is not mapped (" + strWhy + ").";
+        return result;
+    }
     return ReadCsv(table, *m, order);
 }
 

@@ -158,7 +158,58 @@ constexpr CMapKey MAP_KEYS[] = {
     {"memo", &CCsvMapping::m_nMemo},   {"amount", &CCsvMapping::m_nAmount},
     {"debit", &CCsvMapping::m_nDebit}, {"credit", &CCsvMapping::m_nCredit},
     {"num", &CCsvMapping::m_nNum},     {"cleared", &CCsvMapping::m_nCleared},
+    {"sign", &CCsvMapping::m_nSign},
 };
+
+// The header names under which banks give the direction, letters only and lower case.
+bool IsDirectionName(std::string_view name) {
+    std::string letters;
+    for (char c : ToLower(name))
+        if (c >= 'a' && c <= 'z')
+            letters += c;
+    for (const char* p : {"afbij", "creditdebet", "debetcredit", "creditdebit", "debitcredit", "dc",
+                          "cd", "drcr", "crdr", "transactiontype", "type"})
+        if (letters == p)
+            return true;
+    return false;
+}
+
+// True when every value of the column is a direction word; bBoth when both directions occur.
+bool HoldsDirections(const CCsvTable& table, int nCol, bool& bBoth) {
+    bool bDebit = false, bCredit = false;
+    for (const CCsvRow& row : table.m_rows) {
+        const std::string s = Cell(row, nCol);
+        if (s.empty())
+            continue;
+        const int n = DirectionOfWord(s);
+        if (n == 0)
+            return false;
+        (n < 0 ? bDebit : bCredit) = true;
+    }
+    bBoth = bDebit && bCredit;
+    return bDebit || bCredit;
+}
+
+// True when some amount of the column is written with its own sign.
+bool AnySignedAmount(const CCsvTable& table, int nCol) {
+    for (const CCsvRow& row : table.m_rows) {
+        const std::string s = Cell(row, nCol);
+        if (s.find_first_of("-(") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// An amount written with its own sign keeps it; an unsigned one takes the column's.
+void ApplyDirection(const std::string& strWord, CImportTxn& t) {
+    const int nDirection = DirectionOfWord(strWord);
+    if (t.m_dAmount < 0)
+        return;
+    if (nDirection == 0)
+        t.m_strSkip = strWord.empty() ? "no direction" : "bad direction \"" + strWord + "\"";
+    else
+        t.m_dAmount = nDirection * t.m_dAmount;
+}
 
 } // namespace
 
@@ -203,6 +254,9 @@ std::optional<CCsvMapping> GuessCsvMapping(const CCsvTable& table, std::string* 
         words.push_back(WordsOf(h));
     std::vector<bool> used(words.size(), false);
     CCsvMapping m;
+    m.m_nSign = FindDirectionColumn(table);
+    if (m.m_nSign >= 0)
+        used[static_cast<std::size_t>(m.m_nSign)] = true;
     m.m_nDate = FindColumn(words, used, {"date"});
     m.m_nAmount = FindColumn(words, used, {"amount"});
     m.m_nDebit =
@@ -222,6 +276,8 @@ std::optional<CCsvMapping> GuessCsvMapping(const CCsvTable& table, std::string* 
         m.m_nNum = FindColumn(words, used, {"number", "num"});
     if (m.m_nAmount >= 0)
         m.m_nDebit = m.m_nCredit = -1;
+    else
+        m.m_nSign = -1;
     std::string strMissing;
     if (!table.m_bHasHeader)
         strMissing = "the file has no header row";
@@ -253,6 +309,11 @@ std::string CheckCsvMapping(const CCsvMapping& m, const CCsvTable& table) {
         return "Choose the amount column, or the debit and credit columns.";
     if (m.m_nAmount >= 0 && (m.m_nDebit >= 0 || m.m_nCredit >= 0))
         return "Choose either one amount column or the debit and credit columns, not both.";
+    if (m.m_nSign >= 0 && m.m_nAmount < 0)
+        return "The direction column goes with one amount column, not with debit and credit "
+               "columns.";
+    if (m.m_nSign >= 0 && m.m_nSign == m.m_nAmount)
+        return "The direction column cannot be the amount column.";
     return {};
 }
 
@@ -294,6 +355,34 @@ bool IsClearedWord(std::string_view text) {
            s == "posted";
 }
 
+int DirectionOfWord(std::string_view text) {
+    const std::string s = ToLower(Trim(text));
+    if (s == "af" || s == "d" || s == "dr" || s == "debit" || s == "debet")
+        return -1;
+    if (s == "bij" || s == "c" || s == "cr" || s == "credit")
+        return 1;
+    return 0;
+}
+
+int FindDirectionColumn(const CCsvTable& table) {
+    for (std::size_t c = 0; c < table.Columns(); ++c) {
+        bool bBoth = false;
+        const int nCol = static_cast<int>(c);
+        if (!HoldsDirections(table, nCol, bBoth))
+            continue;
+        if (table.m_bHasHeader ? IsDirectionName(table.m_header[c]) : bBoth)
+            return nCol;
+    }
+    return -1;
+}
+
+int UnmappedDirectionColumn(const CCsvTable& table, const CCsvMapping& m) {
+    if (m.m_nSign >= 0 || m.m_nAmount < 0 || AnySignedAmount(table, m.m_nAmount))
+        return -1;
+    const int nCol = FindDirectionColumn(table);
+    return nCol == m.m_nAmount || nCol == m.m_nDate || nCol == m.m_nDesc ? -1 : nCol;
+}
+
 CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder order) {
     CReadResult result;
     if (!table.m_strError.empty()) {
@@ -333,6 +422,8 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
             t.m_dAmount = m.m_nAmount >= 0 ? dAmount : std::abs(dCredit) - std::abs(dDebit);
             if (!bAnyAmount)
                 t.m_strSkip = "no amount";
+            else if (m.m_nSign >= 0)
+                ApplyDirection(Cell(row, m.m_nSign), t);
         }
         result.m_txns.push_back(std::move(t));
     }

@@ -30,5 +30,6 @@ struct CReadResult {
     std::vector<std::string> m_notes;          // said in the report (skipped sections, ...)
     EDateOrder m_dateOrder = EDateOrder::Auto; // the order used
     bool m_bOrderAmbiguous = false;            // the file cannot tell, and no order was given
+    int m_nUnmappedSign = -1; // a CSV direction column (from 0) the mapping must take first
     bool Ok() const { return m_strError.empty(); }
 };

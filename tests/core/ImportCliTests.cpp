@@ -204,4 +204,50 @@ TEST(ImportCliTest, ExportThenImportIntoAnEmptyRegister) {
     EXPECT_EQ(LoadAndDescribe(t.Path("b.twd")), LoadAndDescribe(reg));
 }
 
+// What the command line needs told before it changes anything, and what it prints then.
+struct CChoiceCase {
+    const char* m_pszName;
+    const char* m_pszFile; // written as bank.csv, bank.ofx or bank.qif by its extension
+    std::string m_strText;
+    std::vector<std::string> m_extra; // arguments after FILE IN
+    int m_nStatus;
+    std::string m_strErr; // part of the error output
+    std::string m_strOut = {};
+};
+
+const std::vector<CChoiceCase> CHOICE_CASES = {
+    {"unmapped direction column",
+     "bank.csv",
+     "Date,Description,Amount,Af Bij\n1/13/2020,a,5,Af\n1/14/2020,b,6,Bij\n",
+     {"--map", "date=1,desc=2,amount=3"},
+     2,
+     "column 4 (\"Af Bij\") gives their direction; give it with --map ...,sign=4"},
+    {"mapped direction column",
+     "bank.csv",
+     "Date,Description,Amount,Af Bij\n1/13/2020,a,5,Af\n1/14/2020,b,6,Bij\n",
+     {"--map", "date=1,desc=2,amount=3,sign=4"},
+     0,
+     "",
+     "new\t01/13/2020\t\ta\t-5.00\nnew\t01/14/2020\t\tb\t6.00\n"},
+};
+
+TEST(ImportCliTest, BankFileChoices) {
+    for (const CChoiceCase& c : CHOICE_CASES) {
+        SCOPED_TRACE(c.m_pszName);
+        CTestDoc t;
+        const std::string bank = t.Path(c.m_pszFile);
+        std::ofstream(bank, std::ios::binary) << c.m_strText;
+        std::vector<std::string> args = {
+            c.m_extra.empty() || c.m_extra[0] != "reconcile" ? "import" : "reconcile",
+            t.Path("r.twd"), bank, "--dry-run"};
+        for (const std::string& a : c.m_extra)
+            if (a != "reconcile")
+                args.push_back(a);
+        const CRun r = Cli(args);
+        EXPECT_EQ(r.m_nStatus, c.m_nStatus) << r.m_strErr;
+        EXPECT_NE(r.m_strErr.find(c.m_strErr), std::string::npos) << r.m_strErr;
+        EXPECT_EQ(r.m_strOut.substr(0, c.m_strOut.size()), c.m_strOut);
+    }
+}
+
 } // namespace

@@ -1,0 +1,79 @@
+#include "../support/Fakes.h"
+#include "ImportTestUtil.h"
+#include "core/import/Import.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+// One bank file, how it is read, and the signed amounts (in cents) and descriptions of the
+// rows it gives; or the start of the reason it is refused.
+struct CReadCase {
+    const char* m_pszName;
+    EImportFormat m_format;
+    std::string m_strText;
+    const char* m_pszMap; // --map text, or nullptr for the recognised columns
+    std::vector<long long> m_cents;
+    std::string m_strDescs; // "|"-joined, of every row; empty: not checked
+    std::string m_strRefused = {};
+};
+
+const std::vector<CReadCase> READ_CASES = {
+    {"direction column Af Bij",
+     EImportFormat::Csv,
+     "Datum,Naam,Rekening,Af Bij,Bedrag,Date,Description\n"
+     "x,a,1,Af,\"1,50\",1/13/2020,rent\nx,b,1,Bij,\"2,00\",1/14/2020,pay\n",
+     "date=6,desc=7,amount=5,sign=4",
+     {-150, 200},
+     "rent|pay"},
+    {"direction column recognised",
+     EImportFormat::Csv,
+     "Date;Description;Amount;Credit/Debit\n01/13/2020;a;1.50;D\n01/14/2020;b;2.00;C\n"
+     "01/15/2020;c;-3.00;D\n",
+     nullptr,
+     {-150, 200, -300},
+     ""},
+    {"direction words in a Type column",
+     EImportFormat::Csv,
+     "Date,Description,Amount,Type\n1/13/2020,a,5,DR\n1/14/2020,b,6,cr\n1/15/2020,c,7,Debit\n",
+     nullptr,
+     {-500, 600, -700},
+     ""},
+    {"unmapped direction column",
+     EImportFormat::Csv,
+     "Date,Description,Amount,DC\n1/13/2020,a,5,D\n1/14/2020,b,6,C\n",
+     "date=1,desc=2,amount=3",
+     {},
+     "",
+     "The direction of the amounts is not mapped (the amounts have no sign, and column 4 "
+     "(\"DC\") gives their direction)."},
+};
+
+TEST(ImportReadTest, FilesReadAsTheBankMeantThem) {
+    for (const CReadCase& c : READ_CASES) {
+        SCOPED_TRACE(c.m_pszName);
+        std::optional<CCsvMapping> mapping;
+        if (c.m_pszMap)
+            mapping = ParseCsvMapping(c.m_pszMap);
+        const CReadResult read = ReadImportFile(c.m_format, c.m_strText, EDateOrder::Auto, mapping);
+        if (!c.m_strRefused.empty()) {
+            EXPECT_EQ(read.m_strError.substr(0, c.m_strRefused.size()), c.m_strRefused);
+            continue;
+        }
+        ASSERT_TRUE(read.Ok()) << read.m_strError;
+        CTestDoc t;
+        const CImportPlan plan = BuildImportPlan(t.Doc(), read);
+        std::vector<long long> cents;
+        std::string strDescs;
+        for (const CImportRow& row : plan.m_rows) {
+            EXPECT_EQ(row.m_nStatus, EImportStatus::New) << row.m_strReason;
+            cents.push_back(ToCents(row.SignedAmount()));
+            strDescs += (strDescs.empty() ? "" : "|") + row.m_strDesc;
+        }
+        EXPECT_EQ(cents, c.m_cents);
+        if (!c.m_strDescs.empty()) {
+            EXPECT_EQ(strDescs, c.m_strDescs);
+        }
+    }
+}
+
+} // namespace
