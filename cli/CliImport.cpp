@@ -22,6 +22,7 @@ struct CImportArgs {
     std::optional<CCsvMapping> m_mapping;
     bool m_bDryRun = false;
     std::optional<std::string> m_password;
+    std::optional<std::string> m_account;
 };
 
 // Empty when the arguments are right, else what is wrong.
@@ -36,6 +37,8 @@ std::string ParseImportArgs(const std::vector<std::string>& args, bool bImport, 
             bOptions = false;
         } else if (s == "--password" && bHasValue) {
             a.m_password = args[++i];
+        } else if (bImport && s == "--account" && bHasValue) {
+            a.m_account = args[++i];
         } else if (bImport && s == "--dry-run") {
             a.m_bDryRun = true;
         } else if (bImport && s == "--format" && bHasValue) {
@@ -90,6 +93,26 @@ void PrintRow(const CImportRow& row, std::ostream& out) {
     out << "\n";
 }
 
+// Keeps the account asked for; 2, after listing the accounts, when the file holds several
+// and none (or one it lacks) was named.
+int ChooseAccount(const CImportArgs& a, CReadResult& read, std::ostream& err) {
+    const int nFound = a.m_account ? FindAccount(read, *a.m_account) : -1;
+    if (nFound >= 0) {
+        KeepOneAccount(read, nFound);
+        return 0;
+    }
+    if (!a.m_account && read.m_accounts.size() <= 1)
+        return 0;
+    err << "tallywise-cli: " << a.m_files[1] << ": "
+        << (a.m_account ? "the file has no account \"" + *a.m_account + "\""
+                        : Format("the file holds %zu accounts; choose one with --account ID",
+                                 read.m_accounts.size()))
+        << "\n";
+    for (const CImportAccount& account : read.m_accounts)
+        err << "  " << AccountLabel(account) << "\n";
+    return 2;
+}
+
 // Reads the bank file into read: 0 when its transactions can be matched, else the status
 // to end with, after saying why.
 int ReadBankFile(const CImportArgs& a, CReadResult& read, std::ostream& err) {
@@ -119,6 +142,8 @@ int ReadBankFile(const CImportArgs& a, CReadResult& read, std::ostream& err) {
         err << "tallywise-cli: " << strIn << ": " << read.m_strError << "\n";
         return 1;
     }
+    if (const int nStatus = ChooseAccount(a, read, err))
+        return nStatus;
     if (read.m_bOrderAmbiguous) {
         err << "tallywise-cli: " << strIn
             << ": the dates could be month or day first; give --date-order mdy, dmy or ymd\n";

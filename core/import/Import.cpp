@@ -146,6 +146,23 @@ void MarkDuplicates(const CTallywiseDoc& doc, std::vector<CImportRow>& rows) {
     }
 }
 
+// A file's opening balance starts a register that has neither entries nor a starting
+// balance; anywhere else it would count the same money twice.
+void TakeOpeningBalance(const CTallywiseDoc& doc, const CReadResult& read, CImportPlan& plan) {
+    if (read.m_accounts.size() != 1 || !read.m_accounts[0].m_dOpening)
+        return;
+    const CImportAccount& a = read.m_accounts[0];
+    if (doc.EntryCount() == 0 && !doc.IsStartBalSet()) {
+        plan.m_dStartBalance = a.m_dOpening;
+        plan.m_notes.push_back(
+            Format("The opening balance, %.2f, becomes the starting balance.", *a.m_dOpening));
+    } else {
+        plan.m_notes.push_back(Format("The opening balance on line %d, %.2f, was not imported: "
+                                      "the register has its starting balance.",
+                                      a.m_nOpeningLine, *a.m_dOpening));
+    }
+}
+
 } // namespace
 
 EImportFormat GuessImportFormat(const std::string& strPath, std::string_view bytes) {
@@ -216,6 +233,38 @@ CReadResult ReadImportFile(EImportFormat format, std::string_view bytes, EDateOr
     return ReadCsv(table, *m, order);
 }
 
+static std::string FormatYmd(int nDate) {
+    return Format("%02d/%02d/%04d", nDate / 100 % 100, nDate % 100, nDate / 10000);
+}
+
+std::string AccountLabel(const CImportAccount& a) {
+    std::string s = a.m_strId.empty() ? std::string("(no name)") : a.m_strId;
+    if (!a.m_strCurrency.empty())
+        s += " (" + a.m_strCurrency + ")";
+    s += Format(": %d %s", a.m_nCount, a.m_nCount == 1 ? "transaction" : "transactions");
+    if (a.m_nFirstDate != 0)
+        s += a.m_nFirstDate == a.m_nLastDate
+                 ? ", " + FormatYmd(a.m_nFirstDate)
+                 : ", " + FormatYmd(a.m_nFirstDate) + " to " + FormatYmd(a.m_nLastDate);
+    return s;
+}
+
+int FindAccount(const CReadResult& read, std::string_view id) {
+    for (std::size_t i = 0; i < read.m_accounts.size(); ++i)
+        if (read.m_accounts[i].m_strId == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void KeepOneAccount(CReadResult& read, int nAccount) {
+    if (nAccount < 0 || static_cast<std::size_t>(nAccount) >= read.m_accounts.size())
+        return;
+    std::erase_if(read.m_txns, [&](const CImportTxn& t) { return t.m_nAccount != nAccount; });
+    for (CImportTxn& t : read.m_txns)
+        t.m_nAccount = 0;
+    read.m_accounts = {read.m_accounts[static_cast<std::size_t>(nAccount)]};
+}
+
 std::string CleanDescription(std::string_view text, int& nReplaced, bool& bCut) {
     std::string s;
     s.reserve(text.size());
@@ -245,6 +294,7 @@ CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read) {
         plan.m_rows.push_back(std::move(row));
     }
     MarkDuplicates(doc, plan.m_rows);
+    TakeOpeningBalance(doc, read, plan);
     for (const CImportRow& row : plan.m_rows) {
         plan.m_nNew += row.m_nStatus == EImportStatus::New;
         plan.m_nDuplicates += row.m_nStatus == EImportStatus::Duplicate;
@@ -303,6 +353,8 @@ int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<b
     const int nAdded = static_cast<int>(positions.size());
     if (pLastPos && !positions.empty())
         *pLastPos = positions.back();
+    if (plan.m_dStartBalance && !doc.IsStartBalSet() && doc.EntryCount() == nAdded)
+        doc.SetStartingBalance(*plan.m_dStartBalance);
     if (nAdded > 0) {
         doc.RefreshTypeUsage();
         if (nLastCheck != 0 && nLastCheck < 65535 && nLastCheck + 1 > doc.NextCheck())

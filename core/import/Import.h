@@ -22,6 +22,13 @@ CReadResult ReadImportFile(EImportFormat format, std::string_view bytes, EDateOr
                            const std::optional<CCsvMapping>& mapping, bool* pNeedMapping = nullptr,
                            std::string* pMappingWhy = nullptr);
 
+// "12345678 (CAD): 14 transactions, 01/02/2024 to 01/31/2024"
+std::string AccountLabel(const CImportAccount& account);
+// The index of the account with this id (or QIF name), or -1.
+int FindAccount(const CReadResult& read, std::string_view id);
+// Keeps only the transactions of one account; the result then holds that account alone.
+void KeepOneAccount(CReadResult& read, int nAccount);
+
 enum class EImportStatus { New, Duplicate, Skipped };
 
 // One transaction as it would enter the register.
@@ -46,6 +53,7 @@ struct CImportPlan {
     std::vector<std::string> m_notes;
     int m_nNew = 0, m_nDuplicates = 0, m_nSkipped = 0;
     EDateOrder m_dateOrder = EDateOrder::Auto;
+    std::optional<double> m_dStartBalance; // the file's opening balance, for an empty register
 };
 
 // Turns what was read into register entries and marks the duplicates of entries the

@@ -579,3 +579,30 @@ long DaysFromCivil(int nYear, int nMonth, int nDay) {
     const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
 }
+
+void FillAccountFigures(CReadResult& result) {
+    std::vector<CImportAccount>& accounts = result.m_accounts;
+    if (accounts.empty())
+        accounts.emplace_back();
+    for (CImportAccount& a : accounts)
+        a.m_nCount = a.m_nFirstDate = a.m_nLastDate = 0;
+    for (const CImportTxn& t : result.m_txns) {
+        CImportAccount& a = accounts[static_cast<std::size_t>(t.m_nAccount)];
+        ++a.m_nCount;
+        const int nDate = t.m_nYear * 10000 + t.m_nMonth * 100 + t.m_nDay;
+        if (t.m_nYear == 0 || !t.m_strSkip.empty())
+            continue;
+        a.m_nFirstDate = a.m_nFirstDate == 0 ? nDate : std::min(a.m_nFirstDate, nDate);
+        a.m_nLastDate = std::max(a.m_nLastDate, nDate);
+    }
+    std::vector<int> newIndex(accounts.size(), -1);
+    std::vector<CImportAccount> kept;
+    for (std::size_t i = 0; i < accounts.size(); ++i)
+        if (accounts[i].m_nCount > 0) {
+            newIndex[i] = static_cast<int>(kept.size());
+            kept.push_back(std::move(accounts[i]));
+        }
+    for (CImportTxn& t : result.m_txns)
+        t.m_nAccount = newIndex[static_cast<std::size_t>(t.m_nAccount)];
+    accounts = std::move(kept);
+}

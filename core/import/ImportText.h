@@ -50,6 +50,10 @@ std::optional<EDateOrder> DateOrderFromWord(std::string_view word);
 // that fits more than one order sets m_bOrderAmbiguous and fills no dates.
 void ResolveDates(CReadResult& result, EDateOrder given);
 
+// Counts the transactions and the date range of each account, and drops the accounts
+// without transactions (renumbering the transactions' m_nAccount).
+void FillAccountFigures(CReadResult& result);
+
 // Civil day number, for differences in days.
 long DaysFromCivil(int nYear, int nMonth, int nDay);
 bool IsValidDate(int nYear, int nMonth, int nDay);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,21 @@ struct CImportTxn {
     int m_nLine = 0;          // where it starts in the file
     std::string m_strSkip;    // why it cannot be imported; empty when it can
     std::string m_strRawDate; // the date as written, for date-order decisions
+    int m_nAccount = 0;       // index into CReadResult::m_accounts
+};
+
+// One account of a bank file: an OFX statement's account, a QIF !Account block.
+struct CImportAccount {
+    std::string m_strId;       // OFX ACCTID, QIF account name; empty when the file has none
+    std::string m_strType;     // "Bank", "CCard", "CHECKING", ...
+    std::string m_strCurrency; // OFX CURDEF, when given; shown, never converted
+    int m_nCount = 0;          // its transactions
+    int m_nFirstDate = 0;      // YYYYMMDD of its earliest and latest dated transaction, 0 if none
+    int m_nLastDate = 0;
+    std::optional<double> m_dLedger;  // the bank's ledger balance (OFX LEDGERBAL) ...
+    int m_nLedgerDate = 0;            // ... as of this YYYYMMDD, 0 when not given
+    std::optional<double> m_dOpening; // a QIF "Opening Balance" record ...
+    int m_nOpeningLine = 0;           // ... on this line
 };
 
 // What a reader made of a file. A refused file has m_strError and no transactions.
@@ -30,6 +46,7 @@ struct CReadResult {
     std::vector<std::string> m_notes;          // said in the report (skipped sections, ...)
     EDateOrder m_dateOrder = EDateOrder::Auto; // the order used
     bool m_bOrderAmbiguous = false;            // the file cannot tell, and no order was given
+    std::vector<CImportAccount> m_accounts;    // those with transactions; more than one: choose
     int m_nUnmappedSign = -1; // a CSV direction column (from 0) the mapping must take first
     bool Ok() const { return m_strError.empty(); }
 };

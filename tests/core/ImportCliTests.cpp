@@ -215,7 +215,68 @@ struct CChoiceCase {
     std::string m_strOut = {};
 };
 
+// An OFX statement of one account; its transactions are "YYYYMMDD:amount:name".
+std::string Statement(const char* pszAggregate, const char* pszId, const char* pszCurrency,
+                      const std::vector<std::string>& txns, const char* pszLedger = nullptr) {
+    const bool bCard = std::string(pszAggregate) == "CCSTMTRS";
+    std::string s = std::string("<") + pszAggregate + "><CURDEF>" + pszCurrency +
+                    (bCard ? "<CCACCTFROM><ACCTID>" : "<BANKACCTFROM><BANKID>1<ACCTID>") + pszId +
+                    (bCard ? "</CCACCTFROM>" : "</BANKACCTFROM>") + "<BANKTRANLIST>";
+    for (const std::string& t : txns) {
+        const std::size_t a = t.find(':'), b = t.find(':', a + 1);
+        s += "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>" + t.substr(0, a) + "<TRNAMT>" +
+             t.substr(a + 1, b - a - 1) + "<NAME>" + t.substr(b + 1) + "</STMTTRN>";
+    }
+    s += "</BANKTRANLIST>";
+    if (pszLedger)
+        s += std::string("<LEDGERBAL><BALAMT>") + pszLedger + "<DTASOF>20240131</LEDGERBAL>";
+    return s + "</" + pszAggregate + ">";
+}
+
+const std::string TWO_ACCOUNTS =
+    "OFXHEADER:100\n<OFX><BANKMSGSRSV1>" +
+    Statement("STMTRS", "111", "CAD", {"20240102:-1.00:a", "20240103:2.00:b"}) +
+    Statement("STMTRS", "222", "USD", {"20240105:-3.00:c"}) +
+    Statement("STMTRS", "111", "CAD", {"20240104:4.00:d"}) + "</BANKMSGSRSV1></OFX>";
+
 const std::vector<CChoiceCase> CHOICE_CASES = {
+    {"two accounts",
+     "bank.ofx",
+     TWO_ACCOUNTS,
+     {},
+     2,
+     "the file holds 2 accounts; choose one with --account ID\n"
+     "  111 (CAD): 3 transactions, 01/02/2024 to 01/04/2024\n"
+     "  222 (USD): 1 transaction, 01/05/2024\n"},
+    {"one account chosen",
+     "bank.ofx",
+     TWO_ACCOUNTS,
+     {"--account", "222"},
+     0,
+     "",
+     "new\t01/05/2024\t\tc\t-3.00\n1 new, 0 duplicates, 0 skipped\n"},
+    {"an account the file lacks",
+     "bank.ofx",
+     TWO_ACCOUNTS,
+     {"--account", "333"},
+     2,
+     "the file has no account \"333\"\n  111 (CAD)"},
+    {"QIF accounts without a type line",
+     "bank.qif",
+     "!Account\nNChecking\nTBank\n^\nD01/22/2024\nT-1.00\nPa\n^\n"
+     "!Account\nNCard\nTCCard\n^\nD01/23/2024\nT-2.00\nPb\n^\nD01/24/2024\nT-3.00\nPc\n^\n",
+     {},
+     2,
+     "  Checking: 1 transaction, 01/22/2024\n  Card: 2 transactions, 01/23/2024 to 01/24/2024\n"},
+    {"QIF account chosen",
+     "bank.qif",
+     "!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\nNCard\nTCCard\n^\n"
+     "!Clear:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Bank\nD01/02/2024\nT-1.00\nPa\n^\n"
+     "!Account\nNCard\nTCCard\n^\n!Type:CCard\nD01/13/2024\nT-2.00\nPb\n^\n",
+     {"--account", "Card"},
+     0,
+     "",
+     "new\t01/13/2024\t\tb\t-2.00\n1 new,"},
     {"unmapped direction column",
      "bank.csv",
      "Date,Description,Amount,Af Bij\n1/13/2020,a,5,Af\n1/14/2020,b,6,Bij\n",
