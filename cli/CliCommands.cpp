@@ -22,6 +22,12 @@ const char* const CLI_USAGE =
     "         [,cleared=N]] [--account ID] [--dry-run]\n"
     "                         add the new transactions of a bank file IN to the register;\n"
     "                         a file with several accounts needs --account\n"
+    "  reconcile FILE BANKFILE [--account ID] [--dry-run] (and import's options)\n"
+    "                         mark the entries the bank has posted cleared and add the\n"
+    "                         new ones; one line per bank transaction (cleared, already\n"
+    "                         cleared, new) and per uncleared entry in the file's dates\n"
+    "                         (outstanding), a summary, and the ledger balance against\n"
+    "                         the cleared balance: status 3 when they differ\n"
     "  export FILE OUT        write the register as OUT.csv or OUT.qif\n"
     "  balance FILE STATEMENT reconcile with a bank statement's ending balance\n"
     "                         (-9999999.99 to 9999999.99; a negative one as -12.34):\n"
@@ -142,6 +148,17 @@ bool ParseToolArgs(const CCliArgs& parsed, std::optional<double>& statement,
 }
 } // namespace
 
+namespace {
+int RunBankFileCommand(const std::string& strCommand, const std::vector<std::string>& rest,
+                       std::ostream& out, std::ostream& err) {
+    if (strCommand == "import")
+        return RunImportCommand(rest, out, err);
+    if (strCommand == "reconcile")
+        return RunReconcileCommand(rest, out, err);
+    return RunExportCommand(rest, out, err);
+}
+} // namespace
+
 bool LooksLikeOption(const std::string& str) {
     return !str.empty() && str[0] == '-' &&
            !(str.size() > 1 && (std::isdigit(static_cast<unsigned char>(str[1])) || str[1] == '.'));
@@ -153,11 +170,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << "tallywise-cli " << APP_VERSION << "\n";
         return 0;
     }
-    if (!args.empty() && (args[0] == "import" || args[0] == "export")) {
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
-        return args[0] == "import" ? RunImportCommand(rest, out, err)
-                                   : RunExportCommand(rest, out, err);
-    }
+    if (!args.empty() && (args[0] == "import" || args[0] == "export" || args[0] == "reconcile"))
+        return RunBankFileCommand(args[0], {args.begin() + 1, args.end()}, out, err);
     std::optional<CCliArgs> parsed = ParseArgs(args);
     if (parsed && parsed->m_bHelp) {
         out << CLI_USAGE;

@@ -10,6 +10,7 @@
 #include "core/import/Export.h"
 #include "core/import/Import.h"
 #include "core/import/ImportText.h"
+#include "core/import/Reconcile.h"
 #include <filesystem>
 #include <optional>
 
@@ -208,6 +209,77 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     out.flush();
     return out ? 0 : 1;
+}
+
+namespace {
+
+void PrintReconcileLine(const CTallywiseDoc& doc, const CReconcilePlan& plan,
+                        const CReconcileLine& line, std::ostream& out) {
+    static const char* const WORDS[] = {"cleared", "already cleared", "new", "outstanding",
+                                        "skipped"};
+    out << WORDS[static_cast<int>(line.m_nGroup)] << "\t";
+    if (line.m_nRow < 0) {
+        const CEntry& e = doc.Entries()[static_cast<std::size_t>(line.m_nEntry)];
+        out << FormatDate(e.m_date, "%m/%d/%Y") << "\t"
+            << (e.m_nCheckNum ? std::to_string(e.m_nCheckNum) : std::string()) << "\t"
+            << e.m_strDesc << "\t" << Format("%.2f", e.m_bDebit ? -e.m_dAmount : e.m_dAmount)
+            << "\n";
+        return;
+    }
+    const CImportRow& row = plan.m_import.m_rows[static_cast<std::size_t>(line.m_nRow)];
+    out << (row.m_date ? FormatDate(row.m_date, "%m/%d/%Y") : std::string()) << "\t"
+        << (row.m_nCheckNum ? std::to_string(row.m_nCheckNum) : std::string()) << "\t"
+        << row.m_strDesc << "\t" << Format("%.2f", row.SignedAmount());
+    if (line.m_nGroup == EReconcileGroup::Skipped)
+        out << "\t" << row.m_strReason;
+    out << "\n";
+}
+
+// The lines and the summary; the ledger comparison comes once the changes are made.
+void PrintReconcile(const CTallywiseDoc& doc, const CReconcilePlan& plan, std::ostream& out,
+                    std::ostream& err) {
+    for (const CReconcileLine& line : plan.m_lines)
+        PrintReconcileLine(doc, plan, line, out);
+    out << ReconcileSummary(plan) << "\n";
+    for (const std::string& note : plan.m_import.m_notes)
+        err << "tallywise-cli: " << note << "\n";
+}
+
+} // namespace
+
+int RunReconcileCommand(const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err) {
+    CImportArgs a;
+    const std::string strUsage = ParseImportArgs(args, true, a);
+    if (!strUsage.empty()) {
+        err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
+        return 2;
+    }
+    CReadResult read;
+    if (const int nStatus = ReadBankFile(a, read, err))
+        return nStatus;
+    CCliDocument cli(a.m_password);
+    CTallywiseDoc& doc = cli.m_doc;
+    if (!OpenRegister(doc, a.m_files[0], a, false, err))
+        return 1;
+    const CReconcilePlan plan = BuildReconcilePlan(doc, read);
+    PrintReconcile(doc, plan, out, err);
+    if (!HasRoomFor(doc, plan.m_import, a, err))
+        return 1;
+    // A dry run makes the changes in memory only, for the balance they would give.
+    if (ApplyReconcile(doc, plan) && !a.m_bDryRun && !doc.OnSaveDocument(a.m_files[0])) {
+        err << "tallywise-cli: " << a.m_files[0] << ": "
+            << (cli.m_messages.Last().empty() ? "cannot be written" : cli.m_messages.Last())
+            << "\n";
+        return 1;
+    }
+    const std::string strLedger = LedgerComparison(plan, ClearedBalance(doc));
+    if (!strLedger.empty())
+        out << strLedger << "\n";
+    out.flush();
+    if (!out)
+        return 1;
+    return plan.m_dLedger && ToCents(*plan.m_dLedger) != ToCents(ClearedBalance(doc)) ? 3 : 0;
 }
 
 int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

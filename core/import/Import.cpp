@@ -323,10 +323,8 @@ std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd) {
                   nAdd, nRoom, MAX_ENTRIES);
 }
 
-int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
-                std::optional<std::uint16_t>* pLastPos) {
+std::vector<CEntry> ImportEntries(const CImportPlan& plan, const std::vector<bool>& ticks) {
     std::vector<CEntry> entries;
-    std::uint16_t nLastCheck = 0;
     for (std::size_t i = 0; i < plan.m_rows.size(); ++i) {
         const CImportRow& row = plan.m_rows[i];
         const bool bWanted =
@@ -343,18 +341,37 @@ int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<b
         e.m_bCleared = row.m_bCleared ? 1 : 0;
         entries.push_back(std::move(e));
     }
+    return entries;
+}
+
+// A bank's text that occurs once ("CHECK 1003") would only crowd the list; one that recurs
+// is worth offering again, as a description the user typed is.
+void AddImportDescriptions(CTallywiseDoc& doc, const std::vector<CEntry>& entries) {
+    const std::size_t nTaken = std::min<std::size_t>(entries.size(), MAX_COUNT - doc.EntryCount());
+    std::map<std::string_view, int> uses;
+    for (const CEntry& e : doc.Entries())
+        ++uses[e.m_strDesc];
+    for (std::size_t i = 0; i < nTaken; ++i)
+        ++uses[entries[i].m_strDesc];
+    for (std::size_t i = 0; i < nTaken; ++i)
+        if (uses[entries[i].m_strDesc] >= 2)
+            doc.AddDescription(entries[i].m_strDesc);
+}
+
+int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
+                std::optional<std::uint16_t>* pLastPos) {
+    std::vector<CEntry> entries = ImportEntries(plan, ticks);
     // Descriptions only of what the register takes, and all of it as one change.
+    AddImportDescriptions(doc, entries);
+    std::uint16_t nLastCheck = 0;
     const std::size_t nRoom = MAX_COUNT - doc.EntryCount();
-    for (std::size_t i = 0; i < entries.size() && i < nRoom; ++i) {
-        doc.AddDescription(entries[i].m_strDesc);
-        nLastCheck = std::max(nLastCheck, entries[i].m_nCheckNum);
-    }
+    for (std::size_t i = 0; i < entries.size() && i < nRoom; ++i)
+        if (entries[i].m_nType == TYPE_CHECK)
+            nLastCheck = std::max(nLastCheck, entries[i].m_nCheckNum);
     const std::vector<std::uint16_t> positions = doc.InsertEntries(std::move(entries));
     const int nAdded = static_cast<int>(positions.size());
     if (pLastPos && !positions.empty())
         *pLastPos = positions.back();
-    if (plan.m_dStartBalance && !doc.IsStartBalSet() && doc.EntryCount() == nAdded)
-        doc.SetStartingBalance(*plan.m_dStartBalance);
     if (nAdded > 0) {
         doc.RefreshTypeUsage();
         if (nLastCheck != 0 && nLastCheck < 65535 && nLastCheck + 1 > doc.NextCheck())

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CTallywiseDoc;
+struct CEntry;
 
 enum class EImportFormat { Ofx, Qif, Csv };
 
@@ -69,6 +70,12 @@ std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd);
 // last of them stands.
 int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
                 std::optional<std::uint16_t>* pLastPos = nullptr);
+
+// The entries the ticked rows (all new rows when ticks is empty) would become.
+std::vector<CEntry> ImportEntries(const CImportPlan& plan, const std::vector<bool>& ticks);
+// Adds to the description list what an import adds: descriptions that recur among the
+// entries, while the list has room; the user's own are never pushed out.
+void AddImportDescriptions(CTallywiseDoc& doc, const std::vector<CEntry>& entries);
 
 // The description as the register stores it: control characters made spaces, characters
 // Windows-1252 cannot hold made "?" (counted), at most 255 characters (counted when cut).

@@ -239,7 +239,30 @@ const std::string TWO_ACCOUNTS =
     Statement("STMTRS", "222", "USD", {"20240105:-3.00:c"}) +
     Statement("STMTRS", "111", "CAD", {"20240104:4.00:d"}) + "</BANKMSGSRSV1></OFX>";
 
+const std::string BANK_RENT =
+    "<OFX>" +
+    Statement("STMTRS", "9", "USD", {"20240102:-10.00:RENT", "20240105:-5.00:FEE"}, "85.00") +
+    "</OFX>";
+const std::string BANK_RENT_90 =
+    "<OFX>" +
+    Statement("STMTRS", "9", "USD", {"20240102:-10.00:RENT", "20240105:-5.00:FEE"}, "90.00") +
+    "</OFX>";
+const std::string RECONCILED =
+    "cleared\t01/02/2024\t\tRENT\t-10.00\nnew\t01/05/2024\t\tFEE\t-5.00\n"
+    "1 cleared, 0 already cleared, 1 new, 0 outstanding\nledger balance "
+    "85.00 on 01/31/2024, cleared balance ";
+
 const std::vector<CChoiceCase> CHOICE_CASES = {
+    {"reconciled", "bank.ofx", BANK_RENT, {"reconcile"}, 0, "", RECONCILED + "85.00: they agree\n"},
+    {"reconciled with a difference",
+     "bank.ofx",
+     BANK_RENT_90,
+     {"reconcile", "--account", "9"},
+     3,
+     "",
+     "cleared\t01/02/2024\t\tRENT\t-10.00\nnew\t01/05/2024\t\tFEE\t-5.00\n1 cleared, 0 "
+     "already cleared, 1 new, 0 outstanding\nledger balance 90.00 on 01/31/2024, cleared balance "
+     "85.00: difference 5.00\n"},
     {"two accounts",
      "bank.ofx",
      TWO_ACCOUNTS,
@@ -296,6 +319,9 @@ TEST(ImportCliTest, BankFileChoices) {
     for (const CChoiceCase& c : CHOICE_CASES) {
         SCOPED_TRACE(c.m_pszName);
         CTestDoc t;
+        t.Doc().SetStartingBalance(100);
+        t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2024, 1, 3), 10, true, "Rent"));
+        ASSERT_TRUE(t.Doc().SaveDocumentFile(t.Path("r.twd")));
         const std::string bank = t.Path(c.m_pszFile);
         std::ofstream(bank, std::ios::binary) << c.m_strText;
         std::vector<std::string> args = {
