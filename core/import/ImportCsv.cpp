@@ -2,6 +2,7 @@
 #include "ImportText.h"
 #include "core/framework/Format.h"
 #include "core/framework/ISettingsStore.h"
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -136,6 +137,21 @@ int FindColumn(const std::vector<std::vector<std::string>>& words, std::vector<b
     return -1;
 }
 
+// Of several amounts ("Original Amount", "Amount in Account Currency"), the one that moved
+// the account.
+int FindAccountAmount(const std::vector<std::vector<std::string>>& words, std::vector<bool>& used) {
+    for (std::size_t c = 0; c < words.size(); ++c) {
+        const auto has = [&](const char* p) {
+            return std::find(words[c].begin(), words[c].end(), p) != words[c].end();
+        };
+        if (!used[c] && has("amount") && (has("account") || has("booked") || has("booking"))) {
+            used[c] = true;
+            return static_cast<int>(c);
+        }
+    }
+    return -1;
+}
+
 std::string Cell(const CCsvRow& row, int nCol) {
     if (nCol < 0 || static_cast<std::size_t>(nCol) >= row.m_fields.size())
         return {};
@@ -258,7 +274,9 @@ std::optional<CCsvMapping> GuessCsvMapping(const CCsvTable& table, std::string* 
     if (m.m_nSign >= 0)
         used[static_cast<std::size_t>(m.m_nSign)] = true;
     m.m_nDate = FindColumn(words, used, {"date"});
-    m.m_nAmount = FindColumn(words, used, {"amount"});
+    m.m_nAmount = FindAccountAmount(words, used);
+    if (m.m_nAmount < 0)
+        m.m_nAmount = FindColumn(words, used, {"amount"});
     m.m_nDebit =
         FindColumn(words, used, {"debit", "debits", "withdrawal", "withdrawals", "outflow"});
     m.m_nCredit = FindColumn(words, used, {"credit", "credits", "deposit", "deposits", "inflow"});
