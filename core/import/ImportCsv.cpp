@@ -394,6 +394,12 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
         result.m_strError = strWhy;
         return result;
     }
+    std::vector<std::string> amounts;
+    for (const CCsvRow& row : table.m_rows)
+        for (int nCol : {m.m_nAmount, m.m_nDebit, m.m_nCredit})
+            if (nCol >= 0)
+                amounts.push_back(Cell(row, nCol));
+    result.m_decimalMark = DecideDecimalMark(amounts);
     for (const CCsvRow& row : table.m_rows) {
         CImportTxn t;
         t.m_nLine = row.m_nLine;
@@ -406,9 +412,9 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
             const std::string s = Cell(row, nCol);
             if (s.empty())
                 return true;
-            const std::optional<double> d = ParseAmount(s, false);
+            const std::optional<double> d = ParseAmount(s, result.m_decimalMark);
             if (!d) {
-                t.m_strSkip = "bad amount \"" + s + "\"";
+                t.m_strSkip = BadAmountReason(s, result.m_decimalMark);
                 return false;
             }
             dOut = *d;

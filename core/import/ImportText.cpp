@@ -282,11 +282,23 @@ static bool IsNegativeAffix(std::string_view prefix, std::string_view suffix) {
            suffix.find('-') != std::string_view::npos || suffix.find(')') != std::string_view::npos;
 }
 
+// How the marks of a run are taken: as the file decided, or one amount at a time.
+enum class EMarkMode { PointFirst, CommaFirst, Point, Comma };
+
 // The decimal mark of the run, '\0' when it has none; nothing when its marks make no number.
-// A lone comma with three digits after it groups thousands unless commas are decimal marks.
-static std::optional<char> DecimalMarkOf(std::string_view run, bool bCommaDecimal) {
+// One amount at a time, a lone comma with three digits after it groups thousands unless
+// commas come first.
+static std::optional<char> DecimalMarkOf(std::string_view run, EMarkMode mode) {
     const std::size_t nDots = std::count(run.begin(), run.end(), '.');
     const std::size_t nCommas = std::count(run.begin(), run.end(), ',');
+    if (!(nDots && nCommas) && (mode == EMarkMode::Point || mode == EMarkMode::Comma)) {
+        const char cDecimal = mode == EMarkMode::Point ? '.' : ',';
+        const std::size_t nDecimal = mode == EMarkMode::Point ? nDots : nCommas;
+        if (nDecimal > 1)
+            return std::nullopt;
+        return nDecimal == 1 ? cDecimal : '\0';
+    }
+    const bool bCommaDecimal = mode == EMarkMode::CommaFirst;
     if (nDots && nCommas) {
         const char cDecimal = run.find_last_of(".,") == run.rfind('.') ? '.' : ',';
         if ((cDecimal == '.' ? nDots : nCommas) != 1)
@@ -317,7 +329,7 @@ static std::optional<std::string> PlainDigits(std::string_view run, char cDecima
     return digits;
 }
 
-std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal) {
+static std::optional<double> ParseAmountAs(std::string_view original, EMarkMode mode) {
     const std::string grouped = DropGroupingSpaces(original);
     const std::string_view text = grouped;
     std::size_t nStart = 0, nEnd = 0;
@@ -329,7 +341,7 @@ std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal)
     std::string_view run = text.substr(nStart, nEnd - nStart);
     while (!run.empty() && (run.back() == ',' || run.back() == '.'))
         run.remove_suffix(1);
-    const std::optional<char> cDecimal = DecimalMarkOf(run, bCommaDecimal);
+    const std::optional<char> cDecimal = DecimalMarkOf(run, mode);
     if (!cDecimal)
         return std::nullopt;
     const std::optional<std::string> digits =
@@ -342,6 +354,74 @@ std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal)
     if (ec != std::errc() || ptr != pEnd || !std::isfinite(d))
         return std::nullopt;
     return d == 0 ? 0.0 : d;
+}
+
+std::optional<double> ParseAmount(std::string_view text, bool bCommaDecimal) {
+    return ParseAmountAs(text, bCommaDecimal ? EMarkMode::CommaFirst : EMarkMode::PointFirst);
+}
+
+// The number's run of digits and marks, without marks at its end; empty when it has none.
+static std::string_view NumberRun(std::string_view text) {
+    std::size_t nStart = 0, nEnd = 0;
+    if (!FindNumberRun(text, nStart, nEnd))
+        return {};
+    std::string_view run = text.substr(nStart, nEnd - nStart);
+    while (!run.empty() && (run.back() == ',' || run.back() == '.'))
+        run.remove_suffix(1);
+    return run;
+}
+
+// A lone mark could group thousands: one to three digits before it, not a lone zero, and
+// three after it.
+static bool CouldGroup(std::string_view run, std::size_t nMark) {
+    return nMark >= 1 && nMark <= 3 && run[0] != '0' && run.size() - nMark - 1 == 3;
+}
+
+// The mark an amount shows as its decimal one: the last of two different marks, or a lone
+// mark not followed by exactly three digits; '\0' when it shows none.
+static char ShownDecimalMark(std::string_view text) {
+    const std::string_view run = NumberRun(text);
+    const std::size_t nLast = run.find_last_of(".,");
+    if (nLast == std::string_view::npos)
+        return '\0';
+    const char c = run[nLast];
+    if (run.find(c == '.' ? ',' : '.') != std::string_view::npos)
+        return c;
+    if (run.find(c) != nLast)
+        return '\0'; // "1.000.000": grouping
+    return CouldGroup(run, nLast) ? '\0' : c;
+}
+
+bool ReadsBothWays(std::string_view text) {
+    const std::string_view run = NumberRun(text);
+    const std::size_t nMark = run.find_first_of(".,");
+    return nMark != std::string_view::npos &&
+           run.find_first_of(".,", nMark + 1) == std::string_view::npos && CouldGroup(run, nMark);
+}
+
+std::optional<double> ParseAmount(std::string_view text, EDecimalMark mark) {
+    if (mark == EDecimalMark::Unknown)
+        return ReadsBothWays(text) ? std::nullopt : ParseAmountAs(text, EMarkMode::PointFirst);
+    return ParseAmountAs(text, mark == EDecimalMark::Comma ? EMarkMode::Comma : EMarkMode::Point);
+}
+
+EDecimalMark DecideDecimalMark(const std::vector<std::string>& amounts) {
+    bool bPoint = false, bComma = false;
+    for (const std::string& s : amounts) {
+        const char c = ShownDecimalMark(s);
+        bPoint = bPoint || c == '.';
+        bComma = bComma || c == ',';
+    }
+    if (bPoint != bComma)
+        return bComma ? EDecimalMark::Comma : EDecimalMark::Point;
+    return EDecimalMark::Unknown;
+}
+
+std::string BadAmountReason(std::string_view text, EDecimalMark mark) {
+    const std::string s = Trim(text);
+    if (mark == EDecimalMark::Unknown && ReadsBothWays(s))
+        return "amount \"" + s + "\" reads two ways: no amount of the file shows its decimal mark";
+    return "bad amount \"" + s + "\"";
 }
 
 long long ToCents(double dAmount) {

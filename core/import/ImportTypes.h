@@ -7,6 +7,9 @@
 // How the day, month and year of a file's dates are ordered.
 enum class EDateOrder { Auto, MDY, DMY, YMD };
 
+// Which mark separates the cents in a file's amounts, decided once for the whole file.
+enum class EDecimalMark { Unknown, Point, Comma };
+
 // One transaction as a bank file holds it, before it becomes a register entry.
 struct CImportTxn {
     int m_nYear = 0; // 0: no usable date (m_strSkip says why)
@@ -46,7 +49,8 @@ struct CReadResult {
     std::vector<std::string> m_notes;          // said in the report (skipped sections, ...)
     EDateOrder m_dateOrder = EDateOrder::Auto; // the order used
     bool m_bOrderAmbiguous = false;            // the file cannot tell, and no order was given
-    std::vector<CImportAccount> m_accounts;    // those with transactions; more than one: choose
+    EDecimalMark m_decimalMark = EDecimalMark::Unknown; // of a QIF or CSV file
+    std::vector<CImportAccount> m_accounts; // those with transactions; more than one: choose
     int m_nUnmappedSign = -1; // a CSV direction column (from 0) the mapping must take first
     bool Ok() const { return m_strError.empty(); }
 };
