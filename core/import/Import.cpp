@@ -39,17 +39,20 @@ using CDateCache = std::map<long, std::time_t>;
 bool MakeRow(const CImportTxn& t, CImportRow& row, int& nReplaced, int& nCut, CDateCache& dates) {
     row.m_nLine = t.m_nLine;
     row.m_bCleared = t.m_bCleared;
-    row.m_nCheckNum = CheckNumberOf(t.m_strCheckNum);
+    row.m_nCheckNum = t.m_dAmount < 0 ? CheckNumberOf(t.m_strCheckNum) : 0;
     row.m_nType = TypeOf(t, row.m_nCheckNum);
     bool bCut = false;
-    row.m_strDesc =
-        CleanDescription(Trim(t.m_strPayee).empty() ? t.m_strMemo : t.m_strPayee, nReplaced, bCut);
+    std::string strDesc = Trim(t.m_strPayee).empty() ? t.m_strMemo : t.m_strPayee;
+    // A deposit's number (a document number some banks give) stays in its description.
+    if (t.m_dAmount >= 0 && CheckNumberOf(t.m_strCheckNum) != 0 &&
+        strDesc.find(Trim(t.m_strCheckNum)) == std::string::npos)
+        strDesc = Trim(strDesc) + " #" + Trim(t.m_strCheckNum);
+    row.m_strDesc = CleanDescription(strDesc, nReplaced, bCut);
     nCut += bCut;
     row.m_dAmount = std::fabs(t.m_dAmount);
     row.m_bDebit = t.m_dAmount < 0;
     if (!t.m_strSkip.empty()) {
-        row.m_strReason =
-            t.m_nLine > 0 ? Format("%s (line %d)", t.m_strSkip.c_str(), t.m_nLine) : t.m_strSkip;
+        row.m_strReason = t.m_strSkip;
         return false;
     }
     if (t.m_nYear < 1970 || t.m_nYear > 2105) {
@@ -289,8 +292,11 @@ CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read) {
     plan.m_rows.reserve(read.m_txns.size());
     for (const CImportTxn& t : read.m_txns) {
         CImportRow row;
-        if (!MakeRow(t, row, nReplaced, nCut, dates))
+        if (!MakeRow(t, row, nReplaced, nCut, dates)) {
             row.m_nStatus = EImportStatus::Skipped;
+            if (t.m_nLine > 0)
+                row.m_strReason += Format(" (line %d)", t.m_nLine);
+        }
         plan.m_rows.push_back(std::move(row));
     }
     MarkDuplicates(doc, plan.m_rows);
@@ -301,11 +307,15 @@ CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read) {
         plan.m_nSkipped += row.m_nStatus == EImportStatus::Skipped;
     }
     if (nReplaced)
-        plan.m_notes.push_back(
-            Format("%d characters that a register cannot hold became \"?\".", nReplaced));
+        plan.m_notes.push_back(nReplaced == 1
+                                   ? "1 character that a register cannot hold became \"?\"."
+                                   : Format("%d characters that a register cannot hold became "
+                                            "\"?\".",
+                                            nReplaced));
     if (nCut)
         plan.m_notes.push_back(
-            Format("%d descriptions were cut to %d characters.", nCut, MAX_DESC_CHARS));
+            nCut == 1 ? Format("1 description was cut to %d characters.", MAX_DESC_CHARS)
+                      : Format("%d descriptions were cut to %d characters.", nCut, MAX_DESC_CHARS));
     return plan;
 }
 

@@ -41,7 +41,7 @@ std::vector<CCsvRow> SplitRecords(std::string_view text, char cDelim) {
                     bQuoted = false;
                 }
             } else {
-                nLine += c == '\n';
+                nLine += c == '\n' || (c == '\r' && text.substr(i + 1, 1) != "\n");
                 field += c;
             }
             continue;
@@ -52,8 +52,8 @@ std::vector<CCsvRow> SplitRecords(std::string_view text, char cDelim) {
         } else if (c == cDelim) {
             endField();
             bAny = true;
-        } else if (c == '\n') {
-            ++nLine;
+        } else if (c == '\n' || (c == '\r' && text.substr(i + 1, 1) != "\n")) {
+            ++nLine; // CR LF, LF, or an old Mac's CR alone
             endRow(nLine);
         } else if (c != '\r') {
             field += c;

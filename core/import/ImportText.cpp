@@ -213,16 +213,12 @@ std::string ToLower(std::string_view s) {
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t nStart = 0;
-    while (nStart <= text.size()) {
-        std::size_t nEnd = text.find('\n', nStart);
+    while (nStart < text.size()) {
+        std::size_t nEnd = text.find_first_of("\r\n", nStart);
         if (nEnd == std::string_view::npos)
             nEnd = text.size();
-        std::string_view line = text.substr(nStart, nEnd - nStart);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (nEnd < text.size() || !line.empty())
-            lines.push_back(line);
-        nStart = nEnd + 1;
+        lines.push_back(text.substr(nStart, nEnd - nStart));
+        nStart = nEnd + (text.substr(nEnd, 2) == "\r\n" ? 2 : 1);
     }
     return lines;
 }
@@ -602,6 +598,24 @@ std::string MixedFormsMessage(const std::vector<CParsedDate>& parsed) {
                   pOut->m_pTxn->m_nLine, FormsOf(pOut->m_nMask).c_str());
 }
 
+// True when the orders of the mask give every date the same day ("01/01/07"): the order
+// cannot matter then.
+bool SameUnderEveryOrder(const std::vector<CParsedDate>& parsed, int nMask) {
+    for (const CParsedDate& p : parsed) {
+        int nFirst = -1;
+        for (int i = 0; i < 3; ++i) {
+            int y = 0, m = 0, d = 0;
+            if (!((nMask >> i) & 1) || !ResolveDate(p.m_fields, ORDERS[i], y, m, d))
+                continue;
+            const int nDate = y * 10000 + m * 100 + d;
+            if (nFirst >= 0 && nDate != nFirst)
+                return false;
+            nFirst = nDate;
+        }
+    }
+    return true;
+}
+
 // The one order every date fits. False when the dates disagree (the file is refused) or
 // fit more than one order (the caller must choose).
 bool ChooseDateOrder(CReadResult& result, const std::vector<CParsedDate>& parsed,
@@ -615,7 +629,7 @@ bool ChooseDateOrder(CReadResult& result, const std::vector<CParsedDate>& parsed
         return false;
     }
     const int nFits = (nCommon & 1) + ((nCommon >> 1) & 1) + ((nCommon >> 2) & 1);
-    if (nFits > 1 && !parsed.empty()) {
+    if (nFits > 1 && !parsed.empty() && !SameUnderEveryOrder(parsed, nCommon)) {
         result.m_bOrderAmbiguous = true;
         return false;
     }
@@ -648,7 +662,10 @@ void ResolveDates(CReadResult& result, EDateOrder given) {
     }
     if (nTrailing)
         result.m_notes.push_back(
-            Format("%d dates were followed by text, which was left out of the date.", nTrailing));
+            nTrailing == 1
+                ? std::string("1 date was followed by text, which was left out of the date.")
+                : Format("%d dates were followed by text, which was left out of the date.",
+                         nTrailing));
 }
 
 long DaysFromCivil(int nYear, int nMonth, int nDay) {

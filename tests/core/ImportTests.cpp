@@ -502,7 +502,7 @@ TEST(ImportTest, DescriptionsKeepWhatARegisterCanHold) {
     const CImportPlan plan = BuildImportPlan(
         t.Doc(), ReadText(EImportFormat::Csv, "Date,Payee,Amount\n1/13/2020,\xE4\xB8\xAD,1\n"));
     ASSERT_EQ(plan.m_notes.size(), 1u);
-    EXPECT_EQ(plan.m_notes[0], "1 characters that a register cannot hold became \"?\".");
+    EXPECT_EQ(plan.m_notes[0], "1 character that a register cannot hold became \"?\".");
 }
 
 } // namespace
