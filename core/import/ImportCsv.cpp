@@ -2,29 +2,43 @@
 #include "ImportText.h"
 #include "core/framework/Format.h"
 #include "core/framework/ISettingsStore.h"
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 namespace {
 
 // Splits the text into records; quoted fields may hold delimiters, quotes and line ends.
+// A quoted field keeps its spaces and loses the "'" that kept a spreadsheet from taking it
+// for a formula; an unquoted one is trimmed.
+std::string FinishField(std::string field, bool bQuoted, std::size_t nQuotedEnd) {
+    if (!bQuoted)
+        return Trim(field);
+    field = field.substr(0, nQuotedEnd) + Trim(std::string_view(field).substr(nQuotedEnd));
+    if (field.size() >= 2 && field[0] == '\'' &&
+        std::string_view("=+-@").find(field[1]) != std::string_view::npos)
+        field.erase(0, 1);
+    return field;
+}
+
+// Splits the text into records; quoted fields may hold delimiters, quotes and line ends.
 std::vector<CCsvRow> SplitRecords(std::string_view text, char cDelim) {
     std::vector<CCsvRow> rows;
     CCsvRow row;
     std::string field;
-    bool bQuoted = false, bAny = false;
+    bool bQuoted = false, bAny = false, bWasQuoted = false;
+    std::size_t nQuotedEnd = 0;
     int nLine = 1;
     row.m_nLine = 1;
     auto endField = [&] {
-        row.m_fields.push_back(std::move(field));
+        row.m_fields.push_back(FinishField(std::move(field), bWasQuoted, nQuotedEnd));
         field.clear();
+        bWasQuoted = false;
     };
     auto endRow = [&](int nNextLine) {
         endField();
-        bool bBlank = true;
-        for (const std::string& f : row.m_fields)
-            bBlank = bBlank && Trim(f).empty();
-        if (!bBlank)
+        if (std::any_of(row.m_fields.begin(), row.m_fields.end(),
+                        [](const std::string& f) { return !Trim(f).empty(); }))
             rows.push_back(std::move(row));
         row = {};
         row.m_nLine = nNextLine;
@@ -32,27 +46,27 @@ std::vector<CCsvRow> SplitRecords(std::string_view text, char cDelim) {
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        const bool bLineEnd = c == '\n' || (c == '\r' && text.substr(i + 1, 1) != "\n");
         if (bQuoted) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    field += '"';
-                    ++i;
-                } else {
-                    bQuoted = false;
-                }
+            if (c == '"' && text.substr(i + 1, 1) == "\"") {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                bQuoted = false;
+                nQuotedEnd = field.size();
             } else {
-                nLine += c == '\n' || (c == '\r' && text.substr(i + 1, 1) != "\n");
+                nLine += bLineEnd;
                 field += c;
             }
             continue;
         }
         if (c == '"' && Trim(field).empty()) {
             field.clear();
-            bQuoted = bAny = true;
+            bQuoted = bAny = bWasQuoted = true;
         } else if (c == cDelim) {
             endField();
             bAny = true;
-        } else if (c == '\n' || (c == '\r' && text.substr(i + 1, 1) != "\n")) {
+        } else if (bLineEnd) {
             ++nLine; // CR LF, LF, or an old Mac's CR alone
             endRow(nLine);
         } else if (c != '\r') {
@@ -136,10 +150,11 @@ int FindColumn(const std::vector<std::vector<std::string>>& words, std::vector<b
     return -1;
 }
 
+// The field as read: trimmed unless it was quoted.
 std::string Cell(const CCsvRow& row, int nCol) {
     if (nCol < 0 || static_cast<std::size_t>(nCol) >= row.m_fields.size())
         return {};
-    return Trim(row.m_fields[static_cast<std::size_t>(nCol)]);
+    return row.m_fields[static_cast<std::size_t>(nCol)];
 }
 
 std::string JoinHeader(const CCsvTable& table) {
@@ -209,6 +224,55 @@ void ApplyDirection(const std::string& strWord, CImportTxn& t) {
         t.m_strSkip = strWord.empty() ? "no direction" : "bad direction \"" + strWord + "\"";
     else
         t.m_dAmount = nDirection * t.m_dAmount;
+}
+
+// The signed amount of a row, from one amount column (with its direction) or from debit and
+// credit columns; the reason to skip it when it has none that reads.
+void ReadRowAmount(const CCsvRow& row, const CCsvMapping& m, EDecimalMark mark, CImportTxn& t) {
+    auto amountOf = [&](int nCol, double& dOut) {
+        const std::string s = Trim(Cell(row, nCol));
+        if (s.empty())
+            return true;
+        const std::optional<double> d = ParseAmount(s, mark);
+        if (!d) {
+            t.m_strSkip = BadAmountReason(s, mark);
+            return false;
+        }
+        dOut = *d;
+        return true;
+    };
+    double dAmount = 0, dDebit = 0, dCredit = 0;
+    const bool bAnyAmount = !Trim(Cell(row, m.m_nAmount)).empty() ||
+                            !Trim(Cell(row, m.m_nDebit)).empty() ||
+                            !Trim(Cell(row, m.m_nCredit)).empty();
+    if (!amountOf(m.m_nAmount, dAmount) || !amountOf(m.m_nDebit, dDebit) ||
+        !amountOf(m.m_nCredit, dCredit))
+        return;
+    t.m_dAmount = m.m_nAmount >= 0 ? dAmount : std::abs(dCredit) - std::abs(dDebit);
+    if (!bAnyAmount)
+        t.m_strSkip = "no amount";
+    else if (m.m_nSign >= 0)
+        ApplyDirection(Cell(row, m.m_nSign), t);
+}
+
+// Our own export: its Type column names the register's types, and its first row's balance
+// less that row's amount is the starting balance.
+constexpr const char* OWN_HEADER[] = {"Number", "Date",   "Description", "Type",
+                                      "Debit",  "Credit", "Balance",     "Cleared"};
+
+void TakeOwnOpeningBalance(const CCsvTable& table, CReadResult& result) {
+    if (result.m_txns.empty() || !result.m_txns[0].m_strSkip.empty())
+        return;
+    const std::optional<double> balance =
+        ParseAmount(Trim(Cell(table.m_rows[0], 6)), EDecimalMark::Point);
+    if (!balance)
+        return;
+    CImportAccount account;
+    account.m_dOpening =
+        static_cast<double>(ToCents(*balance - result.m_txns[0].m_dAmount)) / 100.0;
+    account.m_nOpeningLine = table.m_rows[0].m_nLine;
+    result.m_accounts = {account};
+    FillAccountFigures(result);
 }
 
 } // namespace
@@ -400,6 +464,8 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
             if (nCol >= 0)
                 amounts.push_back(Cell(row, nCol));
     result.m_decimalMark = DecideDecimalMark(amounts);
+    const bool bOwn =
+        table.m_header == std::vector<std::string>(std::begin(OWN_HEADER), std::end(OWN_HEADER));
     for (const CCsvRow& row : table.m_rows) {
         CImportTxn t;
         t.m_nLine = row.m_nLine;
@@ -408,32 +474,14 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
         t.m_strMemo = Cell(row, m.m_nMemo);
         t.m_strCheckNum = Cell(row, m.m_nNum);
         t.m_bCleared = m.m_nCleared < 0 || IsClearedWord(Cell(row, m.m_nCleared));
-        auto amountOf = [&](int nCol, double& dOut) {
-            const std::string s = Cell(row, nCol);
-            if (s.empty())
-                return true;
-            const std::optional<double> d = ParseAmount(s, result.m_decimalMark);
-            if (!d) {
-                t.m_strSkip = BadAmountReason(s, result.m_decimalMark);
-                return false;
-            }
-            dOut = *d;
-            return true;
-        };
-        double dAmount = 0, dDebit = 0, dCredit = 0;
-        const bool bAnyAmount = !Cell(row, m.m_nAmount).empty() || !Cell(row, m.m_nDebit).empty() ||
-                                !Cell(row, m.m_nCredit).empty();
-        if (amountOf(m.m_nAmount, dAmount) && amountOf(m.m_nDebit, dDebit) &&
-            amountOf(m.m_nCredit, dCredit)) {
-            t.m_dAmount = m.m_nAmount >= 0 ? dAmount : std::abs(dCredit) - std::abs(dDebit);
-            if (!bAnyAmount)
-                t.m_strSkip = "no amount";
-            else if (m.m_nSign >= 0)
-                ApplyDirection(Cell(row, m.m_nSign), t);
-        }
+        ReadRowAmount(row, m, result.m_decimalMark, t);
+        if (bOwn)
+            t.m_strTypeName = Cell(row, 3);
         result.m_txns.push_back(std::move(t));
     }
     ResolveDates(result, order);
+    if (bOwn)
+        TakeOwnOpeningBalance(table, result);
     return result;
 }
 

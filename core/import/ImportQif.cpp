@@ -12,6 +12,7 @@ struct CQifRecord {
     bool m_bAny = false; // a date or an amount was seen
     std::string m_strT, m_strU, m_strNum, m_strPayee, m_strMemo, m_strCleared, m_strCategory;
     std::string m_strName;            // of an account record
+    std::string m_strTypeName;        // G: the register type our own export writes
     std::vector<std::string> m_dates; // every D line; the first valid one counts
     std::vector<std::string> m_splits;
 };
@@ -95,8 +96,9 @@ CImportTxn MakeTxn(const CQifRecord& r, EDecimalMark mark, std::vector<std::stri
     t.m_nLine = r.m_nLine;
     t.m_strRawDate = ChooseDate(r, notes);
     t.m_strCheckNum = Trim(r.m_strNum);
-    t.m_strTrnType = t.m_strCheckNum; // "ATM" and the like say the type
-    t.m_strPayee = Trim(r.m_strPayee);
+    t.m_strTrnType = t.m_strCheckNum;       // "ATM" and the like say the type
+    t.m_strPayee = TrimRight(r.m_strPayee); // leading spaces are part of the text
+    t.m_strTypeName = Trim(r.m_strTypeName);
     t.m_strMemo = Trim(r.m_strMemo);
     const std::string c = Trim(r.m_strCleared);
     t.m_bCleared = c == "X" || c == "x" || c == "*";
@@ -126,6 +128,9 @@ void AddField(CQifRecord& r, char cField, std::string_view value) {
         break;
     case 'L':
         r.m_strCategory = v;
+        break;
+    case 'G':
+        r.m_strTypeName = v;
         break;
     case 'P':
         r.m_strPayee = v;

@@ -202,6 +202,13 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
+std::string TrimRight(std::string_view s) {
+    std::size_t e = s.size();
+    while (e > 0 && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return std::string(s.substr(0, e));
+}
+
 std::string ToLower(std::string_view s) {
     std::string out(s);
     for (char& c : out)

@@ -17,6 +17,7 @@ bool IsValidUtf8(std::string_view bytes);
 void AppendUtf8(std::string& out, char32_t ch);
 
 std::string Trim(std::string_view s);
+std::string TrimRight(std::string_view s);
 std::string ToLower(std::string_view s);
 // Splits at "\n", dropping a "\r" before it.
 std::vector<std::string_view> SplitLines(std::string_view text);

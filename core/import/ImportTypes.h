@@ -19,7 +19,8 @@ struct CImportTxn {
     std::string m_strCheckNum;
     std::string m_strPayee; // UTF-8
     std::string m_strMemo;
-    std::string m_strTrnType; // the bank's own type word (OFX TRNTYPE), if any
+    std::string m_strTrnType;  // the bank's own type word (OFX TRNTYPE), if any
+    std::string m_strTypeName; // a register's type by name (our own exports write it)
     std::string m_strFitId;
     bool m_bCleared = false;
     int m_nLine = 0;          // where it starts in the file

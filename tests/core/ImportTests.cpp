@@ -492,7 +492,7 @@ TEST(ImportTest, DescriptionsKeepWhatARegisterCanHold) {
     int nReplaced = 0;
     bool bCut = false;
     EXPECT_EQ(CleanDescription("  caf\xC3\xA9 \xE2\x80\x8F\xE4\xB8\xAD?\tx ", nReplaced, bCut),
-              "caf\xC3\xA9 ??? x");
+              "  caf\xC3\xA9 ??? x");
     EXPECT_EQ(nReplaced, 2);
     EXPECT_FALSE(bCut);
     const std::string strLong(300, 'a');
