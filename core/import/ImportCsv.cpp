@@ -111,6 +111,26 @@ bool LooksLikeData(const CCsvRow& row) {
     return false;
 }
 
+std::size_t FilledCells(const CCsvRow& row) {
+    return static_cast<std::size_t>(
+        std::count_if(row.m_fields.begin(), row.m_fields.end(),
+                      [](const std::string& f) { return !Trim(f).empty(); }));
+}
+
+// The header: the first row of the table's width whose cells read as column names (most of
+// them filled, none a date or an amount) and under which a row reads as a transaction. A
+// file without one starts at its first row of that width.
+std::size_t HeaderIndex(const std::vector<CCsvRow>& rows, std::size_t nWidth) {
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        if (rows[i].m_fields.size() == nWidth && FilledCells(rows[i]) * 2 > nWidth &&
+            !LooksLikeData(rows[i]) && LooksLikeData(rows[i + 1]))
+            return i;
+    std::size_t nFirst = 0;
+    while (nFirst < rows.size() && rows[nFirst].m_fields.size() != nWidth)
+        ++nFirst;
+    return nFirst;
+}
+
 // Lower-case words of a column name; "CheckNumber" gives "check" and "number".
 std::vector<std::string> WordsOf(std::string_view name) {
     std::vector<std::string> words;
@@ -255,6 +275,24 @@ void ReadRowAmount(const CCsvRow& row, const CCsvMapping& m, EDecimalMark mark, 
         ApplyDirection(Cell(row, m.m_nSign), t);
 }
 
+// Rows after the last transaction that have no date (balances, totals) are no transactions:
+// they and the rows before the header are told once.
+void DropFooter(const CCsvTable& table, CReadResult& result) {
+    int nFooter = 0;
+    while (!result.m_txns.empty() && result.m_txns.size() > 1) {
+        const std::string& strSkip = result.m_txns.back().m_strSkip;
+        if (strSkip != "no date" && strSkip.rfind("bad date", 0) != 0)
+            break;
+        result.m_txns.pop_back();
+        ++nFooter;
+    }
+    auto lines = [](int n) { return n == 1 ? std::string("1 line") : Format("%d lines", n); };
+    if (table.m_nPreambleRows > 0)
+        result.m_notes.push_back(lines(table.m_nPreambleRows) + " before the header not read.");
+    if (nFooter > 0)
+        result.m_notes.push_back(lines(nFooter) + " after the last transaction not read.");
+}
+
 // Our own export: its Type column names the register's types, and its first row's balance
 // less that row's amount is the starting balance.
 constexpr const char* OWN_HEADER[] = {"Number", "Date",   "Description", "Type",
@@ -296,9 +334,7 @@ CCsvTable ReadCsvTable(std::string_view bytes) {
                            "separated table.";
         return table;
     }
-    std::size_t nFirst = 0;
-    while (nFirst < best.size() && best[nFirst].m_fields.size() != bestWidth.first)
-        ++nFirst;
+    const std::size_t nFirst = HeaderIndex(best, bestWidth.first);
     table.m_nPreambleRows = static_cast<int>(nFirst);
     table.m_bHasHeader = !LooksLikeData(best[nFirst]);
     for (std::size_t c = 0; c < bestWidth.first; ++c)
@@ -480,6 +516,7 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
         result.m_txns.push_back(std::move(t));
     }
     ResolveDates(result, order);
+    DropFooter(table, result);
     if (bOwn)
         TakeOwnOpeningBalance(table, result);
     return result;

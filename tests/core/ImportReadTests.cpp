@@ -84,6 +84,13 @@ const std::vector<CReadCase> READ_CASES = {
      nullptr,
      {500},
      "DOC CR\xC3\x89\x44ITO"},
+    {"a preamble as wide as the header, and a footer",
+     EImportFormat::Csv,
+     "KNAB EXPORT;;;\nDate;Description;Amount;Memo\n1/13/2020;a;-1,50;x\n1/14/2020;b;2,00;y\n"
+     "Kontostand;;3,50;\n",
+     "date=1,desc=2,amount=3",
+     {-150, 200},
+     "a|b"},
     {"unmapped direction column",
      EImportFormat::Csv,
      "Date,Description,Amount,DC\n1/13/2020,a,5,D\n1/14/2020,b,6,C\n",
@@ -116,6 +123,11 @@ TEST(ImportReadTest, FilesReadAsTheBankMeantThem) {
             strDescs += (strDescs.empty() ? "" : "|") + (bNew ? row.m_strDesc : row.m_strReason);
         }
         EXPECT_EQ(cents, c.m_cents);
+        if (std::string(c.m_pszName).find("footer") != std::string::npos) {
+            EXPECT_EQ(plan.m_notes,
+                      (std::vector<std::string>{"1 line before the header not read.",
+                                                "1 line after the last transaction not read."}));
+        }
         if (!c.m_strDescs.empty()) {
             EXPECT_EQ(strDescs, c.m_strDescs);
         }
