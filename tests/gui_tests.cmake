@@ -19,6 +19,7 @@ set(TW_GUI_TEST_SOURCES
   gui/OptionsTests.cpp
   gui/PageSetupTests.cpp
   gui/PrintTests.cpp
+  gui/KeyboardTests.cpp
   gui/SingleInstanceTests.cpp
   gui/InstallLayoutTests.cpp
 )

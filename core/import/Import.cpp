@@ -21,6 +21,24 @@ std::string ExtensionOf(const std::string& strPath) {
     return ToLower(strPath.substr(nDot + 1));
 }
 
+// A type by its name ("Check Card", a user type's name), then by a user type's abbreviation;
+// -1 when none has it.
+int TypeFromName(std::string_view name, const CUserTypeTable& types) {
+    static const char* const BUILT_IN[] = {"Check", "ATM", "Check Card", "Teller", "Other"};
+    if (name.empty())
+        return -1;
+    for (int i = 0; i <= TYPE_OTHER; ++i)
+        if (name == BUILT_IN[i])
+            return i;
+    for (std::size_t i = 0; i < types.size(); ++i)
+        if (!types[i].m_strName.empty() && name == types[i].m_strName)
+            return TYPE_USER1 + static_cast<int>(i);
+    for (std::size_t i = 0; i < types.size(); ++i)
+        if (!types[i].m_strAbbr.empty() && name == types[i].m_strAbbr)
+            return TYPE_USER1 + static_cast<int>(i);
+    return -1;
+}
+
 std::int8_t TypeOf(const CImportTxn& t, std::uint16_t nCheckNum) {
     if (nCheckNum != 0)
         return TYPE_CHECK;
@@ -36,20 +54,26 @@ std::int8_t TypeOf(const CImportTxn& t, std::uint16_t nCheckNum) {
 // mktime is slow, and a statement has many transactions a day.
 using CDateCache = std::map<long, std::time_t>;
 
-bool MakeRow(const CImportTxn& t, CImportRow& row, int& nReplaced, int& nCut, CDateCache& dates) {
+bool MakeRow(const CImportTxn& t, const CUserTypeTable& types, CImportRow& row, int& nReplaced,
+             int& nCut, CDateCache& dates) {
     row.m_nLine = t.m_nLine;
     row.m_bCleared = t.m_bCleared;
-    row.m_nCheckNum = CheckNumberOf(t.m_strCheckNum);
-    row.m_nType = TypeOf(t, row.m_nCheckNum);
+    const int nNamed = TypeFromName(t.m_strTypeName, types);
+    const bool bCheck = nNamed < 0 ? t.m_dAmount < 0 : nNamed == TYPE_CHECK;
+    row.m_nCheckNum = bCheck ? CheckNumberOf(t.m_strCheckNum) : 0;
+    row.m_nType = nNamed >= 0 ? static_cast<std::int8_t>(nNamed) : TypeOf(t, row.m_nCheckNum);
     bool bCut = false;
-    row.m_strDesc =
-        CleanDescription(Trim(t.m_strPayee).empty() ? t.m_strMemo : t.m_strPayee, nReplaced, bCut);
+    std::string strDesc = Trim(t.m_strPayee).empty() ? t.m_strMemo : t.m_strPayee;
+    // A deposit's number (a document number some banks give) stays in its description.
+    if (!bCheck && nNamed < 0 && CheckNumberOf(t.m_strCheckNum) != 0 &&
+        strDesc.find(Trim(t.m_strCheckNum)) == std::string::npos)
+        strDesc = TrimRight(strDesc) + " #" + Trim(t.m_strCheckNum);
+    row.m_strDesc = CleanDescription(strDesc, nReplaced, bCut);
     nCut += bCut;
     row.m_dAmount = std::fabs(t.m_dAmount);
     row.m_bDebit = t.m_dAmount < 0;
     if (!t.m_strSkip.empty()) {
-        row.m_strReason =
-            t.m_nLine > 0 ? Format("%s (line %d)", t.m_strSkip.c_str(), t.m_nLine) : t.m_strSkip;
+        row.m_strReason = t.m_strSkip;
         return false;
     }
     if (t.m_nYear < 1970 || t.m_nYear > 2105) {
@@ -270,7 +294,7 @@ std::string CleanDescription(std::string_view text, int& nReplaced, bool& bCut) 
     s.reserve(text.size());
     for (char c : text)
         s += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? ' ' : c;
-    s = Trim(s);
+    s = TrimRight(s); // leading spaces may be the user's own, from an export
     const std::string cp = Utf8ToCp1252(s);
     // Count what Windows-1252 cannot hold: the '?' that were not there before.
     const long long nBefore = std::count(s.begin(), s.end(), '?');
@@ -289,8 +313,11 @@ CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read) {
     plan.m_rows.reserve(read.m_txns.size());
     for (const CImportTxn& t : read.m_txns) {
         CImportRow row;
-        if (!MakeRow(t, row, nReplaced, nCut, dates))
+        if (!MakeRow(t, doc.UserTypes(), row, nReplaced, nCut, dates)) {
             row.m_nStatus = EImportStatus::Skipped;
+            if (t.m_nLine > 0)
+                row.m_strReason += Format(" (line %d)", t.m_nLine);
+        }
         plan.m_rows.push_back(std::move(row));
     }
     MarkDuplicates(doc, plan.m_rows);
@@ -301,11 +328,15 @@ CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read) {
         plan.m_nSkipped += row.m_nStatus == EImportStatus::Skipped;
     }
     if (nReplaced)
-        plan.m_notes.push_back(
-            Format("%d characters that a register cannot hold became \"?\".", nReplaced));
+        plan.m_notes.push_back(nReplaced == 1
+                                   ? "1 character that a register cannot hold became \"?\"."
+                                   : Format("%d characters that a register cannot hold became "
+                                            "\"?\".",
+                                            nReplaced));
     if (nCut)
         plan.m_notes.push_back(
-            Format("%d descriptions were cut to %d characters.", nCut, MAX_DESC_CHARS));
+            nCut == 1 ? Format("1 description was cut to %d characters.", MAX_DESC_CHARS)
+                      : Format("%d descriptions were cut to %d characters.", nCut, MAX_DESC_CHARS));
     return plan;
 }
 
@@ -372,6 +403,8 @@ int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<b
     const int nAdded = static_cast<int>(positions.size());
     if (pLastPos && !positions.empty())
         *pLastPos = positions.back();
+    if (plan.m_dStartBalance && !doc.IsStartBalSet() && doc.EntryCount() == nAdded)
+        doc.SetStartingBalance(*plan.m_dStartBalance);
     if (nAdded > 0) {
         doc.RefreshTypeUsage();
         if (nLastCheck != 0 && nLastCheck < 65535 && nLastCheck + 1 > doc.NextCheck())

@@ -66,8 +66,8 @@ std::string ImportSummary(const CImportPlan& plan); // "%d new, %d duplicates, %
 std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd);
 
 // Adds the rows whose tick is set (all new rows when ticks is empty) as one change, with
-// their descriptions. Returns how many were added; pLastPos, when given, receives where the
-// last of them stands.
+// their descriptions, and the file's opening balance to a register that had no entries. Returns how
+// many were added; pLastPos, when given, receives where the last of them stands.
 int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
                 std::optional<std::uint16_t>* pLastPos = nullptr);
 

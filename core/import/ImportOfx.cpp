@@ -430,7 +430,11 @@ CReadResult ReadOfx(std::string_view bytes) {
     }
     const std::string_view header = bytes.substr(0, nOfx);
     const int nFirstLine = 1 + static_cast<int>(std::count(header.begin(), header.end(), '\n'));
-    const std::string text = DecodeText(bytes.substr(nOfx), CharsetOf(header));
+    const std::string_view body = bytes.substr(nOfx);
+    const bool bUtf8 = IsValidUtf8(body) && std::any_of(body.begin(), body.end(), [](char c) {
+                           return static_cast<unsigned char>(c) >= 0x80;
+                       });
+    const std::string text = DecodeText(body, bUtf8 ? ECharset::Utf8 : CharsetOf(header));
     const std::vector<CTag> tags = Tokenize(text, nFirstLine);
 
     CStatementWalk walk(result.m_txns);
@@ -444,7 +448,9 @@ CReadResult ReadOfx(std::string_view bytes) {
     }
     if (walk.m_nInvestmentTxns > 0)
         result.m_notes.push_back(
-            Format("%d investment transactions were left out.", walk.m_nInvestmentTxns));
+            walk.m_nInvestmentTxns == 1
+                ? std::string("1 investment transaction was left out.")
+                : Format("%d investment transactions were left out.", walk.m_nInvestmentTxns));
     result.m_accounts = walk.Accounts();
     FillAccountFigures(result);
     return result;

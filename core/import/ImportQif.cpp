@@ -12,6 +12,7 @@ struct CQifRecord {
     bool m_bAny = false; // a date or an amount was seen
     std::string m_strT, m_strU, m_strNum, m_strPayee, m_strMemo, m_strCleared, m_strCategory;
     std::string m_strName;            // of an account record
+    std::string m_strTypeName;        // G: the register type our own export writes
     std::vector<std::string> m_dates; // every D line; the first valid one counts
     std::vector<std::string> m_splits;
 };
@@ -48,20 +49,20 @@ ESection SectionOf(const std::string& strHeader, std::string& strName) {
 }
 
 // The amount of a record: T, else U, else the sum of its splits.
-void ReadAmount(const CQifRecord& r, CImportTxn& t) {
+void ReadAmount(const CQifRecord& r, EDecimalMark mark, CImportTxn& t) {
     const std::string& strAmount = !r.m_strT.empty() ? r.m_strT : r.m_strU;
     if (!strAmount.empty()) {
-        const std::optional<double> d = ParseAmount(strAmount, false);
+        const std::optional<double> d = ParseAmount(strAmount, mark);
         if (d)
             t.m_dAmount = *d;
         else
-            t.m_strSkip = "bad amount \"" + Trim(strAmount) + "\"";
+            t.m_strSkip = BadAmountReason(strAmount, mark);
     } else if (!r.m_splits.empty()) {
         double dSum = 0;
         for (const std::string& s : r.m_splits) {
-            const std::optional<double> d = ParseAmount(s, false);
+            const std::optional<double> d = ParseAmount(s, mark);
             if (!d) {
-                t.m_strSkip = "bad split amount \"" + Trim(s) + "\"";
+                t.m_strSkip = "split " + BadAmountReason(s, mark);
                 break;
             }
             dSum += *d;
@@ -90,17 +91,18 @@ std::string ChooseDate(const CQifRecord& r, std::vector<std::string>& notes) {
     return r.m_dates[nChosen];
 }
 
-CImportTxn MakeTxn(const CQifRecord& r, std::vector<std::string>& notes) {
+CImportTxn MakeTxn(const CQifRecord& r, EDecimalMark mark, std::vector<std::string>& notes) {
     CImportTxn t;
     t.m_nLine = r.m_nLine;
     t.m_strRawDate = ChooseDate(r, notes);
     t.m_strCheckNum = Trim(r.m_strNum);
-    t.m_strTrnType = t.m_strCheckNum; // "ATM" and the like say the type
-    t.m_strPayee = Trim(r.m_strPayee);
+    t.m_strTrnType = t.m_strCheckNum;       // "ATM" and the like say the type
+    t.m_strPayee = TrimRight(r.m_strPayee); // leading spaces are part of the text
+    t.m_strTypeName = Trim(r.m_strTypeName);
     t.m_strMemo = Trim(r.m_strMemo);
     const std::string c = Trim(r.m_strCleared);
     t.m_bCleared = c == "X" || c == "x" || c == "*";
-    ReadAmount(r, t);
+    ReadAmount(r, mark, t);
     if (t.m_strRawDate.empty() && t.m_strSkip.empty())
         t.m_strSkip = "no date";
     return t;
@@ -126,6 +128,9 @@ void AddField(CQifRecord& r, char cField, std::string_view value) {
         break;
     case 'L':
         r.m_strCategory = v;
+        break;
+    case 'G':
+        r.m_strTypeName = v;
         break;
     case 'P':
         r.m_strPayee = v;
@@ -247,20 +252,16 @@ int CQifWalk::CurrentAccount() {
 void CQifWalk::TakeTransaction(const CQifRecord& r) {
     const int nAccount = CurrentAccount();
     CImportAccount& a = m_result.m_accounts[static_cast<std::size_t>(nAccount)];
-    bool bFirst = true;
-    for (const CImportTxn& t : m_result.m_txns)
-        bFirst = bFirst && t.m_nAccount != nAccount;
-    if (bFirst && IsOpeningBalance(r) && !a.m_dOpening) {
-        CImportTxn t = MakeTxn(r, m_result.m_notes);
-        if (t.m_strSkip.empty()) {
-            a.m_dOpening = t.m_dAmount;
-            a.m_nOpeningLine = t.m_nLine;
-            if (a.m_strId.empty())
-                a.m_strId = Trim(r.m_strCategory).substr(1, Trim(r.m_strCategory).size() - 2);
-            return;
-        }
+    const bool bFirst = a.m_nCount++ == 0; // counted again once the dates are known
+    CImportTxn t = MakeTxn(r, m_result.m_decimalMark, m_result.m_notes);
+    if (bFirst && IsOpeningBalance(r) && !a.m_dOpening && t.m_strSkip.empty()) {
+        a.m_dOpening = t.m_dAmount;
+        a.m_nOpeningLine = t.m_nLine;
+        const std::string cat = Trim(r.m_strCategory);
+        if (a.m_strId.empty())
+            a.m_strId = cat.substr(1, cat.size() - 2);
+        return;
     }
-    CImportTxn t = MakeTxn(r, m_result.m_notes);
     t.m_nAccount = nAccount;
     m_result.m_txns.push_back(std::move(t));
 }
@@ -303,6 +304,11 @@ CReadResult ReadQif(std::string_view bytes, EDateOrder order) {
     CReadResult result;
     const std::string text = DecodeText(bytes, ECharset::Auto);
     const std::vector<std::string_view> lines = SplitLines(text);
+    std::vector<std::string> amounts;
+    for (std::string_view line : lines)
+        if (!line.empty() && (line[0] == 'T' || line[0] == 'U' || line[0] == '$'))
+            amounts.emplace_back(line.substr(1));
+    result.m_decimalMark = DecideDecimalMark(amounts);
     CQifWalk walk(result);
     for (std::size_t i = 0; i < lines.size(); ++i)
         walk.TakeLine(lines[i], static_cast<int>(i) + 1);

@@ -7,6 +7,9 @@
 // How the day, month and year of a file's dates are ordered.
 enum class EDateOrder { Auto, MDY, DMY, YMD };
 
+// Which mark separates the cents in a file's amounts, decided once for the whole file.
+enum class EDecimalMark { Unknown, Point, Comma };
+
 // One transaction as a bank file holds it, before it becomes a register entry.
 struct CImportTxn {
     int m_nYear = 0; // 0: no usable date (m_strSkip says why)
@@ -16,7 +19,8 @@ struct CImportTxn {
     std::string m_strCheckNum;
     std::string m_strPayee; // UTF-8
     std::string m_strMemo;
-    std::string m_strTrnType; // the bank's own type word (OFX TRNTYPE), if any
+    std::string m_strTrnType;  // the bank's own type word (OFX TRNTYPE), if any
+    std::string m_strTypeName; // a register's type by name (our own exports write it)
     std::string m_strFitId;
     bool m_bCleared = false;
     int m_nLine = 0;          // where it starts in the file
@@ -46,7 +50,8 @@ struct CReadResult {
     std::vector<std::string> m_notes;          // said in the report (skipped sections, ...)
     EDateOrder m_dateOrder = EDateOrder::Auto; // the order used
     bool m_bOrderAmbiguous = false;            // the file cannot tell, and no order was given
-    std::vector<CImportAccount> m_accounts;    // those with transactions; more than one: choose
+    EDecimalMark m_decimalMark = EDecimalMark::Unknown; // of a QIF or CSV file
+    std::vector<CImportAccount> m_accounts; // those with transactions; more than one: choose
     int m_nUnmappedSign = -1; // a CSV direction column (from 0) the mapping must take first
     bool Ok() const { return m_strError.empty(); }
 };

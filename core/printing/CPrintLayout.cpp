@@ -27,6 +27,39 @@ constexpr std::array<CPrintColumn, PRINT_COLUMNS> s_columns = {{
     {COL_BALANCE, 0.121, ETextAlign::Right},
 }};
 
+constexpr std::size_t DESC_COLUMN = 2;
+constexpr int SMALLEST_FIGURE_HEIGHT = 20; // one point
+constexpr const char* ELLIPSIS = "\u2026";
+
+// Every column but the description prints its texts whole.
+bool IsWholeTextColumn(std::size_t k) {
+    return k != DESC_COLUMN;
+}
+
+const char* ColumnTitle(std::size_t k) {
+    return g_columns[static_cast<std::size_t>(s_columns[k].m_nListColumn)].m_pszTitle;
+}
+
+// The text as it fits in nWidth: whole, or its longest head (whole characters) ending in
+// an ellipsis.
+std::string FitText(const IPrintSurface& surface, const std::string& strText, int nWidth) {
+    if (surface.TextWidth(strText) <= nWidth)
+        return strText;
+    std::vector<std::size_t> ends; // byte offsets where a character starts
+    for (std::size_t i = 0; i < strText.size(); ++i)
+        if ((static_cast<unsigned char>(strText[i]) & 0xC0) != 0x80)
+            ends.push_back(i);
+    std::size_t nLo = 0, nHi = ends.size(); // the head of ends[nLo] bytes fits
+    while (nLo + 1 < nHi) {
+        const std::size_t nMid = (nLo + nHi) / 2;
+        if (surface.TextWidth(strText.substr(0, ends[nMid]) + ELLIPSIS) <= nWidth)
+            nLo = nMid;
+        else
+            nHi = nMid;
+    }
+    return strText.substr(0, ends.empty() ? 0 : ends[nLo]) + ELLIPSIS;
+}
+
 void DrawBox(IPrintSurface& surface, int nLeft, int nTop, int nRight, int nBottom) {
     surface.DrawLine(nLeft, nTop, nRight, nTop);
     surface.DrawLine(nRight, nTop, nRight, nBottom);
@@ -66,6 +99,8 @@ bool CPrintLayout::OnBeginPrinting(IPrintSurface* pSurface) {
     m_pPrintFont->m_strFace = m_settings.m_strFont;
     m_pPrintFont->m_nHeight = 2 * m_settings.m_nFontSize;
     m_pPrintFont->m_nWeight = 400;
+    m_figureFont = *m_pPrintFont;
+    m_nFittedWidth = -1;
     return true;
 }
 
@@ -122,6 +157,62 @@ void CPrintLayout::MeasurePage(IPrintSurface& surface) {
     // job always ends.
     m_nPerPage = std::max(1, m_nPerPage);
     m_nPages = std::max(1, (m_nPrintCount + m_nPerPage - 1) / m_nPerPage);
+    FitColumns(surface);
+}
+
+// A figure is never cut. Where a column is too narrow for its widest text it takes the
+// width that text needs and the description gives up the room; when the description would
+// be left with less than a few characters, the figures get a smaller font.
+void CPrintLayout::FitColumns(IPrintSurface& surface) {
+    if (m_nFittedWidth == m_nPrintWidth)
+        return;
+    m_nFittedWidth = m_nPrintWidth;
+    for (std::size_t k = 0; k < s_columns.size(); ++k) {
+        m_aWidths[k] = static_cast<int>(m_nPrintWidth * s_columns[k].m_dShare);
+        m_aFigureTexts[k].clear();
+        if (!IsWholeTextColumn(k))
+            continue;
+        std::vector<std::string>& texts = m_aFigureTexts[k];
+        texts.push_back(ColumnTitle(k));
+        for (const CEntry* p : m_printed)
+            texts.push_back(CellText(*p, s_columns[k].m_nListColumn, m_doc.UserTypes()));
+        std::sort(texts.begin(), texts.end());
+        texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+    }
+    const std::array<int, PRINT_COLUMNS> aDefault = m_aWidths;
+    const int nPad = surface.TextWidth(" ");
+    // The description keeps room for a few characters: "Desc…".
+    const int nLeastDesc =
+        surface.TextWidth(std::string(ColumnTitle(DESC_COLUMN)).substr(0, 4) + ELLIPSIS) + 2 * nPad;
+    m_figureFont = *m_pPrintFont;
+    for (;;) {
+        const std::array<int, PRINT_COLUMNS> aNeed = FigureWidths(surface, nPad);
+        int nDesc = aDefault[DESC_COLUMN];
+        for (std::size_t k = 0; k < s_columns.size(); ++k) {
+            m_aWidths[k] = std::max(aDefault[k], aNeed[k]);
+            nDesc -= m_aWidths[k] - aDefault[k];
+        }
+        m_aWidths[DESC_COLUMN] = std::max(0, nDesc);
+        if (nDesc >= nLeastDesc || m_figureFont.m_nHeight <= SMALLEST_FIGURE_HEIGHT)
+            break;
+        m_figureFont.m_nHeight = std::max(SMALLEST_FIGURE_HEIGHT, m_figureFont.m_nHeight - 20);
+    }
+    surface.SelectFont(*m_pPrintFont);
+}
+
+// The width each figure column needs in the figure font, padding included; 0 for others.
+std::array<int, PRINT_COLUMNS> CPrintLayout::FigureWidths(IPrintSurface& surface, int nPad) const {
+    surface.SelectFont(m_figureFont);
+    std::array<int, PRINT_COLUMNS> aNeed{};
+    for (std::size_t k = 0; k < s_columns.size(); ++k) {
+        if (!IsWholeTextColumn(k))
+            continue;
+        int nWidest = 0;
+        for (const std::string& strText : m_aFigureTexts[k])
+            nWidest = std::max(nWidest, surface.TextWidth(strText));
+        aNeed[k] = nWidest + 2 * nPad;
+    }
+    return aNeed;
 }
 
 void CPrintLayout::OnPrint(IPrintSurface& surface, int nPage, bool bPreview) {
@@ -177,8 +268,18 @@ void CPrintLayout::PrintSummary(IPrintSurface& surface, int nPage) {
     const int nRight = m_rcPage.m_nRight;
     if (m_settings.m_bPrintHeaders) {
         const CTwipRect rc{nLeft, m_rcPage.m_nTop, nRight, m_rcPage.m_nTop - lh};
-        surface.DrawText(rc, m_doc.GetTitle(), ETextAlign::Left);
-        surface.DrawText(rc, Format("Page:  %d of %d", nPage, m_nPages), ETextAlign::Right);
+        const std::string strPage = Format("Page:  %d of %d", nPage, m_nPages);
+        const std::string strTitle = m_doc.GetTitle();
+        // A long title stops short of the page number.
+        const int nGap = 2 * surface.TextWidth(" ");
+        const int nTitleWidth = rc.m_nRight - rc.m_nLeft - surface.TextWidth(strPage) - nGap;
+        if (surface.TextWidth(strTitle) <= nTitleWidth)
+            surface.DrawText(rc, strTitle, ETextAlign::Left);
+        else
+            surface.DrawText(CTwipRect{rc.m_nLeft, rc.m_nTop, rc.m_nLeft + std::max(0, nTitleWidth),
+                                       rc.m_nBottom},
+                             FitText(surface, strTitle, nTitleWidth), ETextAlign::Left);
+        surface.DrawText(rc, strPage, ETextAlign::Right);
     }
     m_rcPage.m_nTop -= static_cast<int>(nRight * 0.04);
     const int nTop = m_rcPage.m_nTop;
@@ -208,7 +309,7 @@ std::array<int, PRINT_COLUMNS + 1> CPrintLayout::ColumnEdges() const {
     std::array<int, PRINT_COLUMNS + 1> x{};
     x[0] = m_rcPage.m_nLeft;
     for (std::size_t k = 0; k < s_columns.size(); ++k)
-        x[k + 1] = x[k] + static_cast<int>(m_nPrintWidth * s_columns[k].m_dShare);
+        x[k + 1] = x[k] + m_aWidths[k];
     return x;
 }
 
@@ -217,12 +318,16 @@ void CPrintLayout::PrintHeader(IPrintSurface& surface) {
     const int nPad = surface.TextWidth(" ");
     const int nTop = m_rcPage.m_nTop;
     const int nBottom = nTop - 2 * m_nLineHeight;
+    const bool bSmallFigures = m_figureFont != *m_pPrintFont;
     for (std::size_t k = 0; k < s_columns.size(); ++k) {
         DrawBox(surface, x[k], nTop, x[k + 1], nBottom);
         const CTwipRect rc{x[k] + nPad, nTop, x[k + 1] - nPad, nBottom};
-        surface.DrawText(rc,
-                         g_columns[static_cast<std::size_t>(s_columns[k].m_nListColumn)].m_pszTitle,
-                         ETextAlign::Centre);
+        const bool bOtherFont = bSmallFigures && IsWholeTextColumn(k);
+        if (bOtherFont)
+            surface.SelectFont(m_figureFont);
+        surface.DrawText(rc, ColumnTitle(k), ETextAlign::Centre);
+        if (bOtherFont)
+            surface.SelectFont(*m_pPrintFont);
     }
     m_rcPage.m_nTop = nBottom;
 }
@@ -232,12 +337,32 @@ void CPrintLayout::PrintRow(IPrintSurface& surface, const CEntry& entry) {
     const int nPad = surface.TextWidth(" ");
     const int nTop = m_rcPage.m_nTop;
     const int lh = m_nLineHeight;
-    for (std::size_t k = 0; k < s_columns.size(); ++k) {
-        const std::string strText = CellText(entry, s_columns[k].m_nListColumn, m_doc.UserTypes());
-        if (!strText.empty())
-            surface.DrawText(CTwipRect{x[k] + nPad, nTop - 1, x[k + 1] - nPad, nTop - lh + 1},
-                             strText, s_columns[k].m_align);
-        DrawBox(surface, x[k], nTop, x[k + 1], nTop - lh);
+    if (m_figureFont == *m_pPrintFont) {
+        DrawCells(surface, entry, nPad, ECells::All);
+    } else {
+        DrawCells(surface, entry, nPad, ECells::Others);
+        surface.SelectFont(m_figureFont);
+        DrawCells(surface, entry, nPad, ECells::Figures);
+        surface.SelectFont(*m_pPrintFont);
     }
+    for (std::size_t k = 0; k < s_columns.size(); ++k)
+        DrawBox(surface, x[k], nTop, x[k + 1], nTop - lh);
     m_rcPage.m_nTop = nTop - lh;
+}
+
+// Only a description may end in an ellipsis; the columns were made wide enough for the rest.
+void CPrintLayout::DrawCells(IPrintSurface& surface, const CEntry& entry, int nPad, ECells which) {
+    const std::array<int, PRINT_COLUMNS + 1> x = ColumnEdges();
+    const int nTop = m_rcPage.m_nTop;
+    for (std::size_t k = 0; k < s_columns.size(); ++k) {
+        if (which != ECells::All && IsWholeTextColumn(k) != (which == ECells::Figures))
+            continue;
+        std::string strText = CellText(entry, s_columns[k].m_nListColumn, m_doc.UserTypes());
+        if (strText.empty())
+            continue;
+        const CTwipRect rc{x[k] + nPad, nTop - 1, x[k + 1] - nPad, nTop - m_nLineHeight + 1};
+        if (k == DESC_COLUMN)
+            strText = FitText(surface, strText, rc.m_nRight - rc.m_nLeft);
+        surface.DrawText(rc, strText, s_columns[k].m_align);
+    }
 }

@@ -74,9 +74,19 @@ private:
     void PrintHeader(IPrintSurface& surface);
     void PrintRow(IPrintSurface& surface, const CEntry& entry);
     std::array<int, PRINT_COLUMNS + 1> ColumnEdges() const;
+    void FitColumns(IPrintSurface& surface);
+    std::array<int, PRINT_COLUMNS> FigureWidths(IPrintSurface& surface, int nPad) const;
+    enum class ECells { All, Figures, Others };
+    void DrawCells(IPrintSurface& surface, const CEntry& entry, int nPad, ECells which);
 
     const CTallywiseDoc& m_doc;
     CPrintSettings m_settings;
     const CEntry* m_pBeforeFirst = nullptr; // the entry just before the range
     std::vector<const CEntry*> m_printed;
+    // The texts of each figure column (its title and every printed cell), each once.
+    std::array<std::vector<std::string>, PRINT_COLUMNS> m_aFigureTexts;
+    std::array<int, PRINT_COLUMNS> m_aWidths{};
+    int m_nFittedWidth = -1; // the print width m_aWidths were fitted to
+    // The print font, or a smaller one where the figures would not fit the paper otherwise.
+    CPrintFont m_figureFont;
 };

@@ -9,23 +9,22 @@
 class QLineEdit;
 class QWidget;
 
-// Opens the calendar popup from read-only date fields of a dialog. A click on a watched field
-// runs the popup once the click has been handled; the focus first moves on to a neighbouring
-// control, so the keyboard never stops in the field, and only one popup of the dialog is open
-// at a time.
+// Opens the calendar popup from read-only date fields of a dialog: on a click, when Tab or
+// Backtab brings the focus in, or on Space, F4 or Alt+Down in the field. When the popup closes
+// the focus is back in the field and the next Tab moves on. Only one popup of the dialog is
+// open at a time.
 class CDateFieldPopup : public QObject {
     Q_OBJECT
 public:
-    using FocusTarget = std::function<QWidget*()>;
     using DateReader = std::function<CDayMonthYear()>;
     using DateTaker = std::function<void(const CDayMonthYear&)>;
 
     explicit CDateFieldPopup(QWidget* pDialog);
 
     // The popup starts at read() and hands the date it closes with to take(), which shows it.
-    void Watch(QLineEdit* pField, FocusTarget next, DateReader read, DateTaker take);
+    void Watch(QLineEdit* pField, DateReader read, DateTaker take);
     // The popup edits the three numbers; the field shows them as a long date.
-    void Watch(QLineEdit* pField, FocusTarget next, int* pDay, int* pMonth, int* pYear);
+    void Watch(QLineEdit* pField, int* pDay, int* pMonth, int* pYear);
 
     // "%B %d, %Y", the way every date field shows its date.
     static QString LongDate(std::time_t date);
@@ -37,7 +36,6 @@ protected:
 private:
     struct CField {
         QLineEdit* m_pEdit;
-        FocusTarget m_next;
         DateReader m_read;
         DateTaker m_take;
     };
@@ -49,6 +47,6 @@ private:
     bool m_bBusy = false;
 };
 
-// A read-only date field of a dialog: a click opens the calendar, the keyboard never stops
-// there; wide enough for the longest date.
+// A read-only date field of a dialog, a tab stop that opens the calendar; wide enough for
+// the longest date.
 QLineEdit* MakeDateField(QWidget* pParent, const char* pszName);

@@ -8,6 +8,10 @@ CMonthView::CMonthView(QWidget* pParent) : QCalendarWidget(pParent) {
     m_nWantYear = today.year();
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);
+    // Typing digits would open the calendar's own date editor, which builds a date out of
+    // whatever it gets (30 as a month, a two-digit year); the arrows and Page Up/Down pick
+    // the date instead.
+    setDateEditEnabled(false);
     ShowWanted();
     connect(this, &QCalendarWidget::selectionChanged, this, &CMonthView::OnSelectionChanged);
     connect(this, &QCalendarWidget::clicked, this, [this](QDate date) {

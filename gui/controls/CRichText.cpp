@@ -1,23 +1,9 @@
 #include "CRichText.h"
-#include "core/framework/Cp1252.h"
+#include "core/framework/ShownText.h"
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-// CR LF and lone CR both end a line.
-std::string UnixLineEnds(const QByteArray& bytes) {
-    std::string s;
-    s.reserve(std::size_t(bytes.size()));
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r')
-            s += c;
-        else if (i + 1 >= bytes.size() || bytes.at(i + 1) != '\n')
-            s += '\n';
-    }
-    return s;
-}
-
 bool Fail(QString* pError, const QString& strReason) {
     if (pError)
         *pError = strReason;
@@ -40,17 +26,15 @@ bool CRichText::LoadTextFile(const QString& strPath, int nType, QString* pError)
         return Fail(pError, QStringLiteral("It is a folder."));
     if (!file.open(QIODevice::ReadOnly))
         return Fail(pError, file.errorString());
-    if (file.size() > MAX_FILE_BYTES)
-        return Fail(pError, QStringLiteral("It is larger than %1 MB, too large to show.")
-                                .arg(MAX_FILE_BYTES / (1024 * 1024)));
-    const QByteArray bytes = file.read(MAX_FILE_BYTES + 1);
+    const std::string strTooLarge = ShownTextSizeError(std::size_t(file.size()));
+    if (!strTooLarge.empty())
+        return Fail(pError, QString::fromStdString(strTooLarge));
+    const QByteArray bytes = file.read(qint64(SHOWN_TEXT_MAX_BYTES) + 1);
     if (file.error() != QFileDevice::NoError)
         return Fail(pError, file.errorString());
-    if (bytes.size() > MAX_FILE_BYTES)
-        return Fail(pError, QStringLiteral("It is larger than %1 MB, too large to show.")
-                                .arg(MAX_FILE_BYTES / (1024 * 1024)));
-    if (bytes.contains('\0'))
-        return Fail(pError, QStringLiteral("It is not a text file."));
-    setPlainText(QString::fromStdString(Cp1252ToUtf8(UnixLineEnds(bytes))));
+    const CShownText shown = ShownTextOf(std::string_view(bytes.constData(), bytes.size()));
+    if (!shown.m_bOk)
+        return Fail(pError, QString::fromStdString(shown.m_strError));
+    setPlainText(QString::fromStdString(shown.m_strText));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "ReportList.h"
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -15,7 +16,44 @@ protected:
         pOption->state &= ~QStyle::State_HasFocus;
     }
 };
+
+void SelectRow(QAbstractItemView* pList, int nRow) {
+    const QModelIndex index = pList->model()->index(nRow, 0);
+    pList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    pList->scrollTo(index);
+}
+
+// Home and End go to the first and last row; a table alone would go to the first and last
+// column of the row.
+class CRowEnds : public QObject {
+public:
+    explicit CRowEnds(QAbstractItemView* pList) : QObject(pList), m_pList(pList) {}
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override {
+        if (pWatched == m_pList && pEvent->type() == QEvent::KeyPress) {
+            const auto* pKey = static_cast<QKeyEvent*>(pEvent);
+            const bool bPlain = (pKey->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (bPlain && (pKey->key() == Qt::Key_Home || pKey->key() == Qt::Key_End)) {
+                const int nRows = m_pList->model() ? m_pList->model()->rowCount() : 0;
+                if (nRows > 0)
+                    SelectRow(m_pList, pKey->key() == Qt::Key_Home ? 0 : nRows - 1);
+                return true;
+            }
+        }
+        return QObject::eventFilter(pWatched, pEvent);
+    }
+
+private:
+    QAbstractItemView* m_pList;
+};
+
 } // namespace
+
+void HomeEndGoToRowEnds(QAbstractItemView* pList) {
+    pList->installEventFilter(new CRowEnds(pList));
+}
 
 QTableWidget* MakeReportList(QWidget* pParent, std::initializer_list<CReportColumn> columns) {
     auto* pList = new QTableWidget(0, static_cast<int>(columns.size()), pParent);
@@ -27,6 +65,7 @@ QTableWidget* MakeReportList(QWidget* pParent, std::initializer_list<CReportColu
     pList->setShowGrid(true);
     pList->setWordWrap(false);
     pList->setTabKeyNavigation(false);
+    HomeEndGoToRowEnds(pList);
     pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pList->verticalHeader()->hide();
@@ -65,10 +104,7 @@ void SelectReportRow(QTableWidget* pList, int nRow) {
         pList->clearSelection();
         return;
     }
-    const QModelIndex index = pList->model()->index(nRow, 0);
-    pList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                        QItemSelectionModel::Rows);
-    pList->scrollTo(index);
+    SelectRow(pList, nRow);
 }
 
 int SelectedReportRow(const QTableWidget* pList) {

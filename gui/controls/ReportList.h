@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QAbstractItemView;
 class QTableWidget;
 class QWidget;
 
@@ -19,3 +20,6 @@ void SetReportCell(QTableWidget* pList, int nRow, int nColumn, const QString& st
 // Selects the row, makes it the current one and scrolls it into view.
 void SelectReportRow(QTableWidget* pList, int nRow);
 int SelectedReportRow(const QTableWidget* pList); // -1 when none
+// Home and End select the first and last row of a row-selecting list (a report list does
+// this by itself).
+void HomeEndGoToRowEnds(QAbstractItemView* pList);

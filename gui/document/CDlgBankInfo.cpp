@@ -43,7 +43,7 @@ CDlgBankInfo::CDlgBankInfo(QWidget* pParent)
                               QStringLiteral("Name on Account:")};
     QLineEdit* const fields[] = {m_pBankName, m_pAccountNum, m_pAccountName};
     for (int i = 0; i < 3; ++i) {
-        pFields->addWidget(new QLabel(labels[i], this), i, 0, Qt::AlignRight);
+        pFields->addWidget(MakeFieldLabel(labels[i], fields[i], this), i, 0, Qt::AlignRight);
         pFields->addWidget(fields[i], i, 1);
     }
     QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});

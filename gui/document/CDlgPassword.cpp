@@ -28,7 +28,7 @@ void LayOutPasswordDialog(QWidget* pDlg, const QString& strLine1, const QString&
     auto* pFields = new QGridLayout;
     for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
         const auto& [strLabel, pEdit] = fields[static_cast<std::size_t>(i)];
-        pFields->addWidget(new QLabel(strLabel, pDlg), i, 0, Qt::AlignRight);
+        pFields->addWidget(MakeFieldLabel(strLabel, pEdit, pDlg), i, 0, Qt::AlignRight);
         pFields->addWidget(pEdit, i, 1);
     }
     auto* pLayout = new QVBoxLayout(pDlg);

@@ -19,8 +19,10 @@ QLocale ParseLocale() {
     return c;
 }
 
-// Shows the message, then hands the field back to the user.
+// Shows the message, then hands the field back to the user, greyed or not: the user must
+// be able to see and change the value refused.
 bool Refuse(QWidget* pField, QLineEdit* pText, const QString& strMessage) {
+    pField->setEnabled(true);
     ShowAppMessage(pField->window(), strMessage, QMessageBox::Warning);
     pField->setFocus(Qt::OtherFocusReason);
     if (pText)

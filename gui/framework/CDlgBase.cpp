@@ -2,6 +2,8 @@
 #include "CDialogHelp.h"
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 
@@ -14,6 +16,12 @@ QWidget* DefaultDialogParent() {
         if (qobject_cast<QMainWindow*>(pTop) && pTop->isVisible())
             return pTop;
     return nullptr;
+}
+
+QLabel* MakeFieldLabel(const QString& strText, QWidget* pField, QWidget* pParent) {
+    auto* pLabel = new QLabel(strText, pParent);
+    pLabel->setBuddy(pField);
+    return pLabel;
 }
 
 CDlgBase::CDlgBase(QWidget* pParent, const QString& strCaption)
@@ -31,6 +39,20 @@ void CDlgBase::setVisible(bool bVisible) {
 void CDlgBase::accept() {
     if (OnOK())
         QDialog::accept();
+}
+
+void CDlgBase::keyPressEvent(QKeyEvent* pEvent) {
+    const bool bEnter = pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
+    const bool bPlain = (pEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    // A button that is not an automatic default leaves Enter to the dialog, which would
+    // press the default button instead.
+    auto* pButton = qobject_cast<QPushButton*>(focusWidget());
+    if (bEnter && bPlain && pButton && pButton->isVisible()) {
+        if (pButton->isEnabled())
+            pButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
 }
 
 QPushButton* CDlgBase::MakeButton(EDlgButton nButton) {

@@ -5,6 +5,8 @@
 #include <utility>
 
 class QHBoxLayout;
+class QKeyEvent;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -23,6 +25,10 @@ public:
     void accept() override;
 
 protected:
+    // Enter on a focused push button presses that button, whether or not it is the default;
+    // Enter anywhere else presses the default button.
+    void keyPressEvent(QKeyEvent* pEvent) override;
+
     virtual void OnInitDialog() {}
     virtual bool OnOK() { return true; }
 
@@ -36,6 +42,9 @@ protected:
     // Context help of the dialog's controls: topic "::/Dlg<Name>.txt" and the help ids.
     void SetHelp(const QString& strTopic, std::initializer_list<std::pair<QWidget*, int>> helpIds);
 };
+
+// A field's label, linked to the field so that screen readers name the field by it.
+QLabel* MakeFieldLabel(const QString& strText, QWidget* pField, QWidget* pParent);
 
 // The window a dialog or message box opened now belongs to: the active modal dialog, the
 // active window, or the program's main window.

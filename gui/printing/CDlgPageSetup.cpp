@@ -144,17 +144,15 @@ QWidget* CDlgPageSetup::CreateDatePage() {
     m_pFrom = MakeDateField(pPage, "from");
     m_pTo = MakeDateField(pPage, "to");
     m_pDatePopup = new CDateFieldPopup(this);
-    m_pDatePopup->Watch(
-        m_pFrom, [this] { return m_pOk; }, &m_nFromDay, &m_nFromMonth, &m_nFromYear);
-    m_pDatePopup->Watch(
-        m_pTo, [this] { return m_pOk; }, &m_nToDay, &m_nToMonth, &m_nToYear);
+    m_pDatePopup->Watch(m_pFrom, &m_nFromDay, &m_nFromMonth, &m_nFromYear);
+    m_pDatePopup->Watch(m_pTo, &m_nToDay, &m_nToMonth, &m_nToYear);
 
     auto* pGrid = new QGridLayout(pPage);
     pGrid->addWidget(m_pAll, 0, 0, 1, 3);
     pGrid->addWidget(m_pRange, 1, 0, 1, 3);
-    pGrid->addWidget(new QLabel(QStringLiteral("From:"), pPage), 2, 1);
+    pGrid->addWidget(MakeFieldLabel(QStringLiteral("From:"), m_pFrom, pPage), 2, 1);
     pGrid->addWidget(m_pFrom, 2, 2);
-    pGrid->addWidget(new QLabel(QStringLiteral("To:"), pPage), 3, 1);
+    pGrid->addWidget(MakeFieldLabel(QStringLiteral("To:"), m_pTo, pPage), 3, 1);
     pGrid->addWidget(m_pTo, 3, 2);
     pGrid->setColumnMinimumWidth(0, 16);
     pGrid->setColumnStretch(3, 1);

@@ -105,6 +105,8 @@ QAction* CPrintPreview::AddAction(const char* pszName, const QString& strText,
     auto* pAction = new QAction(strText, this);
     pAction->setObjectName(QString::fromLatin1(pszName));
     pAction->setStatusTip(strTip);
+    // The tool button shows the text with its letter, so Alt and the letter press it.
+    pAction->setIconText(strText);
     return pAction;
 }
 
@@ -156,7 +158,11 @@ void CPrintPreview::UpdateControls() {
                                           : QStringLiteral("Page %1").arg(m_nPage));
     m_pNext->setEnabled(nLast < m_nPages);
     m_pPrev->setEnabled(m_nPage > 1);
-    m_pTwoPage->setText(m_bTwoPages ? QStringLiteral("&One Page") : QStringLiteral("&Two Page"));
+    // "O" belongs to Zoom Out.
+    const QString strTwoPage =
+        m_bTwoPages ? QStringLiteral("On&e Page") : QStringLiteral("&Two Page");
+    m_pTwoPage->setText(strTwoPage);
+    m_pTwoPage->setIconText(strTwoPage);
     m_pZoomIn->setEnabled(m_nZoom < 2);
     m_pZoomOut->setEnabled(m_nZoom > 0);
 }

@@ -90,10 +90,12 @@ void CQtPrintSurface::DrawText(const CTwipRect& rc, const std::string& strText, 
     const QRectF rcDevice(ToDevice(rc.m_nLeft, rc.m_nTop), ToDevice(rc.m_nRight, rc.m_nBottom));
     if (rcDevice.width() <= 0)
         return;
-    // A text wider than its cell ends in "..." instead of running into the next one.
+    // The layout measured with the printer's metrics and cut what it had to; only a text
+    // wider than its cell by those same metrics ends in "..." here, so the preview's own
+    // rounding never cuts a figure.
     QString str = QString::fromStdString(strText);
     double dWidth = m_drawMetrics->horizontalAdvance(str);
-    if (dWidth > rcDevice.width()) {
+    if (ToTwipsX(m_metrics->horizontalAdvance(str)) > rc.m_nRight - rc.m_nLeft) {
         str = m_drawMetrics->elidedText(str, Qt::ElideRight, rcDevice.width());
         dWidth = m_drawMetrics->horizontalAdvance(str);
     }

@@ -95,7 +95,6 @@ void CDlgAEEntry::CreateControls() {
     m_pType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     m_pDesc = MakeDescBox(this);
-    OpenListOnDownArrow(m_pDesc);
     m_pDescList = MakeDescListButton(this);
 
     m_pOk = MakeButton(EDlgButton::Ok);
@@ -112,10 +111,8 @@ void CDlgAEEntry::CreateControls() {
 void CDlgAEEntry::CreateStartingField() {
     m_pStarting = MakeDateField(this, "starting");
     m_pStarting->setAlignment(Qt::AlignCenter);
-    m_pStarting->setFocusPolicy(Qt::StrongFocus);
     m_pDatePopup = new CDateFieldPopup(this);
-    m_pDatePopup->Watch(
-        m_pStarting, [this] { return m_pNumDays; }, &m_nDay, &m_nMonth, &m_nYear);
+    m_pDatePopup->Watch(m_pStarting, &m_nDay, &m_nMonth, &m_nYear);
 }
 
 void CDlgAEEntry::LayOutControls() {
@@ -200,13 +197,13 @@ void CDlgAEEntry::OnDescList() {
 }
 
 bool CDlgAEEntry::OnOK() {
-    // Every field in this order, the disabled ones too; the first bad one keeps the dialog.
+    // The day field of the chosen period only: the greyed one is not used. The first bad
+    // field keeps the dialog.
     const int nPeriod = m_pPeriod->checkedId();
-    long long nDayOfMonth = 0;
-    if (!ReadWholeNumber(m_pDayOfMonth, 1, MAX_PERIOD_DAY, nDayOfMonth))
-        return false;
-    long long nNumDays = 0;
-    if (!ReadWholeNumber(m_pNumDays, 1, MAX_PERIOD_DAY, nNumDays))
+    long long nDayOfMonth = m_nDayOfMonth;
+    long long nNumDays = m_nNumDays;
+    if (!ReadWholeNumber(nPeriod == 1 ? m_pNumDays : m_pDayOfMonth, 1, MAX_PERIOD_DAY,
+                         nPeriod == 1 ? nNumDays : nDayOfMonth))
         return false;
     double dAmount = 0.0;
     if (!ReadAmount(m_pAmount, MIN_AMOUNT, MAX_AMOUNT, dAmount))

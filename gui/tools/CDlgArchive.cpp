@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 constexpr const char* DIALOG_DATE = "%B %d, %Y";
@@ -40,11 +41,9 @@ CDlgArchive::CDlgArchive(QWidget* pParent)
     m_pStartDate->setFixedWidth(nDateWidth);
     m_pStartDate->setFocusPolicy(Qt::NoFocus);
     m_pEndDate->setFixedWidth(nDateWidth);
-    // A click opens the calendar; the keyboard never stops here.
-    m_pEndDate->setFocusPolicy(Qt::ClickFocus);
     m_pDatePopup = new CDateFieldPopup(this);
     m_pDatePopup->Watch(
-        m_pEndDate, [this] { return m_pOk; }, [this] { return SplitLocalDate(m_endDate); },
+        m_pEndDate, [this] { return SplitLocalDate(m_endDate); },
         [this](const CDayMonthYear& date) { OnEndDatePicked(date); });
     m_pFileName->setMinimumWidth(fm.averageCharWidth() * 48);
     m_pChange = new QPushButton(QStringLiteral("Change"), this);
@@ -54,12 +53,14 @@ CDlgArchive::CDlgArchive(QWidget* pParent)
     connect(m_pChange, &QPushButton::clicked, this, &CDlgArchive::OnChange);
 
     auto* pFields = new QGridLayout;
-    pFields->addWidget(new QLabel(QStringLiteral("Start Date:"), this), 0, 0, Qt::AlignRight);
-    pFields->addWidget(m_pStartDate, 0, 1, Qt::AlignLeft);
-    pFields->addWidget(new QLabel(QStringLiteral("End Date:"), this), 1, 0, Qt::AlignRight);
-    pFields->addWidget(m_pEndDate, 1, 1, Qt::AlignLeft);
-    pFields->addWidget(new QLabel(QStringLiteral("File Name:"), this), 2, 0, Qt::AlignRight);
-    pFields->addWidget(m_pFileName, 2, 1);
+    const std::pair<const char*, QLineEdit*> rows[] = {
+        {"Start Date:", m_pStartDate}, {"End Date:", m_pEndDate}, {"File Name:", m_pFileName}};
+    for (int i = 0; i < 3; ++i) {
+        const auto& [pszLabel, pField] = rows[i];
+        pFields->addWidget(MakeFieldLabel(QString::fromLatin1(pszLabel), pField, this), i, 0,
+                           Qt::AlignRight);
+        pFields->addWidget(pField, i, 1, i < 2 ? Qt::AlignLeft : Qt::Alignment());
+    }
     pFields->addWidget(m_pChange, 2, 2);
     auto* pText = new QVBoxLayout;
     pText->setSpacing(0);

@@ -83,7 +83,8 @@ QGridLayout* CDlgBalance::CreateFigures() {
 
 void CDlgBalance::LayOutControls(QGridLayout* pFigureGrid) {
     auto* pEntry = new QHBoxLayout;
-    pEntry->addWidget(new QLabel(QStringLiteral("Enter your bank statement balance:"), this));
+    pEntry->addWidget(
+        MakeFieldLabel(QStringLiteral("Enter your bank statement balance:"), m_pStatement, this));
     pEntry->addWidget(m_pStatement);
     pEntry->addWidget(m_pCalculate);
     auto* pFigures = new QHBoxLayout;

@@ -60,7 +60,9 @@ void AddModeRows(QGridLayout* pGrid, QRadioButton* pSingle, QRadioButton* pRange
     pGrid->addWidget(pSingle, 1, 0);
     pGrid->addWidget(pRange, 2, 0);
     for (int i = 0; i < 3; ++i) {
-        pGrid->addWidget(Label(labels[i], pParent), 1 + i, 1);
+        QLabel* pLabel = Label(labels[i], pParent);
+        pLabel->setBuddy(fields[i]);
+        pGrid->addWidget(pLabel, 1 + i, 1);
         pGrid->addWidget(fields[i], 1 + i, 2, Qt::AlignLeft);
     }
 }
@@ -198,6 +200,7 @@ QWidget* CDlgSearch::MakeDescPage() {
     m_pByDesc = Named(new QCheckBox(QStringLiteral("Search By Description"), pPage), "byDesc");
     m_pDescLabel = Named(Label("Enter description:", pPage), "descLabel");
     m_pDesc = MakeDescBox(pPage);
+    m_pDescLabel->setBuddy(m_pDesc);
     QGridLayout* pGrid = PageGrid(pPage, m_pByDesc);
     pGrid->addWidget(m_pDescLabel, 1, 0);
     pGrid->addWidget(m_pDesc, 2, 0, 1, 4);
@@ -219,12 +222,11 @@ QWidget* CDlgSearch::MakeDatePage() {
     QWidget* fields[3];
     m_pDatePopup = new CDateFieldPopup(this);
     for (std::size_t i = 0; i < m_dates.size(); ++i) {
-        // Shows the date only; a click opens the calendar, the keyboard never stops here.
+        // Shows the date only; the calendar sets it.
         QLineEdit* pEdit = MakeDateField(pPage, NAMES[i]);
         pEdit->setAlignment(Qt::AlignCenter);
         m_dates[i] = {pEdit, days[i], months[i], years[i]};
-        m_pDatePopup->Watch(
-            pEdit, [this] { return DateModeButton(); }, days[i], months[i], years[i]);
+        m_pDatePopup->Watch(pEdit, days[i], months[i], years[i]);
         fields[i] = pEdit;
     }
     static const char* const LABELS[] = {"Enter date:", "Enter first date:", "Enter last date:"};
@@ -317,10 +319,6 @@ void CDlgSearch::ShowDate(const CDateField& field) {
         CDateFieldPopup::LongDate(*field.m_pYear, *field.m_pMonth, *field.m_pDay));
 }
 
-QWidget* CDlgSearch::DateModeButton() const {
-    return m_pDateRange->isChecked() ? static_cast<QWidget*>(m_pDateRange) : m_pDateSingle;
-}
-
 void CDlgSearch::UpdateCheckPage() {
     const bool bOn = m_pByCheck->isChecked();
     m_pCheckSingle->setEnabled(bOn);
@@ -357,27 +355,45 @@ void CDlgSearch::UpdateTypePage() {
         pBox->setEnabled(m_pByType->isChecked());
 }
 
-// Every field of every page, in this order, whether shown or ticked; the page of a field
-// is brought forward before it is read so a refusal can put the focus there.
+// The fields of the chosen mode of every page, in this order, whether shown or ticked; the
+// page of a field is brought forward before it is read so a refusal can put the focus there.
+// A field of the other mode keeps its last good value.
 bool CDlgSearch::ReadFields() {
     const int nShown = m_pTabs->currentIndex();
-    const auto readCheck = [this](QLineEdit* pEdit, std::uint32_t& nValue) {
-        m_pTabs->setCurrentIndex(0);
+    const bool bCheckRange = m_pCheckRange->isChecked();
+    const bool bAmountRange = m_pAmountRange->isChecked();
+    const auto readCheck = [this](QLineEdit* pEdit, bool bChosen, std::uint32_t& nValue) {
         long long n = 0;
+        if (!bChosen) {
+            if (ParseWholeNumber(pEdit->text(), n) && n >= 0 && n <= MAX_SEARCH_CHECK_NUM)
+                nValue = static_cast<std::uint32_t>(n);
+            return true;
+        }
+        m_pTabs->setCurrentIndex(0);
         if (!ReadWholeNumber(pEdit, 0, MAX_SEARCH_CHECK_NUM, n))
             return false;
         nValue = static_cast<std::uint32_t>(n);
         return true;
     };
-    const auto readAmount = [this](QLineEdit* pEdit, double& dValue) {
+    const auto readAmount = [this](QLineEdit* pEdit, bool bChosen, double& dValue) {
+        if (!bChosen) {
+            double d = 0.0;
+            if (ParseNumber(pEdit->text(), d) && d >= MIN_AMOUNT && d <= MAX_AMOUNT &&
+                IsWholeCents(d))
+                dValue = d;
+            return true;
+        }
         m_pTabs->setCurrentIndex(1);
         return ReadAmount(pEdit, MIN_AMOUNT, MAX_AMOUNT, dValue);
     };
-    std::uint32_t nSingle = 0, nLast = 0, nFirst = 0;
-    double dFirst = 0.0, dLast = 0.0, dSingle = 0.0;
-    if (!readCheck(m_pSingleCheck, nSingle) || !readCheck(m_pLastCheck, nLast) ||
-        !readCheck(m_pFirstCheck, nFirst) || !readAmount(m_pFirstAmount, dFirst) ||
-        !readAmount(m_pLastAmount, dLast) || !readAmount(m_pSingleAmount, dSingle))
+    std::uint32_t nSingle = m_nSingleCheck, nLast = m_nLastCheck, nFirst = m_nFirstCheck;
+    double dFirst = m_dFirstAmount, dLast = m_dLastAmount, dSingle = m_dSingleAmount;
+    if (!readCheck(m_pSingleCheck, !bCheckRange, nSingle) ||
+        !readCheck(m_pLastCheck, bCheckRange, nLast) ||
+        !readCheck(m_pFirstCheck, bCheckRange, nFirst) ||
+        !readAmount(m_pFirstAmount, bAmountRange, dFirst) ||
+        !readAmount(m_pLastAmount, bAmountRange, dLast) ||
+        !readAmount(m_pSingleAmount, !bAmountRange, dSingle))
         return false;
     m_pTabs->setCurrentIndex(2);
     if (!CheckTextLength(m_pDesc, MAX_DESC_CHARS))

@@ -85,7 +85,6 @@ private:
     QWidget* MakeTypePage();
     void FillDescBox();
     void ShowDate(const CDateField& field);
-    QWidget* DateModeButton() const;
     void UpdateCheckPage();
     void UpdateAmountPage();
     void UpdateDescPage();

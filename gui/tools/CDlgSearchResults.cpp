@@ -1,5 +1,6 @@
 #include "CDlgSearchResults.h"
 #include "core/tools/Search.h"
+#include "gui/controls/ReportList.h"
 #include <QAbstractTableModel>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -98,6 +99,7 @@ CDlgSearchResults::CDlgSearchResults(const CUserTypeTable& userTypes, QWidget* p
     m_pList->setMinimumSize(m_pList->fontMetrics().averageCharWidth() * 80,
                             m_pList->fontMetrics().height() * 16);
     m_pList->viewport()->installEventFilter(this);
+    HomeEndGoToRowEnds(m_pList);
 
     m_pFound = new QLabel(this);
     m_pFound->setObjectName(QStringLiteral("found"));

@@ -1,9 +1,11 @@
 #include "CDlgViewArch.h"
+#include "gui/controls/CElidedLabel.h"
 #include "gui/controls/CRichText.h"
 #include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHBoxLayout>
@@ -16,7 +18,7 @@ CDlgViewArch::CDlgViewArch(QWidget* pParent)
     : CDlgBase(pParent, QStringLiteral("View Archive")),
       m_pLoadFile(new QPushButton(QStringLiteral("Load File"), this)),
       m_pDone(MakeButton(EDlgButton::Done)),
-      m_pFileLabel(new QLabel(QStringLiteral("no file loaded"), this)),
+      m_pFileLabel(new CElidedLabel(QStringLiteral("no file loaded"), this)),
       m_pViewer(new CRichText(this)) {
     setWindowIcon(QApplication::windowIcon());
     setSizeGripEnabled(true);
@@ -74,12 +76,21 @@ bool CDlgViewArch::LoadFile(const QString& strPath) {
 
 void CDlgViewArch::OnLoadFile() {
     QFileDialog dlg(this, QStringLiteral("View Archive File"));
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setDefaultSuffix(QStringLiteral("twa"));
     dlg.setNameFilters({QStringLiteral("Tallywise Archive Files (*.twa)"),
                         QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*.*)")});
     dlg.selectNameFilter(QStringLiteral("Tallywise Archive Files (*.twa)"));
+    // "*.*" leaves out names without a dot here, and the default extension would turn
+    // "README" into "README.twa"; "All Files" means every file as it is named.
+    connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& strFilter) {
+        const bool bAll = strFilter.startsWith(QStringLiteral("All Files"));
+        dlg.setDefaultSuffix(bAll ? QString() : QStringLiteral("twa"));
+        if (auto* pModel = dlg.findChild<QFileSystemModel*>(); pModel && bAll)
+            pModel->setNameFilters({QStringLiteral("*")});
+    });
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return;
     LoadFile(dlg.selectedFiles().constFirst());

@@ -26,8 +26,8 @@ const CUserTypeTable& NoUserTypes() {
     return s_none;
 }
 
-QLabel* MakeLabel(const char* pszText, QWidget* pParent) {
-    return new QLabel(QString::fromLatin1(pszText), pParent);
+QLabel* MakeLabel(const char* pszText, QWidget* pField, QWidget* pParent) {
+    return MakeFieldLabel(QString::fromLatin1(pszText), pField, pParent);
 }
 
 } // namespace
@@ -55,7 +55,6 @@ void CDlgEntry::CreateControls() {
     CreateDateField();
 
     m_pDesc = MakeDescBox(this);
-    OpenListOnDownArrow(m_pDesc);
     m_pDescList = MakeDescListButton(this);
 
     m_pAmount = new QLineEdit(this);
@@ -100,24 +99,23 @@ void CDlgEntry::CreateControls() {
                  m_pCleared, m_pPin, m_pOk, m_pCancel});
 }
 
-// Shows the date only; a click opens the calendar, the keyboard never stops here.
+// Shows the date only; the calendar sets it.
 void CDlgEntry::CreateDateField() {
     m_pDate = MakeDateField(this, "date");
     m_pDate->setAlignment(Qt::AlignCenter);
     m_pDatePopup = new CDateFieldPopup(this);
-    m_pDatePopup->Watch(
-        m_pDate, [this] { return m_pDesc; }, &m_nDay, &m_nMonth, &m_nYear);
+    m_pDatePopup->Watch(m_pDate, &m_nDay, &m_nMonth, &m_nYear);
 }
 
 void CDlgEntry::LayOutControls() {
     auto* pGrid = new QGridLayout;
     pGrid->setHorizontalSpacing(8);
     pGrid->setVerticalSpacing(8);
-    pGrid->addWidget(MakeLabel("Date:", this), 0, 0);
+    pGrid->addWidget(MakeLabel("Date:", m_pDate, this), 0, 0);
     pGrid->addWidget(m_pDate, 0, 1, 1, 2, Qt::AlignLeft);
     pGrid->addWidget(m_pPin, 0, 4, Qt::AlignCenter);
 
-    pGrid->addWidget(MakeLabel("Description:", this), 1, 0);
+    pGrid->addWidget(MakeLabel("Description:", m_pDesc, this), 1, 0);
     pGrid->addWidget(m_pDesc, 1, 1, 1, 3);
     pGrid->addWidget(m_pDescList, 1, 4);
 
@@ -126,12 +124,12 @@ void CDlgEntry::LayOutControls() {
     pRadios->addWidget(m_pDebit);
     pRadios->addWidget(m_pCredit);
     pRadios->addStretch();
-    pGrid->addWidget(MakeLabel("Amount:", this), 2, 0);
+    pGrid->addWidget(MakeLabel("Amount:", m_pAmount, this), 2, 0);
     pGrid->addWidget(m_pAmount, 2, 1);
     pGrid->addLayout(pRadios, 2, 2, 1, 2);
 
-    auto* pCheckLabel = MakeLabel("Check #:", this);
-    pGrid->addWidget(MakeLabel("Type:", this), 3, 0);
+    auto* pCheckLabel = MakeLabel("Check #:", m_pCheckNum, this);
+    pGrid->addWidget(MakeLabel("Type:", m_pType, this), 3, 0);
     pGrid->addWidget(m_pType, 3, 1);
     pGrid->addWidget(pCheckLabel, 3, 2, Qt::AlignRight);
     pGrid->addWidget(m_pCheckNum, 3, 3, Qt::AlignLeft);

@@ -25,7 +25,7 @@ CDlgStartBal::CDlgStartBal(QWidget* pParent)
 
     auto* pField = new QHBoxLayout;
     pField->addStretch();
-    pField->addWidget(new QLabel(QStringLiteral("Starting Balance:"), this));
+    pField->addWidget(MakeFieldLabel(QStringLiteral("Starting Balance:"), m_pStartBal, this));
     pField->addWidget(m_pStartBal);
     pField->addStretch();
     QHBoxLayout* pButtons = MakeButtonRow({m_pOk, m_pCancel});

@@ -49,11 +49,8 @@ QComboBox* MakeDescBox(QWidget* pParent) {
     pBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     pBox->setMinimumContentsLength(36);
     SetupTextField(pBox, MAX_DESC_CHARS);
-    return pBox;
-}
-
-void OpenListOnDownArrow(QComboBox* pBox) {
     pBox->installEventFilter(new CDownArrowOpens(pBox));
+    return pBox;
 }
 
 QPushButton* MakeDescListButton(QWidget* pParent) {

@@ -6,10 +6,9 @@ class QPushButton;
 class QWidget;
 
 // The editable description box of the entry, automatic entry and search dialogs, filled
-// from the document's description list: object name "desc".
+// from the document's description list: object name "desc". The down arrow opens its list
+// instead of stepping through it.
 QComboBox* MakeDescBox(QWidget* pParent);
-// The down arrow opens the box's list instead of stepping through it.
-void OpenListOnDownArrow(QComboBox* pBox);
 // The "..." button beside the box that opens the description list: object name "descList".
 QPushButton* MakeDescListButton(QWidget* pParent);
 

@@ -2,10 +2,12 @@
 #include "core/framework/Cp1252.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
+#include "core/framework/ShownText.h"
 #include "core/framework/TextFile.h"
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 TEST(ArchiveTest, StringLengthPrefixes) {
@@ -81,6 +83,40 @@ TEST(Cp1252Test, MapsTheSpecialRangeAndRefusesOthers) {
     EXPECT_TRUE(IsCp1252Char(U'\u20AC'));
     EXPECT_FALSE(IsCp1252Char(U'\u4E2D'));
     EXPECT_EQ(Utf8Length("caf\xC3\xA9"), 4u);
+}
+
+// UTF-8 when the file is valid UTF-8 with some multi-byte character, else Windows-1252.
+TEST(ShownTextTest, ReadsAsTheFileWasWritten) {
+    const std::string strZeroIn = std::string(SHOWN_TEXT_PROBE_BYTES - 1, 'a') + '\0';
+    const std::string strZeroAfter = std::string(SHOWN_TEXT_PROBE_BYTES, 'a') + '\0';
+    const struct {
+        std::string strBytes;
+        std::optional<std::string> text; // none: refused as no text
+    } cases[] = {
+        {"Caf\xC3\xA9 cr\xC3\xA8me \xE2\x82\xAC\r\n", "Caf\u00e9 cr\u00e8me \u20ac\n"},
+        {"\xEF\xBB\xBF"
+         "bom \xF0\x9F\x98\x80",
+         "bom \U0001F600"},
+        {"Caf\xE9 \x80\r\rend", "Caf\u00e9 \u20ac\n\nend"},           // an archive of ours
+        {"\xC3\xA9 then \xE9", "\u00c3\u00a9 then \u00e9"},           // not all UTF-8
+        {"\xC0\xAF \xED\xA0\x80", "\u00c0\u00af \u00ed\u00a0\u20ac"}, // overlong, surrogate
+        {"\xE2\x82", "\u00e2\u201a"},                                 // cut short
+        {"plain\r\n", "plain\n"},
+        {std::string("text\0more", 9), std::nullopt},
+        {strZeroIn, std::nullopt},
+        {strZeroAfter, strZeroAfter},
+    };
+    for (const auto& c : cases) {
+        const CShownText shown = ShownTextOf(c.strBytes);
+        EXPECT_EQ(shown.m_bOk, c.text.has_value()) << c.strBytes.substr(0, 20);
+        if (c.text)
+            EXPECT_EQ(shown.m_strText, *c.text) << c.strBytes.substr(0, 20);
+        else
+            EXPECT_EQ(shown.m_strError, "It is not a text file.");
+    }
+    EXPECT_EQ(ShownTextSizeError(SHOWN_TEXT_MAX_BYTES), "");
+    EXPECT_EQ(ShownTextSizeError(SHOWN_TEXT_MAX_BYTES + 1),
+              "It is larger than 64 MB, too large to show.");
 }
 
 TEST(FormatTest, PrintfForms) {

@@ -72,7 +72,7 @@ TEST(ImportCliTest, DryRunPrintsEveryTransactionAndChangesNothing) {
     const CRun r = Cli({"import", reg, SAMPLES + "ofx/autosync-zero-amount.ofx", "--dry-run"});
     EXPECT_EQ(r.m_nStatus, 0) << r.m_strErr;
     EXPECT_EQ(r.m_strOut, "new\t10/27/2016\t\tAMAZON MKTPLACE PMTS AMZN.COM/BI\t123.45\n"
-                          "skipped\t10/27/2016\t\tXXXEXTRASTUFFXXX\t0.00\tzero amount\n"
+                          "skipped\t10/27/2016\t\tXXXEXTRASTUFFXXX\t0.00\tzero amount (line 53)\n"
                           "1 new, 0 duplicates, 1 skipped\n");
     EXPECT_FALSE(std::filesystem::exists(reg));
 }
@@ -136,13 +136,14 @@ TEST(ImportCliTest, CompanionsFollowTheUsersSettingsFile) {
 TEST(ImportCliTest, StatusTwoWhenTheFileCannotTell) {
     CTestDoc t;
     const std::string reg = t.Path("r.twd");
-    CRun r = Cli({"import", reg, SAMPLES + "qif/quiffen-split-to-account.qif"});
+    const std::string qif = t.Path("dates.qif");
+    std::ofstream(qif, std::ios::binary) << "!Type:Bank\nD01/02/2000\nT-10.00\nPA Payee\n^\n";
+    CRun r = Cli({"import", reg, qif});
     EXPECT_EQ(r.m_nStatus, 2);
     EXPECT_NE(r.m_strErr.find("--date-order"), std::string::npos);
-    r = Cli({"import", reg, SAMPLES + "qif/quiffen-split-to-account.qif", "--date-order", "mdy",
-             "--dry-run"});
+    r = Cli({"import", reg, qif, "--date-order", "mdy", "--dry-run"});
     EXPECT_EQ(r.m_nStatus, 0);
-    EXPECT_EQ(r.m_strOut, "new\t01/01/2000\t\tA Payee\t-10.00\n1 new, 0 duplicates, 0 skipped\n");
+    EXPECT_EQ(r.m_strOut, "new\t01/02/2000\t\tA Payee\t-10.00\n1 new, 0 duplicates, 0 skipped\n");
 
     r = Cli({"import", reg, SAMPLES + "csv/hledger-fr-cp1252.csv", "--dry-run"});
     EXPECT_EQ(r.m_nStatus, 2);

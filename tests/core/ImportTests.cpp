@@ -496,7 +496,7 @@ TEST(ImportTest, DescriptionsKeepWhatARegisterCanHold) {
     int nReplaced = 0;
     bool bCut = false;
     EXPECT_EQ(CleanDescription("  caf\xC3\xA9 \xE2\x80\x8F\xE4\xB8\xAD?\tx ", nReplaced, bCut),
-              "caf\xC3\xA9 ??? x");
+              "  caf\xC3\xA9 ??? x");
     EXPECT_EQ(nReplaced, 2);
     EXPECT_FALSE(bCut);
     const std::string strLong(300, 'a');
@@ -506,7 +506,7 @@ TEST(ImportTest, DescriptionsKeepWhatARegisterCanHold) {
     const CImportPlan plan = BuildImportPlan(
         t.Doc(), ReadText(EImportFormat::Csv, "Date,Payee,Amount\n1/13/2020,\xE4\xB8\xAD,1\n"));
     ASSERT_EQ(plan.m_notes.size(), 1u);
-    EXPECT_EQ(plan.m_notes[0], "1 characters that a register cannot hold became \"?\".");
+    EXPECT_EQ(plan.m_notes[0], "1 character that a register cannot hold became \"?\".");
 }
 
 } // namespace

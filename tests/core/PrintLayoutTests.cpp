@@ -391,3 +391,74 @@ TEST_F(PrintLayoutTest, ABalanceThatRoundsToZeroIsNotNegativeInTheSummary) {
 }
 
 } // namespace
+
+namespace {
+
+// Whatever the font, every figure prints whole and the table keeps its width: the
+// description gives up the room, and where even that is not enough the figures get smaller.
+TEST_F(PrintLayoutTest, FiguresAreNeverCut) {
+    CTallywiseDoc& doc = t.Doc();
+    doc.SetStartingBalance(0.0);
+    const std::string strDesc(40, 'd');
+    doc.InsertEntry(MakeEntry(Day(3, 7), 99999.99, true, strDesc, TYPE_CHECK, 1042));
+    settings.m_bPrintHeaders = false;
+    surface.m_rcPrintable.m_nRight = 5760; // a page 4 inches wide
+    const struct {
+        int nSize, nFigureHeight;
+    } cases[] = {{80, 160}, {100, 200}, {120, 240}, {140, 280}, {180, 340}};
+    int nTableRight = 0;
+    for (const auto& c : cases) {
+        settings.m_nFontSize = c.nSize;
+        surface.Clear();
+        CPrintLayout layout(doc, settings);
+        ASSERT_TRUE(layout.OnBeginPrinting(&surface));
+        layout.OnPrint(surface, 1, false);
+        const auto fits = [](const CRecordingSurface::CText& text) {
+            const int nWidth =
+                CRecordingSurface::CharWidth(text.m_font) * static_cast<int>(text.m_strText.size());
+            return nWidth <= text.m_rc.m_nRight - text.m_rc.m_nLeft;
+        };
+        for (const char* psz : {"Num", "Date", "Type", "Debit", "Credit", "Balance", "1042",
+                                "03/07", "C", "99999.99", "(-99999.99)"}) {
+            const auto* pText = surface.Find(psz);
+            ASSERT_TRUE(pText) << psz << " at " << c.nSize;
+            EXPECT_EQ(pText->m_font.m_nHeight, c.nFigureHeight) << psz << " at " << c.nSize;
+            EXPECT_TRUE(fits(*pText)) << psz << " at " << c.nSize;
+        }
+        const auto pDesc = std::find_if(surface.m_texts.begin(), surface.m_texts.end(),
+                                        [](const auto& text) { return text.m_strText[0] == 'd'; });
+        ASSERT_NE(pDesc, surface.m_texts.end());
+        EXPECT_EQ(pDesc->m_font.m_nHeight, 2 * c.nSize);
+        EXPECT_TRUE(fits(*pDesc)) << c.nSize;
+        // At 8 points the description has room; from 10 points on it ends in "…".
+        EXPECT_EQ(pDesc->m_strText == strDesc, c.nSize == 80) << pDesc->m_strText;
+        EXPECT_EQ(pDesc->m_strText.ends_with("\u2026"), c.nSize > 80) << c.nSize;
+        int nRight = 0;
+        for (const auto& line : surface.m_lines)
+            nRight = std::max(nRight, line.m_nX1);
+        if (nTableRight == 0)
+            nTableRight = nRight;
+        EXPECT_EQ(nRight, nTableRight) << c.nSize;
+    }
+}
+
+// A long register name ends in "…" before it reaches the page number.
+TEST_F(PrintLayoutTest, ALongTitleStopsShortOfThePageNumber) {
+    AddDaily(t.Doc(), 1);
+    t.Doc().SetPathName(t.Path(std::string(140, 'n') + ".twd"));
+    settings.m_nFontSize = 180;
+    CPrintLayout layout(t.Doc(), settings);
+    ASSERT_TRUE(layout.OnBeginPrinting(&surface));
+    layout.OnPrint(surface, 1, false);
+    const auto& title = surface.m_texts.front();
+    const auto* pPage = surface.Find("Page:  1 of 1");
+    ASSERT_TRUE(pPage);
+    EXPECT_TRUE(title.m_strText.starts_with("nnnnnnnnnn")) << title.m_strText;
+    EXPECT_TRUE(title.m_strText.ends_with("\u2026")) << title.m_strText;
+    const int nPageLeft = pPage->m_rc.m_nRight - 13 * 90;
+    EXPECT_LT(title.m_rc.m_nRight, nPageLeft);
+    EXPECT_LE(static_cast<int>(title.m_strText.size()) * 90,
+              title.m_rc.m_nRight - title.m_rc.m_nLeft);
+}
+
+} // namespace

@@ -4,7 +4,8 @@
 #include <vector>
 
 // A page of fixed size whose font is as tall as asked plus 35 twips of internal leading
-// and whose characters are all 40 twips wide. It keeps everything drawn on it.
+// and whose characters are all a quarter of the font's height wide (40 twips at 8 points).
+// It keeps everything drawn on it.
 class CRecordingSurface : public IPrintSurface {
 public:
     struct CText {
@@ -33,7 +34,7 @@ public:
         return {m_font.m_nHeight + 35, m_nExternalLeading};
     }
     int TextWidth(const std::string& strText) const override {
-        return 40 * static_cast<int>(strText.size());
+        return CharWidth(m_font) * static_cast<int>(strText.size());
     }
     void DrawText(const CTwipRect& rc, const std::string& strText, ETextAlign align) override {
         m_texts.push_back({rc, strText, align, m_font});
@@ -41,6 +42,8 @@ public:
     void DrawLine(int nX1, int nY1, int nX2, int nY2) override {
         m_lines.push_back({nX1, nY1, nX2, nY2});
     }
+
+    static int CharWidth(const CPrintFont& font) { return font.m_nHeight / 4; }
 
     void Clear() {
         m_texts.clear();

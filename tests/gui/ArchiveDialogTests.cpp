@@ -7,7 +7,9 @@
 #include "gui/framework/CQtServices.h"
 #include "gui/tools/CDlgArchive.h"
 #include "gui/tools/CDlgViewArch.h"
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(bClicked);
         QTRY_COMPARE(pEnd->text(), shown);
         QCOMPARE(SplitLocalDate(dlg.m_endDate).m_nDay, shown.mid(8, 2).toInt());
-        QCOMPARE(dlg.focusWidget(), Child<QPushButton>(&dlg, "ok"));
+        QCOMPARE(dlg.focusWidget(), pEnd);
     }
 
     void changeChoosesTheFileThroughTheSaveDialog() {
@@ -246,12 +248,48 @@ private Q_SLOTS:
                  QStringLiteral("Bank Name: Caisse d'\u00e9pargne\nSecond line\n"));
     }
 
+    // "All Files" lists and opens a name without a dot, as it is named.
+    void allFilesTakesANameWithoutADot() {
+        const QString strPath = TempPath("README");
+        WriteFile(strPath, "Caf\xC3\xA9 cr\xC3\xA8me \xE2\x82\xAC\n");
+        CDlgViewArch dlg;
+        QVERIFY(ShowActive(dlg));
+        CModalHelper modal;
+        modal.Then([&](QWidget* w) {
+            auto* pDlg = qobject_cast<QFileDialog*>(w);
+            QVERIFY(pDlg);
+            pDlg->setDirectory(m_pTemp->path());
+            auto* pTypes = pDlg->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(pTypes);
+            pTypes->setFocus();
+            QTest::keyClick(pTypes, Qt::Key_End);
+            QCOMPARE(pTypes->currentText(), QStringLiteral("All Files (*.*)"));
+            auto* pModel = pDlg->findChild<QFileSystemModel*>();
+            const QModelIndex dir = pModel->index(m_pTemp->path());
+            const auto listed = [&] {
+                QStringList names;
+                for (int i = 0; i < pModel->rowCount(dir); ++i)
+                    names << pModel->index(i, 0, dir).data().toString();
+                return names;
+            };
+            QTRY_VERIFY(listed().contains(QStringLiteral("README")));
+            pDlg->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("README"));
+            static_cast<QDialog*>(pDlg)->accept();
+        });
+        Child<QPushButton>(&dlg, "loadFile")->click();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(Child<QLabel>(&dlg, "fileLabel")->text(), strPath);
+        QCOMPARE(Child<CRichText>(&dlg, "viewer")->toPlainText(),
+                 QStringLiteral("Caf\u00e9 cr\u00e8me \u20ac\n"));
+    }
+
     void refusesWhatItCannotShow_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
         QTest::newRow("zero byte") << QByteArray("text\0more", 9) << "It is not a text file.";
         QTest::newRow("too large") << QByteArray(CRichText::MAX_FILE_BYTES + 1, 'x')
-                                   << "It is larger than 4 MB, too large to show.";
+                                   << "It is larger than 64 MB, too large to show.";
         QTest::newRow("missing") << QByteArray() << "";
     }
     void refusesWhatItCannotShow() {

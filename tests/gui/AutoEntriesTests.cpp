@@ -109,7 +109,7 @@ private Q_SLOTS:
         dlg.reject();
     }
 
-    // Every field is checked on OK, the switched-off ones too.
+    // Every field is checked on OK but the day field of the period not chosen.
     void entryDialogRefusesBadFields_data() {
         QTest::addColumn<bool>("monthly");
         QTest::addColumn<QString>("dayOfMonth");
@@ -131,10 +131,10 @@ private Q_SLOTS:
                                           << "1" << 3 << false;
         QTest::newRow("days 0 while monthly") << true << "5"
                                               << "0"
-                                              << "1" << 3 << false;
+                                              << "1" << 3 << true;
         QTest::newRow("day 40 while every N") << false << "40"
                                               << "7"
-                                              << "1" << 3 << false;
+                                              << "1" << 3 << true;
         QTest::newRow("days 32") << false << "1"
                                  << "32"
                                  << "1" << 3 << false;
@@ -171,7 +171,8 @@ private Q_SLOTS:
         QCOMPARE(dlg.isVisible(), !accepted);
         if (accepted) {
             QCOMPARE(dlg.m_nPeriod, monthly ? 0 : 1);
-            QCOMPARE(dlg.m_nDayOfMonth, dayOfMonth.toInt());
+            QCOMPARE(monthly ? dlg.m_nDayOfMonth : dlg.m_nNumDays,
+                     (monthly ? dayOfMonth : numDays).toInt());
             QCOMPARE(dlg.m_dAmount, amount.toDouble());
             QCOMPARE(int(dlg.m_strDesc.size()), descChars);
         }

@@ -133,17 +133,30 @@ private Q_SLOTS:
             auto* pNext = w->findChild<QAction*>(QStringLiteral("next"));
             auto* pPrev = w->findChild<QAction*>(QStringLiteral("prev"));
             QVERIFY(!pPrev->isEnabled());
-            pNext->trigger();
+            // Every button answers Alt and its letter.
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            const auto press = [w](Qt::Key key) { QTest::keyClick(w, key, Qt::AltModifier); };
+            press(Qt::Key_N);
+            QTRY_COMPARE(pLabel->text(), QStringLiteral("Page 2"));
             pNext->trigger();
             QCOMPARE(pLabel->text(), QStringLiteral("Page 3"));
             QVERIFY(!pNext->isEnabled());
-            pPrev->trigger();
+            press(Qt::Key_V);
+            QTRY_COMPARE(pLabel->text(), QStringLiteral("Page 2"));
+            press(Qt::Key_T);
+            QTRY_COMPARE(pLabel->text(), QStringLiteral("Pages 2-3"));
+            press(Qt::Key_I);
+            QTRY_COMPARE(pPreview->ZoomLevel(), 1);
+            press(Qt::Key_O);
+            QTRY_COMPARE(pPreview->ZoomLevel(), 0);
+            press(Qt::Key_E);
+            QTRY_VERIFY(!pPreview->TwoPages());
             w->findChild<QAction*>(QStringLiteral("twoPage"))->trigger();
             QCOMPARE(pLabel->text(), QStringLiteral("Pages 2-3"));
             QVERIFY(w->grab().width() > 0); // draws the shown pages
             auto* pClose = w->findChild<QAction*>(QStringLiteral("close"));
             QCOMPARE(pClose->statusTip(), QStringLiteral("Close print preview mode"));
-            pClose->trigger();
+            press(Qt::Key_C);
         });
         f.m_pFrame->Action(ID_FILE_PRINT_PREVIEW)->trigger();
         QCOMPARE(modal.Pending(), 0);

@@ -115,30 +115,44 @@ private Q_SLOTS:
         QVERIFY(Enabled(&dlg, "typeATM") && Enabled(&dlg, "typeUD4"));
     }
 
-    // Every field is read in a fixed order, on hidden pages and with its box unticked.
+    // The fields of the chosen modes are read in a fixed order, on hidden pages and with
+    // their box unticked; the one refused is enabled and has the focus.
     void okReadsEveryFieldInOrder_data() {
         QTest::addColumn<QStringList>("fields"); // name, text pairs
+        QTest::addColumn<bool>("range");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("refused");
         const QString strWhole = QStringLiteral("Please enter a whole number.");
-        QTest::newRow("last check before an amount")
-            << QStringList{"singleAmount", "x", "lastCheck", "y"} << strWhole << 0;
+        const QString strNumber = QStringLiteral("Please enter a number.");
+        QTest::newRow("single check before an amount")
+            << QStringList{"singleAmount", "x", "singleCheck", "y", "lastCheck", "z"} << false
+            << strWhole << 0 << "singleCheck";
         QTest::newRow("last check before first check")
-            << QStringList{"firstCheck", "x", "lastCheck", "1000000"}
-            << "Please enter a whole number between 0 and 999999." << 0;
-        QTest::newRow("first amount before single amount")
-            << QStringList{"singleAmount", "x", "firstAmount", "$5"} << "Please enter a number."
-            << 1;
+            << QStringList{"firstCheck", "x", "lastCheck", "1000000"} << true
+            << "Please enter a whole number between 0 and 999999." << 0 << "lastCheck";
+        QTest::newRow("greyed single check not read")
+            << QStringList{"singleCheck", "x", "singleAmount", "x", "firstAmount", "$5"} << true
+            << strNumber << 1 << "firstAmount";
+        QTest::newRow("greyed range not read")
+            << QStringList{"lastCheck", "x", "firstAmount", "x", "singleAmount", "$5"} << false
+            << strNumber << 1 << "singleAmount";
         QTest::newRow("amount range")
-            << QStringList{"lastAmount", "-100000"}
-            << "Please enter a number between -99999.99 and 99999.99." << 1;
+            << QStringList{"lastAmount", "-100000"} << true
+            << "Please enter a number between -99999.99 and 99999.99." << 1 << "lastAmount";
     }
     void okReadsEveryFieldInOrder() {
         QFETCH(QStringList, fields);
+        QFETCH(bool, range);
         QFETCH(QString, message);
         QFETCH(int, page);
+        QFETCH(QString, refused);
         CDlgSearch dlg(m_pFix->m_app.m_userTypes, m_pFix->Doc().Today());
         QVERIFY(ShowActive(dlg));
+        if (range) {
+            Child<QRadioButton>(&dlg, "checkRange")->setChecked(true);
+            Child<QRadioButton>(&dlg, "amountRange")->setChecked(true);
+        }
         Child<QTabWidget>(&dlg, "tabs")->setCurrentIndex(3);
         for (int i = 0; i + 1 < fields.size(); i += 2)
             SetText(&dlg, fields[i].toLatin1().constData(), fields[i + 1].toLatin1().constData());
@@ -150,6 +164,8 @@ private Q_SLOTS:
         QCOMPARE(strSeen, message);
         QVERIFY(dlg.isVisible());
         QCOMPARE(Child<QTabWidget>(&dlg, "tabs")->currentIndex(), page);
+        QCOMPARE(dlg.focusWidget()->objectName(), refused);
+        QVERIFY(dlg.focusWidget()->isEnabled());
     }
 
     void dateFieldTakesTheCalendarsDate() {
@@ -171,7 +187,7 @@ private Q_SLOTS:
         QTRY_COMPARE(modal.Pending(), 0);
         QTRY_COMPARE(pLast->text(), QStringLiteral("February 15, 2004"));
         QCOMPARE(nDayPassed, 10);
-        QVERIFY(dlg.focusWidget() != pLast);
+        QCOMPARE(dlg.focusWidget(), pLast);
         dlg.accept();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         const CSearchCriteria c = dlg.Criteria();
