@@ -109,6 +109,17 @@ bool ParseToolArgs(const CCliArgs& parsed, std::optional<double>& statement,
 }
 } // namespace
 
+namespace {
+int RunBankFileCommand(const std::string& strCommand, const std::vector<std::string>& rest,
+                       std::ostream& out, std::ostream& err) {
+    if (strCommand == "import")
+        return RunImportCommand(rest, out, err);
+    if (strCommand == "reconcile")
+        return RunReconcileCommand(rest, out, err);
+    return RunExportCommand(rest, out, err);
+}
+} // namespace
+
 bool LooksLikeOption(const std::string& str) {
     return !str.empty() && str[0] == '-' &&
            !(str.size() > 1 && (std::isdigit(static_cast<unsigned char>(str[1])) || str[1] == '.'));
@@ -120,11 +131,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << "tallywise-cli " << APP_VERSION << "\n";
         return 0;
     }
-    if (!args.empty() && (args[0] == "import" || args[0] == "export")) {
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
-        return args[0] == "import" ? RunImportCommand(rest, out, err)
-                                   : RunExportCommand(rest, out, err);
-    }
+    if (!args.empty() && (args[0] == "import" || args[0] == "export" || args[0] == "reconcile"))
+        return RunBankFileCommand(args[0], {args.begin() + 1, args.end()}, out, err);
     if (!args.empty() && (args[0] == "balances" || args[0] == "forecast")) {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         return args[0] == "balances" ? RunBalancesCommand(rest, out, err)

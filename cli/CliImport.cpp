@@ -10,6 +10,7 @@
 #include "core/import/Export.h"
 #include "core/import/Import.h"
 #include "core/import/ImportText.h"
+#include "core/import/Reconcile.h"
 #include <filesystem>
 #include <optional>
 
@@ -22,6 +23,7 @@ struct CImportArgs {
     std::optional<CCsvMapping> m_mapping;
     bool m_bDryRun = false;
     std::optional<std::string> m_password;
+    std::optional<std::string> m_account;
 };
 
 // Empty when the arguments are right, else what is wrong.
@@ -36,6 +38,8 @@ std::string ParseImportArgs(const std::vector<std::string>& args, bool bImport, 
             bOptions = false;
         } else if (s == "--password" && bHasValue) {
             a.m_password = args[++i];
+        } else if (bImport && s == "--account" && bHasValue) {
+            a.m_account = args[++i];
         } else if (bImport && s == "--dry-run") {
             a.m_bDryRun = true;
         } else if (bImport && s == "--format" && bHasValue) {
@@ -90,6 +94,26 @@ void PrintRow(const CImportRow& row, std::ostream& out) {
     out << "\n";
 }
 
+// Keeps the account asked for; 2, after listing the accounts, when the file holds several
+// and none (or one it lacks) was named.
+int ChooseAccount(const CImportArgs& a, CReadResult& read, std::ostream& err) {
+    const int nFound = a.m_account ? FindAccount(read, *a.m_account) : -1;
+    if (nFound >= 0) {
+        KeepOneAccount(read, nFound);
+        return 0;
+    }
+    if (!a.m_account && read.m_accounts.size() <= 1)
+        return 0;
+    err << "tallywise-cli: " << a.m_files[1] << ": "
+        << (a.m_account ? "the file has no account \"" + *a.m_account + "\""
+                        : Format("the file holds %zu accounts; choose one with --account ID",
+                                 read.m_accounts.size()))
+        << "\n";
+    for (const CImportAccount& account : read.m_accounts)
+        err << "  " << AccountLabel(account) << "\n";
+    return 2;
+}
+
 // Reads the bank file into read: 0 when its transactions can be matched, else the status
 // to end with, after saying why.
 int ReadBankFile(const CImportArgs& a, CReadResult& read, std::ostream& err) {
@@ -105,6 +129,11 @@ int ReadBankFile(const CImportArgs& a, CReadResult& read, std::ostream& err) {
     bool bNeedMapping = false;
     std::string strMappingWhy;
     read = ReadImportFile(format, view, a.m_order, a.m_mapping, &bNeedMapping, &strMappingWhy);
+    if (read.m_nUnmappedSign >= 0) {
+        err << "tallywise-cli: " << strIn << ": " << strMappingWhy << "; give it with --map "
+            << "...,sign=" << read.m_nUnmappedSign + 1 << "\n";
+        return 2;
+    }
     if (bNeedMapping) {
         err << "tallywise-cli: " << strIn << ": the columns cannot be recognised (" << strMappingWhy
             << "); give them with --map date=N,desc=N,amount=N\n";
@@ -114,6 +143,8 @@ int ReadBankFile(const CImportArgs& a, CReadResult& read, std::ostream& err) {
         err << "tallywise-cli: " << strIn << ": " << read.m_strError << "\n";
         return 1;
     }
+    if (const int nStatus = ChooseAccount(a, read, err))
+        return nStatus;
     if (read.m_bOrderAmbiguous) {
         err << "tallywise-cli: " << strIn
             << ": the dates could be month or day first; give --date-order mdy, dmy or ymd\n";
@@ -178,6 +209,77 @@ int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     out.flush();
     return out ? 0 : 1;
+}
+
+namespace {
+
+void PrintReconcileLine(const CTallywiseDoc& doc, const CReconcilePlan& plan,
+                        const CReconcileLine& line, std::ostream& out) {
+    static const char* const WORDS[] = {"cleared", "already cleared", "new", "outstanding",
+                                        "skipped"};
+    out << WORDS[static_cast<int>(line.m_nGroup)] << "\t";
+    if (line.m_nRow < 0) {
+        const CEntry& e = doc.Entries()[static_cast<std::size_t>(line.m_nEntry)];
+        out << FormatDate(e.m_date, "%m/%d/%Y") << "\t"
+            << (e.m_nCheckNum ? std::to_string(e.m_nCheckNum) : std::string()) << "\t"
+            << e.m_strDesc << "\t" << Format("%.2f", e.m_bDebit ? -e.m_dAmount : e.m_dAmount)
+            << "\n";
+        return;
+    }
+    const CImportRow& row = plan.m_import.m_rows[static_cast<std::size_t>(line.m_nRow)];
+    out << (row.m_date ? FormatDate(row.m_date, "%m/%d/%Y") : std::string()) << "\t"
+        << (row.m_nCheckNum ? std::to_string(row.m_nCheckNum) : std::string()) << "\t"
+        << row.m_strDesc << "\t" << Format("%.2f", row.SignedAmount());
+    if (line.m_nGroup == EReconcileGroup::Skipped)
+        out << "\t" << row.m_strReason;
+    out << "\n";
+}
+
+// The lines and the summary; the ledger comparison comes once the changes are made.
+void PrintReconcile(const CTallywiseDoc& doc, const CReconcilePlan& plan, std::ostream& out,
+                    std::ostream& err) {
+    for (const CReconcileLine& line : plan.m_lines)
+        PrintReconcileLine(doc, plan, line, out);
+    out << ReconcileSummary(plan) << "\n";
+    for (const std::string& note : plan.m_import.m_notes)
+        err << "tallywise-cli: " << note << "\n";
+}
+
+} // namespace
+
+int RunReconcileCommand(const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err) {
+    CImportArgs a;
+    const std::string strUsage = ParseImportArgs(args, true, a);
+    if (!strUsage.empty()) {
+        err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
+        return 2;
+    }
+    CReadResult read;
+    if (const int nStatus = ReadBankFile(a, read, err))
+        return nStatus;
+    CCliDocument cli(a.m_password);
+    CTallywiseDoc& doc = cli.m_doc;
+    if (!OpenRegister(doc, a.m_files[0], a, false, err))
+        return 1;
+    const CReconcilePlan plan = BuildReconcilePlan(doc, read);
+    PrintReconcile(doc, plan, out, err);
+    if (!HasRoomFor(doc, plan.m_import, a, err))
+        return 1;
+    // A dry run makes the changes in memory only, for the balance they would give.
+    if (ApplyReconcile(doc, plan) && !a.m_bDryRun && !doc.OnSaveDocument(a.m_files[0])) {
+        err << "tallywise-cli: " << a.m_files[0] << ": "
+            << (cli.m_messages.Last().empty() ? "cannot be written" : cli.m_messages.Last())
+            << "\n";
+        return 1;
+    }
+    const std::string strLedger = LedgerComparison(plan, ClearedBalance(doc));
+    if (!strLedger.empty())
+        out << strLedger << "\n";
+    out.flush();
+    if (!out)
+        return 1;
+    return plan.m_dLedger && ToCents(*plan.m_dLedger) != ToCents(ClearedBalance(doc)) ? 3 : 0;
 }
 
 int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -23,11 +23,24 @@ CUsageSection Commands() {
                  "the order of day, month and year in IN's dates, "
                  "when they could be read either way",
                  1},
-                {"--map date=N,desc=N,amount=N|debit=N,credit=N[,num=N][,cleared=N]",
+                {"--map date=N,desc=N,amount=N|debit=N,credit=N[,...]",
                  "the numbers of a CSV file's columns, counted from 1, when its header does "
-                 "not name them",
+                 "not name them; also memo=N (the text used when the description is empty), "
+                 "sign=N (the column that gives an unsigned amount's direction: Af/Bij, C/D, "
+                 "DR/CR, Debit/Credit), num=N and cleared=N",
+                 1},
+                {"--account ID",
+                 "the account to import from a file that holds several; without it such a "
+                 "file ends with status 2 and the list of its accounts",
                  1},
                 {"--dry-run", "only print what would be added; FILE is not written", 1},
+                {"reconcile FILE BANKFILE",
+                 "mark cleared the entries the bank has posted and add the new transactions "
+                 "(takes import's options): one line per bank transaction (cleared, already "
+                 "cleared, new) and per uncleared entry in the file's dates (outstanding), a "
+                 "summary, and the bank's ledger balance against the cleared balance; status 3 "
+                 "when they differ"},
+                {"--dry-run", "change nothing and write nothing; only report", 1},
                 {"export FILE OUT", "write the register as OUT.csv or OUT.qif"},
                 {"balance FILE STATEMENT",
                  "reconcile with a bank statement's ending balance (-9999999.99 to 9999999.99; "
@@ -88,7 +101,8 @@ const CProgramHelp& CliHelp() {
          "question; it computes what the window's dialogs show."},
         {Commands(), Options()},
         "0 done; 1, with one line on standard error, when a file cannot be opened or written; "
-        "2, with the usage text, on wrong usage.",
+        "2, with the usage text, on wrong usage; 3 when reconcile finds the cleared balance "
+        "differs from the bank's ledger balance; 4 when forecast goes below zero.",
         {},
         {"tallywise"},
     };

@@ -10,6 +10,7 @@ set(TW_CORE_TEST_SOURCES
   core/ImportTests.cpp
   core/ImportMatchTests.cpp
   core/ImportCliTests.cpp
+  core/ImportReadTests.cpp
   core/ArchiveTests.cpp
   core/ProtectionTests.cpp
   core/AutoEntriesTests.cpp

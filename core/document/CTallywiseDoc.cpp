@@ -120,6 +120,26 @@ std::vector<std::uint16_t> CTallywiseDoc::InsertEntries(std::vector<CEntry> entr
     return positions;
 }
 
+std::vector<std::uint16_t>
+CTallywiseDoc::ClearAndInsertEntries(const std::vector<std::uint16_t>& clear,
+                                     std::vector<CEntry> entries) {
+    const std::size_t nRoom = MAX_COUNT - m_aEntries.size();
+    if (entries.size() > nRoom) {
+        ShowRefusal();
+        entries.resize(nRoom);
+    }
+    if (entries.empty() && clear.empty())
+        return {};
+    SetModifiedFlag();
+    for (std::uint16_t nPos : clear)
+        if (nPos < m_aEntries.size())
+            m_aEntries[nPos].m_bCleared = 1;
+    std::vector<std::uint16_t> positions = MergeEntries(std::move(entries));
+    AnnounceReset();
+    UpdateBalances();
+    return positions;
+}
+
 void CTallywiseDoc::WarnDeletedListFull() const {
     if (m_aDeleted.size() == MAX_DELETED - 1)
         Messages().ShowMessage("You have reached the maximum number\nof 100 deleted entries in "

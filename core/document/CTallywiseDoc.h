@@ -91,6 +91,10 @@ public:
     // as one change. Returns the final positions of those taken, in the order given; past
     // 65535 the rest are refused with one message.
     std::vector<std::uint16_t> InsertEntries(std::vector<CEntry> entries);
+    // A bank statement's changes: the entries at these positions become cleared and the new
+    // ones are inserted, all announced as one change. Returns the new entries' positions.
+    std::vector<std::uint16_t> ClearAndInsertEntries(const std::vector<std::uint16_t>& clear,
+                                                     std::vector<CEntry> entries);
     void RemoveEntry(std::uint16_t nPos, bool bKeepForUndo, bool bRecalc);
     // An edit: the entry at nPos is replaced and moves behind the entries of its (possibly
     // new) date; never touches the deleted list. Returns the new position.

@@ -5,6 +5,7 @@
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
 #include "core/framework/TextFile.h"
+#include <algorithm>
 
 namespace {
 
@@ -12,10 +13,13 @@ bool InRange(const CEntry& e, const CExportRange& range) {
     return range.m_bAll || (e.m_date >= range.m_from && e.m_date <= range.m_to);
 }
 
+// A text a spreadsheet would run as a formula gets a leading "'" inside its quotes, which
+// spreadsheets hide and our reader drops.
 std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos && Trim(s) == s)
+    const bool bFormula = !s.empty() && std::string_view("=+-@").find(s[0]) != std::string::npos;
+    if (!bFormula && s.find_first_of(",\"\r\n") == std::string::npos && Trim(s) == s)
         return s;
-    std::string out = "\"";
+    std::string out = bFormula ? "\"'" : "\"";
     for (char c : s) {
         out += c;
         if (c == '"')
@@ -76,8 +80,39 @@ std::string BuildCsvExport(const CTallywiseDoc& doc, const CExportRange& range) 
     return out;
 }
 
+// The account's name for the opening balance record: the register's file name.
+std::string AccountName(const CTallywiseDoc& doc) {
+    std::string name = doc.GetTitle();
+    const std::size_t nDot = name.rfind('.');
+    if (nDot != std::string::npos && nDot > 0)
+        name.erase(nDot);
+    for (char& c : name)
+        if (c == '[' || c == ']')
+            c = ' ';
+    return Utf8ToCp1252(name);
+}
+
+// The starting balance, or the balance before the first exported entry, as QIF writes an
+// account's opening balance.
+std::string QifOpeningBalance(const CTallywiseDoc& doc, const CExportRange& range) {
+    const std::vector<CEntry>& entries = doc.Entries();
+    const auto it = std::find_if(entries.begin(), entries.end(),
+                                 [&](const CEntry& e) { return InRange(e, range); });
+    if (!doc.IsStartBalSet() && it == entries.begin())
+        return {};
+    double dOpening = doc.StartBalance();
+    std::time_t date = doc.Today();
+    if (it != entries.end()) {
+        dOpening = it->m_dBalance - (it->m_bDebit ? -it->m_dAmount : it->m_dAmount);
+        date = it->m_date;
+    }
+    return "D" + FormatDate(date, "%m/%d/%Y") + "\r\n" + Format("T%.2f\r\n", dOpening) +
+           "CX\r\nPOpening Balance\r\nL[" + AccountName(doc) + "]\r\n^\r\n";
+}
+
 std::string BuildQifExport(const CTallywiseDoc& doc, const CExportRange& range) {
-    std::string out = "!Type:Bank\r\n";
+    std::string out = "!Type:Bank\r\n" + QifOpeningBalance(doc, range);
+    const CUserTypeTable& types = doc.UserTypes();
     for (const CEntry& entry : doc.Entries()) {
         const CEntry* e = &entry;
         if (!InRange(*e, range))
@@ -94,6 +129,7 @@ std::string BuildQifExport(const CTallywiseDoc& doc, const CExportRange& range) 
         out += "P" + Utf8ToCp1252(strDesc) + "\r\n";
         if (e->m_bCleared)
             out += "CX\r\n";
+        out += "G" + Utf8ToCp1252(TypeName(e->m_nType, types)) + "\r\n"; // other programs skip G
         out += "^\r\n";
     }
     return out;

@@ -21,6 +21,24 @@ std::string ExtensionOf(const std::string& strPath) {
     return ToLower(strPath.substr(nDot + 1));
 }
 
+// A type by its name ("Check Card", a user type's name), then by a user type's abbreviation;
+// -1 when none has it.
+int TypeFromName(std::string_view name, const CUserTypeTable& types) {
+    static const char* const BUILT_IN[] = {"Check", "ATM", "Check Card", "Teller", "Other"};
+    if (name.empty())
+        return -1;
+    for (int i = 0; i <= TYPE_OTHER; ++i)
+        if (name == BUILT_IN[i])
+            return i;
+    for (std::size_t i = 0; i < types.size(); ++i)
+        if (!types[i].m_strName.empty() && name == types[i].m_strName)
+            return TYPE_USER1 + static_cast<int>(i);
+    for (std::size_t i = 0; i < types.size(); ++i)
+        if (!types[i].m_strAbbr.empty() && name == types[i].m_strAbbr)
+            return TYPE_USER1 + static_cast<int>(i);
+    return -1;
+}
+
 std::int8_t TypeOf(const CImportTxn& t, std::uint16_t nCheckNum) {
     if (nCheckNum != 0)
         return TYPE_CHECK;
@@ -36,20 +54,26 @@ std::int8_t TypeOf(const CImportTxn& t, std::uint16_t nCheckNum) {
 // mktime is slow, and a statement has many transactions a day.
 using CDateCache = std::map<long, std::time_t>;
 
-bool MakeRow(const CImportTxn& t, CImportRow& row, int& nReplaced, int& nCut, CDateCache& dates) {
+bool MakeRow(const CImportTxn& t, const CUserTypeTable& types, CImportRow& row, int& nReplaced,
+             int& nCut, CDateCache& dates) {
     row.m_nLine = t.m_nLine;
     row.m_bCleared = t.m_bCleared;
-    row.m_nCheckNum = CheckNumberOf(t.m_strCheckNum);
-    row.m_nType = TypeOf(t, row.m_nCheckNum);
+    const int nNamed = TypeFromName(t.m_strTypeName, types);
+    const bool bCheck = nNamed < 0 ? t.m_dAmount < 0 : nNamed == TYPE_CHECK;
+    row.m_nCheckNum = bCheck ? CheckNumberOf(t.m_strCheckNum) : 0;
+    row.m_nType = nNamed >= 0 ? static_cast<std::int8_t>(nNamed) : TypeOf(t, row.m_nCheckNum);
     bool bCut = false;
-    row.m_strDesc =
-        CleanDescription(Trim(t.m_strPayee).empty() ? t.m_strMemo : t.m_strPayee, nReplaced, bCut);
+    std::string strDesc = Trim(t.m_strPayee).empty() ? t.m_strMemo : t.m_strPayee;
+    // A deposit's number (a document number some banks give) stays in its description.
+    if (!bCheck && nNamed < 0 && CheckNumberOf(t.m_strCheckNum) != 0 &&
+        strDesc.find(Trim(t.m_strCheckNum)) == std::string::npos)
+        strDesc = TrimRight(strDesc) + " #" + Trim(t.m_strCheckNum);
+    row.m_strDesc = CleanDescription(strDesc, nReplaced, bCut);
     nCut += bCut;
     row.m_dAmount = std::fabs(t.m_dAmount);
     row.m_bDebit = t.m_dAmount < 0;
     if (!t.m_strSkip.empty()) {
-        row.m_strReason =
-            t.m_nLine > 0 ? Format("%s (line %d)", t.m_strSkip.c_str(), t.m_nLine) : t.m_strSkip;
+        row.m_strReason = t.m_strSkip;
         return false;
     }
     if (t.m_nYear < 1970 || t.m_nYear > 2105) {
@@ -146,6 +170,23 @@ void MarkDuplicates(const CTallywiseDoc& doc, std::vector<CImportRow>& rows) {
     }
 }
 
+// A file's opening balance starts a register that has neither entries nor a starting
+// balance; anywhere else it would count the same money twice.
+void TakeOpeningBalance(const CTallywiseDoc& doc, const CReadResult& read, CImportPlan& plan) {
+    if (read.m_accounts.size() != 1 || !read.m_accounts[0].m_dOpening)
+        return;
+    const CImportAccount& a = read.m_accounts[0];
+    if (doc.EntryCount() == 0 && !doc.IsStartBalSet()) {
+        plan.m_dStartBalance = a.m_dOpening;
+        plan.m_notes.push_back(
+            Format("The opening balance, %.2f, becomes the starting balance.", *a.m_dOpening));
+    } else {
+        plan.m_notes.push_back(Format("The opening balance on line %d, %.2f, was not imported: "
+                                      "the register has its starting balance.",
+                                      a.m_nOpeningLine, *a.m_dOpening));
+    }
+}
+
 } // namespace
 
 EImportFormat GuessImportFormat(const std::string& strPath, std::string_view bytes) {
@@ -201,7 +242,51 @@ CReadResult ReadImportFile(EImportFormat format, std::string_view bytes, EDateOr
         result.m_strError = "The columns of this file cannot be recognised (" + strWhy + ").";
         return result;
     }
+    const int nSign = UnmappedDirectionColumn(table, *m);
+    if (nSign >= 0) {
+        strWhy = Format("the amounts have no sign, and column %d (\"%s\") gives their direction",
+                        nSign + 1, table.m_header[static_cast<std::size_t>(nSign)].c_str());
+        if (pNeedMapping)
+            *pNeedMapping = true;
+        if (pMappingWhy)
+            *pMappingWhy = strWhy;
+        result.m_nUnmappedSign = nSign;
+        result.m_strError = "The direction of the amounts is not mapped (" + strWhy + ").";
+        return result;
+    }
     return ReadCsv(table, *m, order);
+}
+
+static std::string FormatYmd(int nDate) {
+    return Format("%02d/%02d/%04d", nDate / 100 % 100, nDate % 100, nDate / 10000);
+}
+
+std::string AccountLabel(const CImportAccount& a) {
+    std::string s = a.m_strId.empty() ? std::string("(no name)") : a.m_strId;
+    if (!a.m_strCurrency.empty())
+        s += " (" + a.m_strCurrency + ")";
+    s += Format(": %d %s", a.m_nCount, a.m_nCount == 1 ? "transaction" : "transactions");
+    if (a.m_nFirstDate != 0)
+        s += a.m_nFirstDate == a.m_nLastDate
+                 ? ", " + FormatYmd(a.m_nFirstDate)
+                 : ", " + FormatYmd(a.m_nFirstDate) + " to " + FormatYmd(a.m_nLastDate);
+    return s;
+}
+
+int FindAccount(const CReadResult& read, std::string_view id) {
+    for (std::size_t i = 0; i < read.m_accounts.size(); ++i)
+        if (read.m_accounts[i].m_strId == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void KeepOneAccount(CReadResult& read, int nAccount) {
+    if (nAccount < 0 || static_cast<std::size_t>(nAccount) >= read.m_accounts.size())
+        return;
+    std::erase_if(read.m_txns, [&](const CImportTxn& t) { return t.m_nAccount != nAccount; });
+    for (CImportTxn& t : read.m_txns)
+        t.m_nAccount = 0;
+    read.m_accounts = {read.m_accounts[static_cast<std::size_t>(nAccount)]};
 }
 
 std::string CleanDescription(std::string_view text, int& nReplaced, bool& bCut) {
@@ -209,7 +294,7 @@ std::string CleanDescription(std::string_view text, int& nReplaced, bool& bCut) 
     s.reserve(text.size());
     for (char c : text)
         s += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? ' ' : c;
-    s = Trim(s);
+    s = TrimRight(s); // leading spaces may be the user's own, from an export
     const std::string cp = Utf8ToCp1252(s);
     // Count what Windows-1252 cannot hold: the '?' that were not there before.
     const long long nBefore = std::count(s.begin(), s.end(), '?');
@@ -228,22 +313,30 @@ CImportPlan BuildImportPlan(const CTallywiseDoc& doc, const CReadResult& read) {
     plan.m_rows.reserve(read.m_txns.size());
     for (const CImportTxn& t : read.m_txns) {
         CImportRow row;
-        if (!MakeRow(t, row, nReplaced, nCut, dates))
+        if (!MakeRow(t, doc.UserTypes(), row, nReplaced, nCut, dates)) {
             row.m_nStatus = EImportStatus::Skipped;
+            if (t.m_nLine > 0)
+                row.m_strReason += Format(" (line %d)", t.m_nLine);
+        }
         plan.m_rows.push_back(std::move(row));
     }
     MarkDuplicates(doc, plan.m_rows);
+    TakeOpeningBalance(doc, read, plan);
     for (const CImportRow& row : plan.m_rows) {
         plan.m_nNew += row.m_nStatus == EImportStatus::New;
         plan.m_nDuplicates += row.m_nStatus == EImportStatus::Duplicate;
         plan.m_nSkipped += row.m_nStatus == EImportStatus::Skipped;
     }
     if (nReplaced)
-        plan.m_notes.push_back(
-            Format("%d characters that a register cannot hold became \"?\".", nReplaced));
+        plan.m_notes.push_back(nReplaced == 1
+                                   ? "1 character that a register cannot hold became \"?\"."
+                                   : Format("%d characters that a register cannot hold became "
+                                            "\"?\".",
+                                            nReplaced));
     if (nCut)
         plan.m_notes.push_back(
-            Format("%d descriptions were cut to %d characters.", nCut, MAX_DESC_CHARS));
+            nCut == 1 ? Format("1 description was cut to %d characters.", MAX_DESC_CHARS)
+                      : Format("%d descriptions were cut to %d characters.", nCut, MAX_DESC_CHARS));
     return plan;
 }
 
@@ -261,10 +354,8 @@ std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd) {
                   nAdd, nRoom, MAX_ENTRIES);
 }
 
-int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
-                std::optional<std::uint16_t>* pLastPos) {
+std::vector<CEntry> ImportEntries(const CImportPlan& plan, const std::vector<bool>& ticks) {
     std::vector<CEntry> entries;
-    std::uint16_t nLastCheck = 0;
     for (std::size_t i = 0; i < plan.m_rows.size(); ++i) {
         const CImportRow& row = plan.m_rows[i];
         const bool bWanted =
@@ -281,16 +372,39 @@ int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<b
         e.m_bCleared = row.m_bCleared ? 1 : 0;
         entries.push_back(std::move(e));
     }
+    return entries;
+}
+
+// A bank's text that occurs once ("CHECK 1003") would only crowd the list; one that recurs
+// is worth offering again, as a description the user typed is.
+void AddImportDescriptions(CTallywiseDoc& doc, const std::vector<CEntry>& entries) {
+    const std::size_t nTaken = std::min<std::size_t>(entries.size(), MAX_COUNT - doc.EntryCount());
+    std::map<std::string_view, int> uses;
+    for (const CEntry& e : doc.Entries())
+        ++uses[e.m_strDesc];
+    for (std::size_t i = 0; i < nTaken; ++i)
+        ++uses[entries[i].m_strDesc];
+    for (std::size_t i = 0; i < nTaken; ++i)
+        if (uses[entries[i].m_strDesc] >= 2)
+            doc.AddDescription(entries[i].m_strDesc);
+}
+
+int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
+                std::optional<std::uint16_t>* pLastPos) {
+    std::vector<CEntry> entries = ImportEntries(plan, ticks);
     // Descriptions only of what the register takes, and all of it as one change.
+    AddImportDescriptions(doc, entries);
+    std::uint16_t nLastCheck = 0;
     const std::size_t nRoom = MAX_COUNT - doc.EntryCount();
-    for (std::size_t i = 0; i < entries.size() && i < nRoom; ++i) {
-        doc.AddDescription(entries[i].m_strDesc);
-        nLastCheck = std::max(nLastCheck, entries[i].m_nCheckNum);
-    }
+    for (std::size_t i = 0; i < entries.size() && i < nRoom; ++i)
+        if (entries[i].m_nType == TYPE_CHECK)
+            nLastCheck = std::max(nLastCheck, entries[i].m_nCheckNum);
     const std::vector<std::uint16_t> positions = doc.InsertEntries(std::move(entries));
     const int nAdded = static_cast<int>(positions.size());
     if (pLastPos && !positions.empty())
         *pLastPos = positions.back();
+    if (plan.m_dStartBalance && !doc.IsStartBalSet() && doc.EntryCount() == nAdded)
+        doc.SetStartingBalance(*plan.m_dStartBalance);
     if (nAdded > 0) {
         doc.RefreshTypeUsage();
         if (nLastCheck != 0 && nLastCheck < 65535 && nLastCheck + 1 > doc.NextCheck())

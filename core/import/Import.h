@@ -9,6 +9,7 @@
 #include <vector>
 
 class CTallywiseDoc;
+struct CEntry;
 
 enum class EImportFormat { Ofx, Qif, Csv };
 
@@ -21,6 +22,13 @@ std::optional<EImportFormat> ImportFormatFromWord(std::string_view word);
 CReadResult ReadImportFile(EImportFormat format, std::string_view bytes, EDateOrder order,
                            const std::optional<CCsvMapping>& mapping, bool* pNeedMapping = nullptr,
                            std::string* pMappingWhy = nullptr);
+
+// "12345678 (CAD): 14 transactions, 01/02/2024 to 01/31/2024"
+std::string AccountLabel(const CImportAccount& account);
+// The index of the account with this id (or QIF name), or -1.
+int FindAccount(const CReadResult& read, std::string_view id);
+// Keeps only the transactions of one account; the result then holds that account alone.
+void KeepOneAccount(CReadResult& read, int nAccount);
 
 enum class EImportStatus { New, Duplicate, Skipped };
 
@@ -46,6 +54,7 @@ struct CImportPlan {
     std::vector<std::string> m_notes;
     int m_nNew = 0, m_nDuplicates = 0, m_nSkipped = 0;
     EDateOrder m_dateOrder = EDateOrder::Auto;
+    std::optional<double> m_dStartBalance; // the file's opening balance, for an empty register
 };
 
 // Turns what was read into register entries and marks the duplicates of entries the
@@ -57,10 +66,16 @@ std::string ImportSummary(const CImportPlan& plan); // "%d new, %d duplicates, %
 std::string ImportLimitMessage(const CTallywiseDoc& doc, int nAdd);
 
 // Adds the rows whose tick is set (all new rows when ticks is empty) as one change, with
-// their descriptions. Returns how many were added; pLastPos, when given, receives where the
-// last of them stands.
+// their descriptions, and the file's opening balance to a register that had no entries. Returns how
+// many were added; pLastPos, when given, receives where the last of them stands.
 int ApplyImport(CTallywiseDoc& doc, const CImportPlan& plan, const std::vector<bool>& ticks,
                 std::optional<std::uint16_t>* pLastPos = nullptr);
+
+// The entries the ticked rows (all new rows when ticks is empty) would become.
+std::vector<CEntry> ImportEntries(const CImportPlan& plan, const std::vector<bool>& ticks);
+// Adds to the description list what an import adds: descriptions that recur among the
+// entries, while the list has room; the user's own are never pushed out.
+void AddImportDescriptions(CTallywiseDoc& doc, const std::vector<CEntry>& entries);
 
 // The description as the register stores it: control characters made spaces, characters
 // Windows-1252 cannot hold made "?" (counted), at most 255 characters (counted when cut).

@@ -2,29 +2,43 @@
 #include "ImportText.h"
 #include "core/framework/Format.h"
 #include "core/framework/ISettingsStore.h"
+#include <algorithm>
 #include <cmath>
 #include <map>
 
 namespace {
 
 // Splits the text into records; quoted fields may hold delimiters, quotes and line ends.
+// A quoted field keeps its spaces and loses the "'" that kept a spreadsheet from taking it
+// for a formula; an unquoted one is trimmed.
+std::string FinishField(std::string field, bool bQuoted, std::size_t nQuotedEnd) {
+    if (!bQuoted)
+        return Trim(field);
+    field = field.substr(0, nQuotedEnd) + Trim(std::string_view(field).substr(nQuotedEnd));
+    if (field.size() >= 2 && field[0] == '\'' &&
+        std::string_view("=+-@").find(field[1]) != std::string_view::npos)
+        field.erase(0, 1);
+    return field;
+}
+
+// Splits the text into records; quoted fields may hold delimiters, quotes and line ends.
 std::vector<CCsvRow> SplitRecords(std::string_view text, char cDelim) {
     std::vector<CCsvRow> rows;
     CCsvRow row;
     std::string field;
-    bool bQuoted = false, bAny = false;
+    bool bQuoted = false, bAny = false, bWasQuoted = false;
+    std::size_t nQuotedEnd = 0;
     int nLine = 1;
     row.m_nLine = 1;
     auto endField = [&] {
-        row.m_fields.push_back(std::move(field));
+        row.m_fields.push_back(FinishField(std::move(field), bWasQuoted, nQuotedEnd));
         field.clear();
+        bWasQuoted = false;
     };
     auto endRow = [&](int nNextLine) {
         endField();
-        bool bBlank = true;
-        for (const std::string& f : row.m_fields)
-            bBlank = bBlank && Trim(f).empty();
-        if (!bBlank)
+        if (std::any_of(row.m_fields.begin(), row.m_fields.end(),
+                        [](const std::string& f) { return !Trim(f).empty(); }))
             rows.push_back(std::move(row));
         row = {};
         row.m_nLine = nNextLine;
@@ -32,28 +46,28 @@ std::vector<CCsvRow> SplitRecords(std::string_view text, char cDelim) {
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        const bool bLineEnd = c == '\n' || (c == '\r' && text.substr(i + 1, 1) != "\n");
         if (bQuoted) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    field += '"';
-                    ++i;
-                } else {
-                    bQuoted = false;
-                }
+            if (c == '"' && text.substr(i + 1, 1) == "\"") {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                bQuoted = false;
+                nQuotedEnd = field.size();
             } else {
-                nLine += c == '\n';
+                nLine += bLineEnd;
                 field += c;
             }
             continue;
         }
         if (c == '"' && Trim(field).empty()) {
             field.clear();
-            bQuoted = bAny = true;
+            bQuoted = bAny = bWasQuoted = true;
         } else if (c == cDelim) {
             endField();
             bAny = true;
-        } else if (c == '\n') {
-            ++nLine;
+        } else if (bLineEnd) {
+            ++nLine; // CR LF, LF, or an old Mac's CR alone
             endRow(nLine);
         } else if (c != '\r') {
             field += c;
@@ -97,6 +111,26 @@ bool LooksLikeData(const CCsvRow& row) {
     return false;
 }
 
+std::size_t FilledCells(const CCsvRow& row) {
+    return static_cast<std::size_t>(
+        std::count_if(row.m_fields.begin(), row.m_fields.end(),
+                      [](const std::string& f) { return !Trim(f).empty(); }));
+}
+
+// The header: the first row of the table's width whose cells read as column names (most of
+// them filled, none a date or an amount) and under which a row reads as a transaction. A
+// file without one starts at its first row of that width.
+std::size_t HeaderIndex(const std::vector<CCsvRow>& rows, std::size_t nWidth) {
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+        if (rows[i].m_fields.size() == nWidth && FilledCells(rows[i]) * 2 > nWidth &&
+            !LooksLikeData(rows[i]) && LooksLikeData(rows[i + 1]))
+            return i;
+    std::size_t nFirst = 0;
+    while (nFirst < rows.size() && rows[nFirst].m_fields.size() != nWidth)
+        ++nFirst;
+    return nFirst;
+}
+
 // Lower-case words of a column name; "CheckNumber" gives "check" and "number".
 std::vector<std::string> WordsOf(std::string_view name) {
     std::vector<std::string> words;
@@ -136,10 +170,26 @@ int FindColumn(const std::vector<std::vector<std::string>>& words, std::vector<b
     return -1;
 }
 
+// Of several amounts ("Original Amount", "Amount in Account Currency"), the one that moved
+// the account.
+int FindAccountAmount(const std::vector<std::vector<std::string>>& words, std::vector<bool>& used) {
+    for (std::size_t c = 0; c < words.size(); ++c) {
+        const auto has = [&](const char* p) {
+            return std::find(words[c].begin(), words[c].end(), p) != words[c].end();
+        };
+        if (!used[c] && has("amount") && (has("account") || has("booked") || has("booking"))) {
+            used[c] = true;
+            return static_cast<int>(c);
+        }
+    }
+    return -1;
+}
+
+// The field as read: trimmed unless it was quoted.
 std::string Cell(const CCsvRow& row, int nCol) {
     if (nCol < 0 || static_cast<std::size_t>(nCol) >= row.m_fields.size())
         return {};
-    return Trim(row.m_fields[static_cast<std::size_t>(nCol)]);
+    return row.m_fields[static_cast<std::size_t>(nCol)];
 }
 
 std::string JoinHeader(const CCsvTable& table) {
@@ -158,7 +208,125 @@ constexpr CMapKey MAP_KEYS[] = {
     {"memo", &CCsvMapping::m_nMemo},   {"amount", &CCsvMapping::m_nAmount},
     {"debit", &CCsvMapping::m_nDebit}, {"credit", &CCsvMapping::m_nCredit},
     {"num", &CCsvMapping::m_nNum},     {"cleared", &CCsvMapping::m_nCleared},
+    {"sign", &CCsvMapping::m_nSign},
 };
+
+// The header names under which banks give the direction, letters only and lower case.
+bool IsDirectionName(std::string_view name) {
+    std::string letters;
+    for (char c : ToLower(name))
+        if (c >= 'a' && c <= 'z')
+            letters += c;
+    for (const char* p : {"afbij", "creditdebet", "debetcredit", "creditdebit", "debitcredit", "dc",
+                          "cd", "drcr", "crdr", "transactiontype", "type"})
+        if (letters == p)
+            return true;
+    return false;
+}
+
+// True when every value of the column is a direction word; bBoth when both directions occur.
+bool HoldsDirections(const CCsvTable& table, int nCol, bool& bBoth) {
+    bool bDebit = false, bCredit = false;
+    for (const CCsvRow& row : table.m_rows) {
+        const std::string s = Cell(row, nCol);
+        if (s.empty())
+            continue;
+        const int n = DirectionOfWord(s);
+        if (n == 0)
+            return false;
+        (n < 0 ? bDebit : bCredit) = true;
+    }
+    bBoth = bDebit && bCredit;
+    return bDebit || bCredit;
+}
+
+// True when some amount of the column is written with its own sign.
+bool AnySignedAmount(const CCsvTable& table, int nCol) {
+    for (const CCsvRow& row : table.m_rows) {
+        const std::string s = Cell(row, nCol);
+        if (s.find_first_of("-(") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// An amount written with its own sign keeps it; an unsigned one takes the column's.
+void ApplyDirection(const std::string& strWord, CImportTxn& t) {
+    const int nDirection = DirectionOfWord(strWord);
+    if (t.m_dAmount < 0)
+        return;
+    if (nDirection == 0)
+        t.m_strSkip = strWord.empty() ? "no direction" : "bad direction \"" + strWord + "\"";
+    else
+        t.m_dAmount = nDirection * t.m_dAmount;
+}
+
+// The signed amount of a row, from one amount column (with its direction) or from debit and
+// credit columns; the reason to skip it when it has none that reads.
+void ReadRowAmount(const CCsvRow& row, const CCsvMapping& m, EDecimalMark mark, CImportTxn& t) {
+    auto amountOf = [&](int nCol, double& dOut) {
+        const std::string s = Trim(Cell(row, nCol));
+        if (s.empty())
+            return true;
+        const std::optional<double> d = ParseAmount(s, mark);
+        if (!d) {
+            t.m_strSkip = BadAmountReason(s, mark);
+            return false;
+        }
+        dOut = *d;
+        return true;
+    };
+    double dAmount = 0, dDebit = 0, dCredit = 0;
+    const bool bAnyAmount = !Trim(Cell(row, m.m_nAmount)).empty() ||
+                            !Trim(Cell(row, m.m_nDebit)).empty() ||
+                            !Trim(Cell(row, m.m_nCredit)).empty();
+    if (!amountOf(m.m_nAmount, dAmount) || !amountOf(m.m_nDebit, dDebit) ||
+        !amountOf(m.m_nCredit, dCredit))
+        return;
+    t.m_dAmount = m.m_nAmount >= 0 ? dAmount : std::abs(dCredit) - std::abs(dDebit);
+    if (!bAnyAmount)
+        t.m_strSkip = "no amount";
+    else if (m.m_nSign >= 0)
+        ApplyDirection(Cell(row, m.m_nSign), t);
+}
+
+// Rows after the last transaction that have no date (balances, totals) are no transactions:
+// they and the rows before the header are told once.
+void DropFooter(const CCsvTable& table, CReadResult& result) {
+    int nFooter = 0;
+    while (!result.m_txns.empty() && result.m_txns.size() > 1) {
+        const std::string& strSkip = result.m_txns.back().m_strSkip;
+        if (strSkip != "no date" && strSkip.rfind("bad date", 0) != 0)
+            break;
+        result.m_txns.pop_back();
+        ++nFooter;
+    }
+    auto lines = [](int n) { return n == 1 ? std::string("1 line") : Format("%d lines", n); };
+    if (table.m_nPreambleRows > 0)
+        result.m_notes.push_back(lines(table.m_nPreambleRows) + " before the header not read.");
+    if (nFooter > 0)
+        result.m_notes.push_back(lines(nFooter) + " after the last transaction not read.");
+}
+
+// Our own export: its Type column names the register's types, and its first row's balance
+// less that row's amount is the starting balance.
+constexpr const char* OWN_HEADER[] = {"Number", "Date",   "Description", "Type",
+                                      "Debit",  "Credit", "Balance",     "Cleared"};
+
+void TakeOwnOpeningBalance(const CCsvTable& table, CReadResult& result) {
+    if (result.m_txns.empty() || !result.m_txns[0].m_strSkip.empty())
+        return;
+    const std::optional<double> balance =
+        ParseAmount(Trim(Cell(table.m_rows[0], 6)), EDecimalMark::Point);
+    if (!balance)
+        return;
+    CImportAccount account;
+    account.m_dOpening =
+        static_cast<double>(ToCents(*balance - result.m_txns[0].m_dAmount)) / 100.0;
+    account.m_nOpeningLine = table.m_rows[0].m_nLine;
+    result.m_accounts = {account};
+    FillAccountFigures(result);
+}
 
 } // namespace
 
@@ -181,9 +349,7 @@ CCsvTable ReadCsvTable(std::string_view bytes) {
                            "separated table.";
         return table;
     }
-    std::size_t nFirst = 0;
-    while (nFirst < best.size() && best[nFirst].m_fields.size() != bestWidth.first)
-        ++nFirst;
+    const std::size_t nFirst = HeaderIndex(best, bestWidth.first);
     table.m_nPreambleRows = static_cast<int>(nFirst);
     table.m_bHasHeader = !LooksLikeData(best[nFirst]);
     for (std::size_t c = 0; c < bestWidth.first; ++c)
@@ -203,8 +369,13 @@ std::optional<CCsvMapping> GuessCsvMapping(const CCsvTable& table, std::string* 
         words.push_back(WordsOf(h));
     std::vector<bool> used(words.size(), false);
     CCsvMapping m;
+    m.m_nSign = FindDirectionColumn(table);
+    if (m.m_nSign >= 0)
+        used[static_cast<std::size_t>(m.m_nSign)] = true;
     m.m_nDate = FindColumn(words, used, {"date"});
-    m.m_nAmount = FindColumn(words, used, {"amount"});
+    m.m_nAmount = FindAccountAmount(words, used);
+    if (m.m_nAmount < 0)
+        m.m_nAmount = FindColumn(words, used, {"amount"});
     m.m_nDebit =
         FindColumn(words, used, {"debit", "debits", "withdrawal", "withdrawals", "outflow"});
     m.m_nCredit = FindColumn(words, used, {"credit", "credits", "deposit", "deposits", "inflow"});
@@ -222,6 +393,8 @@ std::optional<CCsvMapping> GuessCsvMapping(const CCsvTable& table, std::string* 
         m.m_nNum = FindColumn(words, used, {"number", "num"});
     if (m.m_nAmount >= 0)
         m.m_nDebit = m.m_nCredit = -1;
+    else
+        m.m_nSign = -1;
     std::string strMissing;
     if (!table.m_bHasHeader)
         strMissing = "the file has no header row";
@@ -253,6 +426,11 @@ std::string CheckCsvMapping(const CCsvMapping& m, const CCsvTable& table) {
         return "Choose the amount column, or the debit and credit columns.";
     if (m.m_nAmount >= 0 && (m.m_nDebit >= 0 || m.m_nCredit >= 0))
         return "Choose either one amount column or the debit and credit columns, not both.";
+    if (m.m_nSign >= 0 && m.m_nAmount < 0)
+        return "The direction column goes with one amount column, not with debit and credit "
+               "columns.";
+    if (m.m_nSign >= 0 && m.m_nSign == m.m_nAmount)
+        return "The direction column cannot be the amount column.";
     return {};
 }
 
@@ -294,6 +472,34 @@ bool IsClearedWord(std::string_view text) {
            s == "posted";
 }
 
+int DirectionOfWord(std::string_view text) {
+    const std::string s = ToLower(Trim(text));
+    if (s == "af" || s == "d" || s == "dr" || s == "debit" || s == "debet")
+        return -1;
+    if (s == "bij" || s == "c" || s == "cr" || s == "credit")
+        return 1;
+    return 0;
+}
+
+int FindDirectionColumn(const CCsvTable& table) {
+    for (std::size_t c = 0; c < table.Columns(); ++c) {
+        bool bBoth = false;
+        const int nCol = static_cast<int>(c);
+        if (!HoldsDirections(table, nCol, bBoth))
+            continue;
+        if (table.m_bHasHeader ? IsDirectionName(table.m_header[c]) : bBoth)
+            return nCol;
+    }
+    return -1;
+}
+
+int UnmappedDirectionColumn(const CCsvTable& table, const CCsvMapping& m) {
+    if (m.m_nSign >= 0 || m.m_nAmount < 0 || AnySignedAmount(table, m.m_nAmount))
+        return -1;
+    const int nCol = FindDirectionColumn(table);
+    return nCol == m.m_nAmount || nCol == m.m_nDate || nCol == m.m_nDesc ? -1 : nCol;
+}
+
 CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder order) {
     CReadResult result;
     if (!table.m_strError.empty()) {
@@ -305,6 +511,14 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
         result.m_strError = strWhy;
         return result;
     }
+    std::vector<std::string> amounts;
+    for (const CCsvRow& row : table.m_rows)
+        for (int nCol : {m.m_nAmount, m.m_nDebit, m.m_nCredit})
+            if (nCol >= 0)
+                amounts.push_back(Cell(row, nCol));
+    result.m_decimalMark = DecideDecimalMark(amounts);
+    const bool bOwn =
+        table.m_header == std::vector<std::string>(std::begin(OWN_HEADER), std::end(OWN_HEADER));
     for (const CCsvRow& row : table.m_rows) {
         CImportTxn t;
         t.m_nLine = row.m_nLine;
@@ -313,30 +527,15 @@ CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& m, EDateOrder ord
         t.m_strMemo = Cell(row, m.m_nMemo);
         t.m_strCheckNum = Cell(row, m.m_nNum);
         t.m_bCleared = m.m_nCleared < 0 || IsClearedWord(Cell(row, m.m_nCleared));
-        auto amountOf = [&](int nCol, double& dOut) {
-            const std::string s = Cell(row, nCol);
-            if (s.empty())
-                return true;
-            const std::optional<double> d = ParseAmount(s, false);
-            if (!d) {
-                t.m_strSkip = "bad amount \"" + s + "\"";
-                return false;
-            }
-            dOut = *d;
-            return true;
-        };
-        double dAmount = 0, dDebit = 0, dCredit = 0;
-        const bool bAnyAmount = !Cell(row, m.m_nAmount).empty() || !Cell(row, m.m_nDebit).empty() ||
-                                !Cell(row, m.m_nCredit).empty();
-        if (amountOf(m.m_nAmount, dAmount) && amountOf(m.m_nDebit, dDebit) &&
-            amountOf(m.m_nCredit, dCredit)) {
-            t.m_dAmount = m.m_nAmount >= 0 ? dAmount : std::abs(dCredit) - std::abs(dDebit);
-            if (!bAnyAmount)
-                t.m_strSkip = "no amount";
-        }
+        ReadRowAmount(row, m, result.m_decimalMark, t);
+        if (bOwn)
+            t.m_strTypeName = Cell(row, 3);
         result.m_txns.push_back(std::move(t));
     }
     ResolveDates(result, order);
+    DropFooter(table, result);
+    if (bOwn)
+        TakeOwnOpeningBalance(table, result);
     return result;
 }
 

@@ -33,6 +33,7 @@ struct CCsvMapping {
     int m_nCredit = -1;
     int m_nNum = -1;
     int m_nCleared = -1;
+    int m_nSign = -1; // the direction of an unsigned amount ("Af"/"Bij", "DR"/"CR", ...)
     bool operator==(const CCsvMapping&) const = default;
 };
 
@@ -45,6 +46,16 @@ std::string CheckCsvMapping(const CCsvMapping& mapping, const CCsvTable& table);
 std::optional<CCsvMapping> ParseCsvMapping(std::string_view text, std::string* pWhy = nullptr);
 CReadResult ReadCsv(const CCsvTable& table, const CCsvMapping& mapping, EDateOrder order);
 bool IsClearedWord(std::string_view text);
+// -1 for a word that says debit ("Af", "D", "DR", "Debit", "Debet"), 1 for one that says
+// credit ("Bij", "C", "CR", "Credit"), 0 for anything else.
+int DirectionOfWord(std::string_view text);
+// The column that gives the direction of the amounts: its header is a direction name ("Af
+// Bij", "CreditDebet", "Debit/Credit", "DC", "Transaction Type", "Type") or, in a file without
+// a header, it holds both directions; every value it holds is a direction word. -1 when none.
+int FindDirectionColumn(const CCsvTable& table);
+// The direction column that the mapping leaves out while every amount it reads is unsigned,
+// or -1: such a file would import every debit as a deposit.
+int UnmappedDirectionColumn(const CCsvTable& table, const CCsvMapping& mapping);
 
 // The last mapping, kept in its own settings group and used again for a file with the
 // same header.

@@ -298,6 +298,8 @@ public:
     explicit CStatementWalk(std::vector<CImportTxn>& txns) : m_txns(txns) {}
     void Take(const CTag& tag);
     void EndTxn();
+    // One account per account id, in the order first seen; the transactions renumbered.
+    std::vector<CImportAccount> Accounts();
 
     bool m_bBankStatement = false;
     bool m_bInvestment = false;
@@ -305,8 +307,11 @@ public:
 
 private:
     void BeginTxn(int nLine);
+    void TakeStatementLeaf(const CTag& tag);
 
     std::vector<CImportTxn>& m_txns;
+    std::vector<CImportAccount> m_statements; // one per STMTRS or CCSTMTRS
+    bool m_bInLedger = false;
     int m_nInvestmentDepth = 0;
     int m_nPayeeDepth = 0;
     COfxTxn m_current;
@@ -322,8 +327,15 @@ void CStatementWalk::Take(const CTag& tag) {
         EndTxn();
         return;
     }
-    if (name == "STMTRS" || name == "CCSTMTRS")
+    if (name == "STMTRS" || name == "CCSTMTRS") {
         m_bBankStatement = true;
+        if (!tag.m_bEnd) {
+            m_statements.emplace_back();
+            m_statements.back().m_strType = name == "CCSTMTRS" ? "CCard" : "Bank";
+        }
+    }
+    if (name == "LEDGERBAL")
+        m_bInLedger = !tag.m_bEnd;
     if (name == "PAYEE") {
         m_nPayeeDepth = tag.m_bEnd ? 0 : 1;
         return;
@@ -338,6 +350,43 @@ void CStatementWalk::Take(const CTag& tag) {
         BeginTxn(tag.m_nLine);
     else if (m_bInTxn)
         SetLeaf(m_current, name, m_nPayeeDepth > 0, Trim(tag.m_strText));
+    else if (!m_statements.empty() && m_nInvestmentDepth == 0)
+        TakeStatementLeaf(tag);
+}
+
+void CStatementWalk::TakeStatementLeaf(const CTag& tag) {
+    CImportAccount& a = m_statements.back();
+    const std::string strValue = Trim(tag.m_strText);
+    if (tag.m_strName == "ACCTID" && a.m_strId.empty())
+        a.m_strId = strValue;
+    else if (tag.m_strName == "CURDEF")
+        a.m_strCurrency = strValue;
+    else if (m_bInLedger && tag.m_strName == "BALAMT") {
+        if (const std::optional<double> d = ParseAmount(strValue, true))
+            a.m_dLedger = *d;
+    } else if (m_bInLedger && tag.m_strName == "DTASOF" && strValue.size() >= 8) {
+        const std::string digits = strValue.substr(0, 8);
+        if (digits.find_first_not_of("0123456789") == std::string::npos)
+            a.m_nLedgerDate = std::stoi(digits);
+    }
+}
+
+std::vector<CImportAccount> CStatementWalk::Accounts() {
+    std::vector<CImportAccount> accounts;
+    std::vector<int> index;
+    for (const CImportAccount& s : m_statements) {
+        const auto it =
+            std::find_if(accounts.begin(), accounts.end(),
+                         [&](const CImportAccount& a) { return a.m_strId == s.m_strId; });
+        index.push_back(static_cast<int>(it - accounts.begin()));
+        if (it == accounts.end())
+            accounts.push_back(s);
+        else if (s.m_dLedger && s.m_nLedgerDate >= it->m_nLedgerDate) // the latest statement's
+            it->m_dLedger = s.m_dLedger, it->m_nLedgerDate = s.m_nLedgerDate;
+    }
+    for (CImportTxn& t : m_txns)
+        t.m_nAccount = index.empty() ? 0 : index[static_cast<std::size_t>(t.m_nAccount)];
+    return accounts;
 }
 
 void CStatementWalk::BeginTxn(int nLine) {
@@ -349,6 +398,7 @@ void CStatementWalk::BeginTxn(int nLine) {
     }
     m_bInTxn = true;
     m_current.m_txn.m_nLine = nLine;
+    m_current.m_txn.m_nAccount = std::max(0, static_cast<int>(m_statements.size()) - 1);
 }
 
 void CStatementWalk::EndTxn() {
@@ -380,7 +430,11 @@ CReadResult ReadOfx(std::string_view bytes) {
     }
     const std::string_view header = bytes.substr(0, nOfx);
     const int nFirstLine = 1 + static_cast<int>(std::count(header.begin(), header.end(), '\n'));
-    const std::string text = DecodeText(bytes.substr(nOfx), CharsetOf(header));
+    const std::string_view body = bytes.substr(nOfx);
+    const bool bUtf8 = IsValidUtf8(body) && std::any_of(body.begin(), body.end(), [](char c) {
+                           return static_cast<unsigned char>(c) >= 0x80;
+                       });
+    const std::string text = DecodeText(body, bUtf8 ? ECharset::Utf8 : CharsetOf(header));
     const std::vector<CTag> tags = Tokenize(text, nFirstLine);
 
     CStatementWalk walk(result.m_txns);
@@ -394,6 +448,10 @@ CReadResult ReadOfx(std::string_view bytes) {
     }
     if (walk.m_nInvestmentTxns > 0)
         result.m_notes.push_back(
-            Format("%d investment transactions were left out.", walk.m_nInvestmentTxns));
+            walk.m_nInvestmentTxns == 1
+                ? std::string("1 investment transaction was left out.")
+                : Format("%d investment transactions were left out.", walk.m_nInvestmentTxns));
+    result.m_accounts = walk.Accounts();
+    FillAccountFigures(result);
     return result;
 }

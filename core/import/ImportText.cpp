@@ -202,6 +202,13 @@ std::string Trim(std::string_view s) {
     return std::string(s.substr(b, e - b));
 }
 
+std::string TrimRight(std::string_view s) {
+    std::size_t e = s.size();
+    while (e > 0 && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return std::string(s.substr(0, e));
+}
+
 std::string ToLower(std::string_view s) {
     std::string out(s);
     for (char& c : out)
@@ -213,16 +220,12 @@ std::string ToLower(std::string_view s) {
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t nStart = 0;
-    while (nStart <= text.size()) {
-        std::size_t nEnd = text.find('\n', nStart);
+    while (nStart < text.size()) {
+        std::size_t nEnd = text.find_first_of("\r\n", nStart);
         if (nEnd == std::string_view::npos)
             nEnd = text.size();
-        std::string_view line = text.substr(nStart, nEnd - nStart);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (nEnd < text.size() || !line.empty())
-            lines.push_back(line);
-        nStart = nEnd + 1;
+        lines.push_back(text.substr(nStart, nEnd - nStart));
+        nStart = nEnd + (text.substr(nEnd, 2) == "\r\n" ? 2 : 1);
     }
     return lines;
 }
@@ -282,11 +285,23 @@ static bool IsNegativeAffix(std::string_view prefix, std::string_view suffix) {
            suffix.find('-') != std::string_view::npos || suffix.find(')') != std::string_view::npos;
 }
 
+// How the marks of a run are taken: as the file decided, or one amount at a time.
+enum class EMarkMode { PointFirst, CommaFirst, Point, Comma };
+
 // The decimal mark of the run, '\0' when it has none; nothing when its marks make no number.
-// A lone comma with three digits after it groups thousands unless commas are decimal marks.
-static std::optional<char> DecimalMarkOf(std::string_view run, bool bCommaDecimal) {
+// One amount at a time, a lone comma with three digits after it groups thousands unless
+// commas come first.
+static std::optional<char> DecimalMarkOf(std::string_view run, EMarkMode mode) {
     const std::size_t nDots = std::count(run.begin(), run.end(), '.');
     const std::size_t nCommas = std::count(run.begin(), run.end(), ',');
+    if (!(nDots && nCommas) && (mode == EMarkMode::Point || mode == EMarkMode::Comma)) {
+        const char cDecimal = mode == EMarkMode::Point ? '.' : ',';
+        const std::size_t nDecimal = mode == EMarkMode::Point ? nDots : nCommas;
+        if (nDecimal > 1)
+            return std::nullopt;
+        return nDecimal == 1 ? cDecimal : '\0';
+    }
+    const bool bCommaDecimal = mode == EMarkMode::CommaFirst;
     if (nDots && nCommas) {
         const char cDecimal = run.find_last_of(".,") == run.rfind('.') ? '.' : ',';
         if ((cDecimal == '.' ? nDots : nCommas) != 1)
@@ -317,7 +332,7 @@ static std::optional<std::string> PlainDigits(std::string_view run, char cDecima
     return digits;
 }
 
-std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal) {
+static std::optional<double> ParseAmountAs(std::string_view original, EMarkMode mode) {
     const std::string grouped = DropGroupingSpaces(original);
     const std::string_view text = grouped;
     std::size_t nStart = 0, nEnd = 0;
@@ -329,7 +344,7 @@ std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal)
     std::string_view run = text.substr(nStart, nEnd - nStart);
     while (!run.empty() && (run.back() == ',' || run.back() == '.'))
         run.remove_suffix(1);
-    const std::optional<char> cDecimal = DecimalMarkOf(run, bCommaDecimal);
+    const std::optional<char> cDecimal = DecimalMarkOf(run, mode);
     if (!cDecimal)
         return std::nullopt;
     const std::optional<std::string> digits =
@@ -342,6 +357,74 @@ std::optional<double> ParseAmount(std::string_view original, bool bCommaDecimal)
     if (ec != std::errc() || ptr != pEnd || !std::isfinite(d))
         return std::nullopt;
     return d == 0 ? 0.0 : d;
+}
+
+std::optional<double> ParseAmount(std::string_view text, bool bCommaDecimal) {
+    return ParseAmountAs(text, bCommaDecimal ? EMarkMode::CommaFirst : EMarkMode::PointFirst);
+}
+
+// The number's run of digits and marks, without marks at its end; empty when it has none.
+static std::string_view NumberRun(std::string_view text) {
+    std::size_t nStart = 0, nEnd = 0;
+    if (!FindNumberRun(text, nStart, nEnd))
+        return {};
+    std::string_view run = text.substr(nStart, nEnd - nStart);
+    while (!run.empty() && (run.back() == ',' || run.back() == '.'))
+        run.remove_suffix(1);
+    return run;
+}
+
+// A lone mark could group thousands: one to three digits before it, not a lone zero, and
+// three after it.
+static bool CouldGroup(std::string_view run, std::size_t nMark) {
+    return nMark >= 1 && nMark <= 3 && run[0] != '0' && run.size() - nMark - 1 == 3;
+}
+
+// The mark an amount shows as its decimal one: the last of two different marks, or a lone
+// mark not followed by exactly three digits; '\0' when it shows none.
+static char ShownDecimalMark(std::string_view text) {
+    const std::string_view run = NumberRun(text);
+    const std::size_t nLast = run.find_last_of(".,");
+    if (nLast == std::string_view::npos)
+        return '\0';
+    const char c = run[nLast];
+    if (run.find(c == '.' ? ',' : '.') != std::string_view::npos)
+        return c;
+    if (run.find(c) != nLast)
+        return '\0'; // "1.000.000": grouping
+    return CouldGroup(run, nLast) ? '\0' : c;
+}
+
+bool ReadsBothWays(std::string_view text) {
+    const std::string_view run = NumberRun(text);
+    const std::size_t nMark = run.find_first_of(".,");
+    return nMark != std::string_view::npos &&
+           run.find_first_of(".,", nMark + 1) == std::string_view::npos && CouldGroup(run, nMark);
+}
+
+std::optional<double> ParseAmount(std::string_view text, EDecimalMark mark) {
+    if (mark == EDecimalMark::Unknown)
+        return ReadsBothWays(text) ? std::nullopt : ParseAmountAs(text, EMarkMode::PointFirst);
+    return ParseAmountAs(text, mark == EDecimalMark::Comma ? EMarkMode::Comma : EMarkMode::Point);
+}
+
+EDecimalMark DecideDecimalMark(const std::vector<std::string>& amounts) {
+    bool bPoint = false, bComma = false;
+    for (const std::string& s : amounts) {
+        const char c = ShownDecimalMark(s);
+        bPoint = bPoint || c == '.';
+        bComma = bComma || c == ',';
+    }
+    if (bPoint != bComma)
+        return bComma ? EDecimalMark::Comma : EDecimalMark::Point;
+    return EDecimalMark::Unknown;
+}
+
+std::string BadAmountReason(std::string_view text, EDecimalMark mark) {
+    const std::string s = Trim(text);
+    if (mark == EDecimalMark::Unknown && ReadsBothWays(s))
+        return "amount \"" + s + "\" reads two ways: no amount of the file shows its decimal mark";
+    return "bad amount \"" + s + "\"";
 }
 
 long long ToCents(double dAmount) {
@@ -522,6 +605,24 @@ std::string MixedFormsMessage(const std::vector<CParsedDate>& parsed) {
                   pOut->m_pTxn->m_nLine, FormsOf(pOut->m_nMask).c_str());
 }
 
+// True when the orders of the mask give every date the same day ("01/01/07"): the order
+// cannot matter then.
+bool SameUnderEveryOrder(const std::vector<CParsedDate>& parsed, int nMask) {
+    for (const CParsedDate& p : parsed) {
+        int nFirst = -1;
+        for (int i = 0; i < 3; ++i) {
+            int y = 0, m = 0, d = 0;
+            if (!((nMask >> i) & 1) || !ResolveDate(p.m_fields, ORDERS[i], y, m, d))
+                continue;
+            const int nDate = y * 10000 + m * 100 + d;
+            if (nFirst >= 0 && nDate != nFirst)
+                return false;
+            nFirst = nDate;
+        }
+    }
+    return true;
+}
+
 // The one order every date fits. False when the dates disagree (the file is refused) or
 // fit more than one order (the caller must choose).
 bool ChooseDateOrder(CReadResult& result, const std::vector<CParsedDate>& parsed,
@@ -535,7 +636,7 @@ bool ChooseDateOrder(CReadResult& result, const std::vector<CParsedDate>& parsed
         return false;
     }
     const int nFits = (nCommon & 1) + ((nCommon >> 1) & 1) + ((nCommon >> 2) & 1);
-    if (nFits > 1 && !parsed.empty()) {
+    if (nFits > 1 && !parsed.empty() && !SameUnderEveryOrder(parsed, nCommon)) {
         result.m_bOrderAmbiguous = true;
         return false;
     }
@@ -568,7 +669,10 @@ void ResolveDates(CReadResult& result, EDateOrder given) {
     }
     if (nTrailing)
         result.m_notes.push_back(
-            Format("%d dates were followed by text, which was left out of the date.", nTrailing));
+            nTrailing == 1
+                ? std::string("1 date was followed by text, which was left out of the date.")
+                : Format("%d dates were followed by text, which was left out of the date.",
+                         nTrailing));
 }
 
 long DaysFromCivil(int nYear, int nMonth, int nDay) {
@@ -578,4 +682,31 @@ long DaysFromCivil(int nYear, int nMonth, int nDay) {
     const long doy = (153 * (nMonth + (nMonth > 2 ? -3 : 9)) + 2) / 5 + nDay - 1;
     const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
+}
+
+void FillAccountFigures(CReadResult& result) {
+    std::vector<CImportAccount>& accounts = result.m_accounts;
+    if (accounts.empty())
+        accounts.emplace_back();
+    for (CImportAccount& a : accounts)
+        a.m_nCount = a.m_nFirstDate = a.m_nLastDate = 0;
+    for (const CImportTxn& t : result.m_txns) {
+        CImportAccount& a = accounts[static_cast<std::size_t>(t.m_nAccount)];
+        ++a.m_nCount;
+        const int nDate = t.m_nYear * 10000 + t.m_nMonth * 100 + t.m_nDay;
+        if (t.m_nYear == 0 || !t.m_strSkip.empty())
+            continue;
+        a.m_nFirstDate = a.m_nFirstDate == 0 ? nDate : std::min(a.m_nFirstDate, nDate);
+        a.m_nLastDate = std::max(a.m_nLastDate, nDate);
+    }
+    std::vector<int> newIndex(accounts.size(), -1);
+    std::vector<CImportAccount> kept;
+    for (std::size_t i = 0; i < accounts.size(); ++i)
+        if (accounts[i].m_nCount > 0) {
+            newIndex[i] = static_cast<int>(kept.size());
+            kept.push_back(std::move(accounts[i]));
+        }
+    for (CImportTxn& t : result.m_txns)
+        t.m_nAccount = newIndex[static_cast<std::size_t>(t.m_nAccount)];
+    accounts = std::move(kept);
 }

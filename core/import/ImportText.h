@@ -17,6 +17,7 @@ bool IsValidUtf8(std::string_view bytes);
 void AppendUtf8(std::string& out, char32_t ch);
 
 std::string Trim(std::string_view s);
+std::string TrimRight(std::string_view s);
 std::string ToLower(std::string_view s);
 // Splits at "\n", dropping a "\r" before it.
 std::vector<std::string_view> SplitLines(std::string_view text);
@@ -25,6 +26,16 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // signs around it. bCommaDecimal: a lone comma is a decimal comma (OFX); otherwise a comma
 // followed by exactly three digits groups thousands. Nothing on a bad amount.
 std::optional<double> ParseAmount(std::string_view text, bool bCommaDecimal);
+// Under the file's decimal mark the other mark groups thousands ("1.000" is a thousand in a
+// comma file). Unknown: an amount that would read differently under the two marks ("1.000",
+// "2,500") gives nothing, as ReadsBothWays tells.
+std::optional<double> ParseAmount(std::string_view text, EDecimalMark mark);
+bool ReadsBothWays(std::string_view text);
+// A file with an amount that shows a decimal comma ("3,50", "1.000,00") and none that shows
+// a decimal point is a comma file, and the other way round; otherwise Unknown.
+EDecimalMark DecideDecimalMark(const std::vector<std::string>& amounts);
+// The reason for an amount that ParseAmount did not take under the mark.
+std::string BadAmountReason(std::string_view text, EDecimalMark mark);
 long long ToCents(double dAmount);
 
 // A check number when the text is a whole number from 1 to 65535, else 0.
@@ -49,6 +60,10 @@ std::optional<EDateOrder> DateOrderFromWord(std::string_view word);
 // caller's choice, or Auto) and fills their dates. A file mixing forms is refused; a file
 // that fits more than one order sets m_bOrderAmbiguous and fills no dates.
 void ResolveDates(CReadResult& result, EDateOrder given);
+
+// Counts the transactions and the date range of each account, and drops the accounts
+// without transactions (renumbering the transactions' m_nAccount).
+void FillAccountFigures(CReadResult& result);
 
 // Civil day number, for differences in days.
 long DaysFromCivil(int nYear, int nMonth, int nDay);

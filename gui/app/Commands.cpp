@@ -5,6 +5,7 @@
 #include "gui/document/CDlgBankInfo.h"
 #include "gui/document/CDlgPassword.h"
 #include "gui/import/ImportCommand.h"
+#include "gui/import/ReconcileCommand.h"
 #include "gui/printing/CDlgPageSetup.h"
 #include "gui/printing/PrintCommands.h"
 #include "gui/settings/CDlgOptions.h"
@@ -59,6 +60,10 @@ constexpr CCommandInfo s_commands[] = {
      OnFileImport},
     {ID_FILE_EXPORT, File, "&Export...", "Write the register as a CSV or QIF file\nExport", "", "",
      0, Always, OnFileExport},
+    {ID_FILE_RECONCILE, File, "Re&concile with Bank File...",
+     "Clear the entries a bank file shows as posted, and list those not yet at the bank\n"
+     "Reconcile with Bank File",
+     "", "", 0, Always, OnFileReconcile},
     Separator(File),
     {ID_FILE_SET_PASSWORD, File, "Set Pass&word",
      "Set password protection for this document\nSet Password", "", "", 0, Always, OnSetPassword},

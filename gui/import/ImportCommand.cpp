@@ -1,5 +1,5 @@
 #include "ImportCommand.h"
-#include "CDlgCsvMapping.h"
+#include "CBankFile.h"
 #include "CDlgImport.h"
 #include "core/document/CTallywiseDoc.h"
 #include "core/framework/TextFile.h"
@@ -9,8 +9,11 @@
 #include "gui/framework/CCommandContext.h"
 #include "gui/framework/CDataExchange.h"
 #include "gui/framework/CQtServices.h"
+#include "gui/view/CDlgStartBal.h"
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <algorithm>
 
 std::function<QString(QWidget*)> CImportFileChoosers::s_fnOpen = [](QWidget* pParent) {
     return QFileDialog::getOpenFileName(
@@ -19,94 +22,53 @@ std::function<QString(QWidget*)> CImportFileChoosers::s_fnOpen = [](QWidget* pPa
                        "QIF files (*.qif);;CSV files (*.csv);;All files (*)"));
 };
 
+// The chosen type decides the format: its extension is added to a name without it, and a
+// file of that name is replaced only when the user says so.
 std::function<QString(QWidget*, const QString&)> CImportFileChoosers::s_fnSave =
     [](QWidget* pParent, const QString& strSuggested) {
-        return QFileDialog::getSaveFileName(pParent, QStringLiteral("Export"), strSuggested,
-                                            QStringLiteral("CSV files (*.csv);;QIF files (*.qif)"));
+        const QString strCsv = QStringLiteral("CSV files (*.csv)");
+        const QString strQif = QStringLiteral("QIF files (*.qif)");
+        QString strFilter =
+            strSuggested.endsWith(QStringLiteral(".qif"), Qt::CaseInsensitive) ? strQif : strCsv;
+        QString strPath =
+            QFileDialog::getSaveFileName(pParent, QStringLiteral("Export"), strSuggested,
+                                         strCsv + QStringLiteral(";;") + strQif, &strFilter);
+        if (strPath.isEmpty())
+            return strPath;
+        const QString strExt =
+            strFilter == strQif ? QStringLiteral(".qif") : QStringLiteral(".csv");
+        if (strPath.endsWith(strExt, Qt::CaseInsensitive))
+            return strPath;
+        strPath += strExt;
+        if (QFileInfo::exists(strPath) &&
+            QMessageBox::question(pParent, QStringLiteral("Export"),
+                                  QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                      .arg(QFileInfo(strPath).fileName())) != QMessageBox::Yes)
+            return QString();
+        return strPath;
     };
 
 namespace {
 
-struct CImportSource {
-    EImportFormat m_format = EImportFormat::Csv;
-    std::string m_strBytes;
-    CCsvTable m_table;
-    CCsvMapping m_mapping;
-
-    CReadResult Read(EDateOrder order) const {
-        if (m_format == EImportFormat::Csv)
-            return ReadCsv(m_table, m_mapping, order);
-        return ReadImportFile(m_format, m_strBytes, order, std::nullopt);
-    }
-};
-
-void Refuse(QWidget* pParent, const QString& strFile, const std::string& strWhy) {
-    ShowAppMessage(
-        pParent,
-        QStringLiteral("%1 cannot be imported.\n%2").arg(strFile, QString::fromStdString(strWhy)),
-        QMessageBox::Warning);
-}
-
-// The CSV mapping step; false when the user cancels or the file has no table.
-bool MapColumns(QWidget* pParent, const QString& strName, CImportSource& source,
-                ISettingsStore& store, EDateOrder& remembered) {
-    source.m_table = ReadCsvTable(source.m_strBytes);
-    if (!source.m_table.m_strError.empty()) {
-        Refuse(pParent, strName, source.m_table.m_strError);
-        return false;
-    }
-    std::optional<CCsvMapping> mapping = LoadCsvMapping(store, source.m_table, &remembered);
-    if (!mapping)
-        mapping = GuessCsvMapping(source.m_table);
-    CDlgCsvMapping dlg(pParent);
-    dlg.m_table = source.m_table;
-    dlg.m_mapping = mapping.value_or(CCsvMapping{});
-    dlg.m_strFileName = strName.toStdString();
-    if (dlg.exec() != QDialog::Accepted)
-        return false;
-    source.m_mapping = dlg.m_mapping;
-    return true;
-}
-
 // Returns where the last added entry stands, if any was added.
 std::optional<std::uint16_t> DoFileImport(QWidget* pParent, CTallywiseDoc& doc,
                                           ISettingsStore& store) {
-    const QString strPath = CImportFileChoosers::s_fnOpen(pParent);
-    if (strPath.isEmpty())
+    CBankFile file;
+    if (!file.Open(pParent, store, doc))
         return std::nullopt;
-    const QString strName = QFileInfo(strPath).fileName();
-    std::vector<std::uint8_t> bytes;
-    std::string strError;
-    if (!ReadWholeFile(strPath.toStdString(), bytes, strError)) {
-        Refuse(pParent, strName, strError);
-        return std::nullopt;
-    }
-    CImportSource source;
-    source.m_strBytes.assign(bytes.begin(), bytes.end());
-    source.m_format = GuessImportFormat(strPath.toStdString(), source.m_strBytes);
-    EDateOrder remembered = EDateOrder::Auto;
-    if (source.m_format == EImportFormat::Csv &&
-        !MapColumns(pParent, strName, source, store, remembered))
-        return std::nullopt;
-
-    CReadResult read = source.Read(EDateOrder::Auto);
-    const bool bAsked = read.m_bOrderAmbiguous;
-    const EDateOrder order = remembered == EDateOrder::Auto ? EDateOrder::MDY : remembered;
-    if (bAsked)
-        read = source.Read(order);
-    if (!read.Ok()) {
-        Refuse(pParent, strName, read.m_strError);
-        return std::nullopt;
-    }
     CDlgImport dlg(pParent);
-    dlg.m_plan = BuildImportPlan(doc, read);
-    dlg.m_strFileName = strName.toStdString();
-    dlg.m_bOrderAsked = bAsked;
-    dlg.m_dateOrder = order;
-    dlg.m_fnReplan = [&](EDateOrder newOrder) -> std::optional<CImportPlan> {
-        const CReadResult again = source.Read(newOrder);
+    dlg.m_plan = BuildImportPlan(doc, file.m_read);
+    // A file's opening balance stands in for the starting balance of an empty register.
+    if (!dlg.m_plan.m_dStartBalance && !EnsureStartingBalance(doc, pParent))
+        return std::nullopt;
+    dlg.m_pDoc = &doc;
+    dlg.m_strFileName = file.m_strName.toStdString();
+    dlg.m_orders = file.m_orders;
+    dlg.m_dateOrder = file.m_order;
+    dlg.m_fnReplan = [&](EDateOrder order) -> std::optional<CImportPlan> {
+        const CReadResult again = file.Read(order);
         if (!again.Ok()) {
-            Refuse(&dlg, strName, again.m_strError);
+            file.Refuse(&dlg, again.m_strError);
             return std::nullopt;
         }
         return BuildImportPlan(doc, again);
@@ -114,11 +76,12 @@ std::optional<std::uint16_t> DoFileImport(QWidget* pParent, CTallywiseDoc& doc,
     dlg.m_fnLimitMessage = [&doc](int nAdd) { return ImportLimitMessage(doc, nAdd); };
     if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;
+    file.Remember(store, dlg.m_dateOrder);
+    // Nothing ticked changes nothing, and so marks nothing modified.
+    if (std::find(dlg.m_ticks.begin(), dlg.m_ticks.end(), true) == dlg.m_ticks.end())
+        return std::nullopt;
     std::optional<std::uint16_t> nLastPos;
     ApplyImport(doc, dlg.m_plan, dlg.m_ticks, &nLastPos);
-    if (source.m_format == EImportFormat::Csv)
-        SaveCsvMapping(store, source.m_table, source.m_mapping,
-                       bAsked ? dlg.m_dateOrder : EDateOrder::Auto);
     return nLastPos;
 }
 

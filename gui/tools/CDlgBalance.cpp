@@ -130,6 +130,10 @@ void CDlgBalance::OnCalculate() {
 }
 
 void OnBalance(CCommandContext& context) {
+    OpenBalance(context, 0.0);
+}
+
+void OpenBalance(CCommandContext& context, double dStatement) {
     const CTallywiseDoc& doc = context.m_doc;
     if (!HasEntries(doc))
         return;
@@ -138,5 +142,6 @@ void OnBalance(CCommandContext& context) {
     dlg.m_dOutDebits = figures.m_dOutDebits;
     dlg.m_dOutCredits = figures.m_dOutCredits;
     dlg.m_dEndBal = figures.m_dEndBal;
+    dlg.m_dStatement = dStatement;
     dlg.exec();
 }

@@ -41,3 +41,5 @@ private:
 
 // Tools > Balance: reconciles the register's outstanding figures with a statement.
 void OnBalance(CCommandContext& context);
+// The same with a statement balance filled in, such as the one a bank file gives.
+void OpenBalance(CCommandContext& context, double dStatement);

@@ -1,6 +1,8 @@
 #include "CDlgStartBal.h"
+#include "core/document/CTallywiseDoc.h"
 #include "core/framework/FieldLimits.h"
 #include "core/framework/Format.h"
+#include "core/framework/IUserMessages.h"
 #include "gui/framework/CDataExchange.h"
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,5 +54,31 @@ bool CDlgStartBal::OnOK() {
     if (!ReadAmount(m_pStartBal, MIN_AMOUNT, MAX_AMOUNT, dValue))
         return false;
     m_dStartBal = dValue;
+    return true;
+}
+
+namespace {
+const char* const START_BAL_QUESTION =
+    "You have not yet set the starting\nbalance for this checkbook.  Would \nyou like to do "
+    "it now?";
+const char* const START_BAL_REQUIRED = "You must set the starting balance \nbefore you can add "
+                                       "entries.";
+} // namespace
+
+bool EnsureStartingBalance(CTallywiseDoc& doc, QWidget* pParent) {
+    if (doc.IsStartBalSet())
+        return true;
+    IUserMessages& messages = doc.Messages();
+    if (!messages.AskYesNo(START_BAL_QUESTION)) {
+        messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
+        return false;
+    }
+    CDlgStartBal dlg(pParent);
+    dlg.m_dStartBal = 0.0;
+    if (dlg.exec() != QDialog::Accepted) {
+        messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
+        return false;
+    }
+    doc.SetStartingBalance(dlg.m_dStartBal);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "gui/framework/CDlgBase.h"
 
+class CTallywiseDoc;
 class QLineEdit;
 class QPushButton;
 
@@ -23,3 +24,7 @@ private:
     QPushButton* m_pOk;
     QPushButton* m_pCancel;
 };
+
+// Before entries are added to a register without a starting balance: asks for it, as this
+// dialog. False, after saying that it is needed, when the user declines or cancels.
+bool EnsureStartingBalance(CTallywiseDoc& doc, QWidget* pParent);

@@ -225,12 +225,6 @@ void CTallywiseView::SetPopupActions(QAction* pAdd, QAction* pEdit, QAction* pDe
 // ---- Entry commands ------------------------------------------------------------------
 
 namespace {
-const char* const START_BAL_QUESTION =
-    "You have not yet set the starting\nbalance for this checkbook.  Would \nyou like to do "
-    "it now?";
-const char* const START_BAL_REQUIRED = "You must set the starting balance \nbefore you can add "
-                                       "entries.";
-
 // The entry the dialog describes; only checks carry a number.
 CEntry EntryFromDialog(const CDlgEntry& dlg, const CUserTypeTable& types) {
     CEntry e;
@@ -258,22 +252,11 @@ bool CTallywiseView::RunEntryDialog(CDlgEntry& dlg) {
 }
 
 bool CTallywiseView::EnsureStartingBalance() {
-    CTallywiseDoc& doc = GetDocument();
-    if (doc.IsStartBalSet())
-        return true;
-    IUserMessages& messages = doc.Messages();
-    if (!messages.AskYesNo(START_BAL_QUESTION)) {
-        messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
-        return false;
-    }
-    CDlgStartBal dlg(this);
-    dlg.m_dStartBal = 0.0;
-    if (dlg.exec() != QDialog::Accepted) {
-        messages.ShowMessage(START_BAL_REQUIRED, EMsgIcon::Information);
-        return false;
-    }
-    SetStartingBalance(dlg.m_dStartBal);
-    return true;
+    const bool bWasSet = GetDocument().IsStartBalSet();
+    const bool bSet = ::EnsureStartingBalance(GetDocument(), this);
+    if (bSet && !bWasSet)
+        Q_EMIT CommandStateChanged();
+    return bSet;
 }
 
 void CTallywiseView::SetStartingBalance(double dStartBal) {

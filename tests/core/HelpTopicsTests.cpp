@@ -159,8 +159,8 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
              return ids;
          }()},
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
-        {"::/DlgImport.txt", IdRange(3000, 3003)},
-        {"::/DlgCsvMapping.txt", IdRange(3100, 3110)},
+        {"::/DlgImport.txt", IdRange(3000, 3004)},
+        {"::/DlgCsvMapping.txt", IdRange(3100, 3112)},
         {"::/DlgArchive.txt", IdRange(3700, 3705)},
         {"::/DlgViewArch.txt", IdRange(3800, 3803)},
         {"::/DlgAutomaticEntries.txt", IdRange(2700, 2704)},

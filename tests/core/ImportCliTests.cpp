@@ -72,7 +72,7 @@ TEST(ImportCliTest, DryRunPrintsEveryTransactionAndChangesNothing) {
     const CRun r = Cli({"import", reg, SAMPLES + "ofx/autosync-zero-amount.ofx", "--dry-run"});
     EXPECT_EQ(r.m_nStatus, 0) << r.m_strErr;
     EXPECT_EQ(r.m_strOut, "new\t10/27/2016\t\tAMAZON MKTPLACE PMTS AMZN.COM/BI\t123.45\n"
-                          "skipped\t10/27/2016\t\tXXXEXTRASTUFFXXX\t0.00\tzero amount\n"
+                          "skipped\t10/27/2016\t\tXXXEXTRASTUFFXXX\t0.00\tzero amount (line 53)\n"
                           "1 new, 0 duplicates, 1 skipped\n");
     EXPECT_FALSE(std::filesystem::exists(reg));
 }
@@ -136,13 +136,14 @@ TEST(ImportCliTest, CompanionsFollowTheUsersSettingsFile) {
 TEST(ImportCliTest, StatusTwoWhenTheFileCannotTell) {
     CTestDoc t;
     const std::string reg = t.Path("r.twd");
-    CRun r = Cli({"import", reg, SAMPLES + "qif/quiffen-split-to-account.qif"});
+    const std::string qif = t.Path("dates.qif");
+    std::ofstream(qif, std::ios::binary) << "!Type:Bank\nD01/02/2000\nT-10.00\nPA Payee\n^\n";
+    CRun r = Cli({"import", reg, qif});
     EXPECT_EQ(r.m_nStatus, 2);
     EXPECT_NE(r.m_strErr.find("--date-order"), std::string::npos);
-    r = Cli({"import", reg, SAMPLES + "qif/quiffen-split-to-account.qif", "--date-order", "mdy",
-             "--dry-run"});
+    r = Cli({"import", reg, qif, "--date-order", "mdy", "--dry-run"});
     EXPECT_EQ(r.m_nStatus, 0);
-    EXPECT_EQ(r.m_strOut, "new\t01/01/2000\t\tA Payee\t-10.00\n1 new, 0 duplicates, 0 skipped\n");
+    EXPECT_EQ(r.m_strOut, "new\t01/02/2000\t\tA Payee\t-10.00\n1 new, 0 duplicates, 0 skipped\n");
 
     r = Cli({"import", reg, SAMPLES + "csv/hledger-fr-cp1252.csv", "--dry-run"});
     EXPECT_EQ(r.m_nStatus, 2);
@@ -202,6 +203,139 @@ TEST(ImportCliTest, ExportThenImportIntoAnEmptyRegister) {
     const CRun r = Cli({"import", t.Path("b.twd"), t.Path("a.qif"), "--date-order", "mdy"});
     EXPECT_EQ(r.m_nStatus, 0) << r.m_strErr;
     EXPECT_EQ(LoadAndDescribe(t.Path("b.twd")), LoadAndDescribe(reg));
+}
+
+// What the command line needs told before it changes anything, and what it prints then.
+struct CChoiceCase {
+    const char* m_pszName;
+    const char* m_pszFile; // written as bank.csv, bank.ofx or bank.qif by its extension
+    std::string m_strText;
+    std::vector<std::string> m_extra; // arguments after FILE IN
+    int m_nStatus;
+    std::string m_strErr; // part of the error output
+    std::string m_strOut = {};
+};
+
+// An OFX statement of one account; its transactions are "YYYYMMDD:amount:name".
+std::string Statement(const char* pszAggregate, const char* pszId, const char* pszCurrency,
+                      const std::vector<std::string>& txns, const char* pszLedger = nullptr) {
+    const bool bCard = std::string(pszAggregate) == "CCSTMTRS";
+    std::string s = std::string("<") + pszAggregate + "><CURDEF>" + pszCurrency +
+                    (bCard ? "<CCACCTFROM><ACCTID>" : "<BANKACCTFROM><BANKID>1<ACCTID>") + pszId +
+                    (bCard ? "</CCACCTFROM>" : "</BANKACCTFROM>") + "<BANKTRANLIST>";
+    for (const std::string& t : txns) {
+        const std::size_t a = t.find(':'), b = t.find(':', a + 1);
+        s += "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>" + t.substr(0, a) + "<TRNAMT>" +
+             t.substr(a + 1, b - a - 1) + "<NAME>" + t.substr(b + 1) + "</STMTTRN>";
+    }
+    s += "</BANKTRANLIST>";
+    if (pszLedger)
+        s += std::string("<LEDGERBAL><BALAMT>") + pszLedger + "<DTASOF>20240131</LEDGERBAL>";
+    return s + "</" + pszAggregate + ">";
+}
+
+const std::string TWO_ACCOUNTS =
+    "OFXHEADER:100\n<OFX><BANKMSGSRSV1>" +
+    Statement("STMTRS", "111", "CAD", {"20240102:-1.00:a", "20240103:2.00:b"}) +
+    Statement("STMTRS", "222", "USD", {"20240105:-3.00:c"}) +
+    Statement("STMTRS", "111", "CAD", {"20240104:4.00:d"}) + "</BANKMSGSRSV1></OFX>";
+
+const std::string BANK_RENT =
+    "<OFX>" +
+    Statement("STMTRS", "9", "USD", {"20240102:-10.00:RENT", "20240105:-5.00:FEE"}, "85.00") +
+    "</OFX>";
+const std::string BANK_RENT_90 =
+    "<OFX>" +
+    Statement("STMTRS", "9", "USD", {"20240102:-10.00:RENT", "20240105:-5.00:FEE"}, "90.00") +
+    "</OFX>";
+const std::string RECONCILED =
+    "cleared\t01/02/2024\t\tRENT\t-10.00\nnew\t01/05/2024\t\tFEE\t-5.00\n"
+    "1 cleared, 0 already cleared, 1 new, 0 outstanding\nledger balance "
+    "85.00 on 01/31/2024, cleared balance ";
+
+const std::vector<CChoiceCase> CHOICE_CASES = {
+    {"reconciled", "bank.ofx", BANK_RENT, {"reconcile"}, 0, "", RECONCILED + "85.00: they agree\n"},
+    {"reconciled with a difference",
+     "bank.ofx",
+     BANK_RENT_90,
+     {"reconcile", "--account", "9"},
+     3,
+     "",
+     "cleared\t01/02/2024\t\tRENT\t-10.00\nnew\t01/05/2024\t\tFEE\t-5.00\n1 cleared, 0 "
+     "already cleared, 1 new, 0 outstanding\nledger balance 90.00 on 01/31/2024, cleared balance "
+     "85.00: difference 5.00\n"},
+    {"two accounts",
+     "bank.ofx",
+     TWO_ACCOUNTS,
+     {},
+     2,
+     "the file holds 2 accounts; choose one with --account ID\n"
+     "  111 (CAD): 3 transactions, 01/02/2024 to 01/04/2024\n"
+     "  222 (USD): 1 transaction, 01/05/2024\n"},
+    {"one account chosen",
+     "bank.ofx",
+     TWO_ACCOUNTS,
+     {"--account", "222"},
+     0,
+     "",
+     "new\t01/05/2024\t\tc\t-3.00\n1 new, 0 duplicates, 0 skipped\n"},
+    {"an account the file lacks",
+     "bank.ofx",
+     TWO_ACCOUNTS,
+     {"--account", "333"},
+     2,
+     "the file has no account \"333\"\n  111 (CAD)"},
+    {"QIF accounts without a type line",
+     "bank.qif",
+     "!Account\nNChecking\nTBank\n^\nD01/22/2024\nT-1.00\nPa\n^\n"
+     "!Account\nNCard\nTCCard\n^\nD01/23/2024\nT-2.00\nPb\n^\nD01/24/2024\nT-3.00\nPc\n^\n",
+     {},
+     2,
+     "  Checking: 1 transaction, 01/22/2024\n  Card: 2 transactions, 01/23/2024 to 01/24/2024\n"},
+    {"QIF account chosen",
+     "bank.qif",
+     "!Option:AutoSwitch\n!Account\nNChecking\nTBank\n^\nNCard\nTCCard\n^\n"
+     "!Clear:AutoSwitch\n!Account\nNChecking\nTBank\n^\n!Type:Bank\nD01/02/2024\nT-1.00\nPa\n^\n"
+     "!Account\nNCard\nTCCard\n^\n!Type:CCard\nD01/13/2024\nT-2.00\nPb\n^\n",
+     {"--account", "Card"},
+     0,
+     "",
+     "new\t01/13/2024\t\tb\t-2.00\n1 new,"},
+    {"unmapped direction column",
+     "bank.csv",
+     "Date,Description,Amount,Af Bij\n1/13/2020,a,5,Af\n1/14/2020,b,6,Bij\n",
+     {"--map", "date=1,desc=2,amount=3"},
+     2,
+     "column 4 (\"Af Bij\") gives their direction; give it with --map ...,sign=4"},
+    {"mapped direction column",
+     "bank.csv",
+     "Date,Description,Amount,Af Bij\n1/13/2020,a,5,Af\n1/14/2020,b,6,Bij\n",
+     {"--map", "date=1,desc=2,amount=3,sign=4"},
+     0,
+     "",
+     "new\t01/13/2020\t\ta\t-5.00\nnew\t01/14/2020\t\tb\t6.00\n"},
+};
+
+TEST(ImportCliTest, BankFileChoices) {
+    for (const CChoiceCase& c : CHOICE_CASES) {
+        SCOPED_TRACE(c.m_pszName);
+        CTestDoc t;
+        t.Doc().SetStartingBalance(100);
+        t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2024, 1, 3), 10, true, "Rent"));
+        ASSERT_TRUE(t.Doc().SaveDocumentFile(t.Path("r.twd")));
+        const std::string bank = t.Path(c.m_pszFile);
+        std::ofstream(bank, std::ios::binary) << c.m_strText;
+        std::vector<std::string> args = {
+            c.m_extra.empty() || c.m_extra[0] != "reconcile" ? "import" : "reconcile",
+            t.Path("r.twd"), bank, "--dry-run"};
+        for (const std::string& a : c.m_extra)
+            if (a != "reconcile")
+                args.push_back(a);
+        const CRun r = Cli(args);
+        EXPECT_EQ(r.m_nStatus, c.m_nStatus) << r.m_strErr;
+        EXPECT_NE(r.m_strErr.find(c.m_strErr), std::string::npos) << r.m_strErr;
+        EXPECT_EQ(r.m_strOut.substr(0, c.m_strOut.size()), c.m_strOut);
+    }
 }
 
 } // namespace

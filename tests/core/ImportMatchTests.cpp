@@ -4,6 +4,8 @@
 #include "core/framework/Format.h"
 #include "core/import/Export.h"
 #include "core/import/Import.h"
+#include "core/import/Reconcile.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,8 +93,8 @@ TEST(ImportTest, ApplyAddsTickedRowsWithDescriptions) {
     ticks[0] = false;
     EXPECT_EQ(ApplyImport(doc, plan, ticks), 8);
     EXPECT_EQ(doc.EntryCount(), 8);
-    EXPECT_EQ(doc.Descriptions().size(), 8u);
-    EXPECT_EQ(doc.NextCheck(), 332); // behind the highest imported check
+    EXPECT_EQ(doc.Descriptions().size(), 0u); // each bank text occurs once
+    EXPECT_EQ(doc.NextCheck(), 332);          // behind the highest imported check
     double dBalance = 100;
     const std::vector<CEntry>& entries = doc.Entries();
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -103,6 +105,10 @@ TEST(ImportTest, ApplyAddsTickedRowsWithDescriptions) {
         }
     }
     EXPECT_EQ(ToCents(doc.CurrentBalance()), 10000 - 50759 + 619);
+    // A text that recurs joins the list.
+    const CImportPlan coffees = BuildImportPlan(doc, ReadText(EImportFormat::Csv, CoffeeCsv(2)));
+    EXPECT_EQ(ApplyImport(doc, coffees, {}), 2);
+    EXPECT_EQ(doc.Descriptions(), CDescList{"Coffee"});
 }
 
 TEST(ImportTest, LimitOf5000Entries) {
@@ -145,34 +151,81 @@ TEST(ExportTest, CsvIsUtf8WithHeaderAndCrLf) {
     EXPECT_EQ(std::count(strRange.begin(), strRange.end(), '\n'), 3); // header, Pay, Cash
 }
 
-TEST(ExportTest, QifRoundTripGivesTheSameEntries) {
+// Both exports, imported into an empty register, give the same register; the CSV one
+// exports again byte for byte.
+TEST(ExportTest, BothExportsComeBackWhole) {
     CTestDoc t;
     FillExample(t.Doc());
+    t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 10), 3, false, "=SUM(A1) \xC3\xA9", 3));
+    t.Doc().InsertEntry(MakeEntry(MakeLocalDate(2020, 3, 11), 4, false, "  Refund", 0, 9731));
     const std::string qif = BuildQifExport(t.Doc(), {});
-    EXPECT_EQ(qif.substr(0, 59),
-              "!Type:Bank\r\nD03/01/2020\r\nT-12.50\r\nN101\r\nPCaf\xE9, \"Bob\"\r\n"
-              "CX\r\n^");
-    const std::string path = t.Path("out.qif");
-    std::string strError;
-    ASSERT_TRUE(ExportRegister(t.Doc(), path, EExportFormat::Qif, {}, strError)) << strError;
-    CTestDoc u;
-    const CReadResult read = ReadText(EImportFormat::Qif, Bytes(path), EDateOrder::MDY);
-    ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(ApplyImport(u.Doc(), BuildImportPlan(u.Doc(), read), {}), 4);
-    ASSERT_EQ(t.Doc().EntryCount(), u.Doc().EntryCount());
-    for (std::uint16_t i = 0; i < t.Doc().EntryCount(); ++i) {
-        const CEntry& a = t.Doc().Entries()[i];
-        const CEntry& b = u.Doc().Entries()[i];
-        EXPECT_EQ(a.m_date, b.m_date);
-        EXPECT_EQ(a.m_strDesc, b.m_strDesc);
-        EXPECT_EQ(a.m_dAmount, b.m_dAmount);
-        EXPECT_EQ(a.m_bDebit, b.m_bDebit);
-        EXPECT_EQ(a.m_nCheckNum, b.m_nCheckNum);
-        EXPECT_EQ(a.m_bCleared, b.m_bCleared);
-        if (a.m_nType <= TYPE_ATM) {
-            EXPECT_EQ(a.m_nType, b.m_nType);
+    EXPECT_EQ(qif.substr(0, 90), "!Type:Bank\r\nD03/01/2020\r\nT50.00\r\nCX\r\nPOpening Balance\r\n"
+                                 "L[TWDoc]\r\n^\r\nD03/01/2020\r\nT-12.50\r\n");
+    const std::string csv = BuildCsvExport(t.Doc(), {});
+    EXPECT_NE(csv.find(",\"'=SUM(A1) \xC3\xA9\",Teller,"), std::string::npos) << csv;
+    for (EImportFormat format : {EImportFormat::Qif, EImportFormat::Csv}) {
+        SCOPED_TRACE(format == EImportFormat::Qif ? "QIF" : "CSV");
+        CTestDoc u;
+        u.Doc().UserTypes() = t.Doc().UserTypes();
+        const CReadResult read = format == EImportFormat::Qif
+                                     ? ReadText(format, qif, EDateOrder::MDY)
+                                     : ReadText(format, csv);
+        ASSERT_TRUE(read.Ok()) << read.m_strError;
+        EXPECT_EQ(ApplyImport(u.Doc(), BuildImportPlan(u.Doc(), read), {}), 6);
+        EXPECT_EQ(u.Doc().StartBalance(), t.Doc().StartBalance());
+        EXPECT_TRUE(u.Doc().IsStartBalSet());
+        ASSERT_EQ(t.Doc().EntryCount(), u.Doc().EntryCount());
+        for (std::uint16_t i = 0; i < t.Doc().EntryCount(); ++i) {
+            const CEntry& a = t.Doc().Entries()[i];
+            const CEntry& b = u.Doc().Entries()[i];
+            EXPECT_EQ(std::tie(a.m_date, a.m_strDesc, a.m_dAmount, a.m_bDebit, a.m_nCheckNum,
+                               a.m_bCleared, a.m_nType, a.m_dBalance),
+                      std::tie(b.m_date, b.m_strDesc, b.m_dAmount, b.m_bDebit, b.m_nCheckNum,
+                               b.m_bCleared, b.m_nType, b.m_dBalance));
+        }
+        if (format == EImportFormat::Csv) {
+            EXPECT_EQ(BuildCsvExport(u.Doc(), {}), csv);
         }
     }
+}
+
+TEST(ReconcileTest, GroupsThenOneChange) {
+    CTestDoc t;
+    CTallywiseDoc& doc = t.Doc();
+    doc.SetStartingBalance(100);
+    // Posted and uncleared; posted and cleared; uncleared and not at the bank (in the
+    // file's dates, then after them); a check the bank paid under another number.
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2024, 1, 3), 10, true, "Rent"));
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2024, 1, 4), 20, false, "Pay"));
+    doc.SetEntryCleared(1, 1);
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2024, 1, 5), 30, true, "Shop"));
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2024, 2, 9), 40, true, "Later"));
+    doc.InsertEntry(MakeEntry(MakeLocalDate(2024, 1, 6), 50, true, "Check", TYPE_CHECK, 7));
+    const std::string ofx =
+        "<OFX><STMTRS><CURDEF>USD<BANKACCTFROM><ACCTID>9</BANKACCTFROM><BANKTRANLIST>"
+        "<STMTTRN><DTPOSTED>20240102<TRNAMT>-10.00<NAME>RENT</STMTTRN>"
+        "<STMTTRN><DTPOSTED>20240104<TRNAMT>20.00<NAME>PAY</STMTTRN>"
+        "<STMTTRN><DTPOSTED>20240106<TRNAMT>-50.00<CHECKNUM>8<NAME>CHK</STMTTRN>"
+        "<STMTTRN><DTPOSTED>20240107<TRNAMT>-5.00<NAME>FEE</STMTTRN></BANKTRANLIST>"
+        "<LEDGERBAL><BALAMT>105.00<DTASOF>20240107</LEDGERBAL></STMTRS></OFX>";
+    const CReconcilePlan plan = BuildReconcilePlan(doc, ReadText(EImportFormat::Ofx, ofx));
+    std::string strGroups;
+    for (const CReconcileLine& line : plan.m_lines)
+        strGroups += std::to_string(static_cast<int>(line.m_nGroup)) + ":" +
+                     (line.m_nEntry >= 0 ? doc.Entries()[line.m_nEntry].m_strDesc : "") + " ";
+    EXPECT_EQ(strGroups, "0:Rent 1:Pay 2: 2: 3:Shop 3:Check ");
+    EXPECT_EQ(ReconcileSummary(plan), "1 cleared, 1 already cleared, 2 new, 2 outstanding");
+    EXPECT_EQ(ToCents(*plan.m_dLedger), 10500);
+
+    CRecordingObserver observer;
+    doc.SetObserver(&observer);
+    EXPECT_TRUE(ApplyReconcile(doc, plan));
+    doc.SetObserver(nullptr);
+    EXPECT_EQ(std::count(observer.m_events.begin(), observer.m_events.end(), "reset"), 1);
+    EXPECT_EQ(doc.EntryCount(), 7);
+    EXPECT_EQ(ToCents(ClearedBalance(doc)), 10000 - 1000 + 2000 - 5000 - 500);
+    EXPECT_EQ(LedgerComparison(plan, ClearedBalance(doc)),
+              "ledger balance 105.00 on 01/07/2024, cleared balance 55.00: difference 50.00");
 }
 
 } // namespace

@@ -167,10 +167,10 @@ const std::vector<CSampleCase> SAMPLE_CASES = {
     {"qif/gnucash-money95-bank-latin1.qif",
      EDateOrder::Auto,
      nullptr,
-     143,
+     142,
      0,
-     8822.40,
-     {{"1995-01-01", 5762.36, "Opening Balance"},
+     3060.04,
+     {{"1995-01-01", -405.00, "Canal Satellite"},
       {"1995-01-12", -3700.00, "Propri\xC3\xA9taire", TYPE_CHECK, 6353}}},
     {"qif/gnucash-quicken3-abc-all.qif",
      EDateOrder::Auto,
@@ -207,7 +207,7 @@ const std::vector<CSampleCase> SAMPLE_CASES = {
      EDateOrder::Auto,
      nullptr,
      5,
-     1,
+     0,
      -35.50,
      {{"2020-02-14", 67.50, "T-Mobile"}, {"2020-02-11", -25.00, "Walmart", TYPE_CHECK, 123}}},
     {"qif/quiffen-split-to-account.qif",
@@ -462,6 +462,10 @@ TEST(ImportTest, CsvHeaderNamesAreRecognised) {
     EXPECT_EQ(*m, (CCsvMapping{0, 3, -1, -1, 4, 5, 1, -1}));
     const CCsvTable beangulp = ReadCsvTable(Bytes(SAMPLES + "csv/beangulp-mdy-balance.csv"));
     EXPECT_EQ(GuessCsvMapping(beangulp)->m_nNum, 6); // "Check or Slip #"
+    EXPECT_EQ(GuessCsvMapping(ReadCsvTable("Date,Text,Original Amount,Amount in Account Currency\n"
+                                           "1/13/2020,a,1,2\n"))
+                  ->m_nAmount,
+              3);
     std::string strWhy;
     EXPECT_FALSE(GuessCsvMapping(ReadCsvTable("Datum,Text,Betrag\n1.1.2020,a,1\n"), &strWhy));
     EXPECT_EQ(strWhy, "no date column");
@@ -492,7 +496,7 @@ TEST(ImportTest, DescriptionsKeepWhatARegisterCanHold) {
     int nReplaced = 0;
     bool bCut = false;
     EXPECT_EQ(CleanDescription("  caf\xC3\xA9 \xE2\x80\x8F\xE4\xB8\xAD?\tx ", nReplaced, bCut),
-              "caf\xC3\xA9 ??? x");
+              "  caf\xC3\xA9 ??? x");
     EXPECT_EQ(nReplaced, 2);
     EXPECT_FALSE(bCut);
     const std::string strLong(300, 'a');
@@ -502,7 +506,7 @@ TEST(ImportTest, DescriptionsKeepWhatARegisterCanHold) {
     const CImportPlan plan = BuildImportPlan(
         t.Doc(), ReadText(EImportFormat::Csv, "Date,Payee,Amount\n1/13/2020,\xE4\xB8\xAD,1\n"));
     ASSERT_EQ(plan.m_notes.size(), 1u);
-    EXPECT_EQ(plan.m_notes[0], "1 characters that a register cannot hold became \"?\".");
+    EXPECT_EQ(plan.m_notes[0], "1 character that a register cannot hold became \"?\".");
 }
 
 } // namespace

@@ -6,9 +6,11 @@
 #include "gui/import/ImportCommand.h"
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <memory>
 
 namespace {
@@ -52,6 +55,8 @@ class CImportWindowTests : public QObject {
 private Q_SLOTS:
     void init() {
         m_pFix = std::make_unique<CFrameFixture>();
+        m_pFix->Doc().SetStartingBalance(0.0);
+        m_pFix->StartClean();
         m_pDir = std::make_unique<QTemporaryDir>();
         m_strOpen.clear();
         m_strSave.clear();
@@ -81,7 +86,8 @@ private Q_SLOTS:
             QAbstractItemModel* pRows = Rows(pDlg);
             QCOMPARE(pRows->rowCount(), 4);
             // Newest first, as the bank wrote it.
-            QCOMPARE(Cell(pDlg, 0, 6).left(10), QStringLiteral("Duplicate:"));
+            QCOMPARE(Cell(pDlg, 0, 6), QStringLiteral("Duplicate"));
+            QCOMPARE(Cell(pDlg, 0, 7), QStringLiteral("02/28/2023  Interest  0.01"));
             QCOMPARE(pRows->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
             QCOMPARE(Cell(pDlg, 1, 1), QStringLiteral("01/19/2023"));
             QCOMPARE(Cell(pDlg, 1, 5), QStringLiteral("888.99"));
@@ -160,12 +166,125 @@ private Q_SLOTS:
             QCOMPARE(Cell(pDlg, 0, 1), QStringLiteral("01/02/2003"));
             pOrder->setCurrentIndex(1);
             Q_EMIT pOrder->activated(1);
-            QCOMPARE(Cell(pDlg, 0, 1), QStringLiteral("02/01/2003"));
+            QCOMPARE(Rows(pDlg)->index(0, 1).data(Qt::ToolTipRole).toString(),
+                     QStringLiteral("February 01, 2003"));
             Child<QPushButton>(pDlg, "ok")->click();
         });
         Import();
         QCOMPARE(modal.Pending(), 0);
         QCOMPARE(m_pFix->Doc().Entries().front().m_date, MakeLocalDate(2003, 2, 1));
+    }
+
+    void withoutAStartingBalanceTheImportAsksForItFirst() {
+        m_pFix = std::make_unique<CFrameFixture>();
+        m_strOpen = SAMPLES + "qif/gnucash-cbb-checkbook.qif";
+        m_pFix->m_messages.m_answers.push_back(EAnswer::No);
+        Import();
+        QCOMPARE(m_pFix->m_messages.m_shown.back().m_strText,
+                 std::string("You must set the starting balance \nbefore you can add entries."));
+        QCOMPARE(m_pFix->Doc().EntryCount(), 0);
+    }
+
+    void theKeyboardTicksRowsAndLeavesTheList() {
+        m_strOpen = WriteFile("three.qif", "!Type:Bank\nD1/2/03\nT-1.00\nPA\n^\nD1/3/03\nT-2.00\n"
+                                           "PB\n^\nD1/4/03\nT-3.00\nPC\n^\n");
+        CModalHelper modal;
+        modal.Then([](QWidget* pDlg) {
+            auto* pTable = Child<QTableView>(pDlg, "transactions");
+            auto* pTicked = Child<QLabel>(pDlg, "ticked");
+            QCOMPARE(QApplication::focusWidget(), pTable);
+            pTable->setCurrentIndex(Rows(pDlg)->index(1, 3));
+            QTest::keyClick(pTable, Qt::Key_Space);
+            QCOMPARE(pTicked->text(), QStringLiteral("2 to add"));
+            QTest::keyClick(pTable, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(pTicked->text(), QStringLiteral("0 to add"));
+            QTest::keyClick(pTable, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(pTicked->text(), QStringLiteral("3 to add"));
+            QTest::keyClick(pTable, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Child<QWidget>(pDlg, "tickAll"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), Child<QWidget>(pDlg, "dateOrder"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Child<QWidget>(pDlg, "ok"));
+            Child<QPushButton>(pDlg, "cancel")->click();
+        });
+        Import();
+        QCOMPARE(modal.Pending(), 0);
+    }
+
+    // A day-first file: the user's ticks outlive a change of order, the order is remembered
+    // for the account, and a file of duplicates only changes nothing.
+    void theOrderAndTicksAreKept() {
+        m_strOpen = WriteFile("dayfirst.qif", "!Account\nNHousehold\nTBank\n^\n!Type:Bank\n"
+                                              "D02/01/2024\nT-1.00\nPA\n^\nD03/01/2024\nT-2.00\n"
+                                              "PB\n^\nD04/01/2024\nT-3.00\nPC\n^\n");
+        auto choose = [](QWidget* pDlg, int nIndex) {
+            auto* pOrder = Child<QComboBox>(pDlg, "dateOrder");
+            pOrder->setCurrentIndex(nIndex);
+            Q_EMIT pOrder->activated(nIndex);
+        };
+        CModalHelper modal;
+        modal.Then([&choose](QWidget* pDlg) {
+            QCOMPARE(Child<QComboBox>(pDlg, "dateOrder")->count(), 2);
+            Rows(pDlg)->setData(Rows(pDlg)->index(1, 0), int(Qt::Unchecked), Qt::CheckStateRole);
+            choose(pDlg, 1);
+            QCOMPARE(Cell(pDlg, 0, 1), QStringLiteral("02/01/2024"));
+            QCOMPARE(Child<QLabel>(pDlg, "ticked")->text(), QStringLiteral("2 to add"));
+            Child<QPushButton>(pDlg, "ok")->click();
+        });
+        modal.Then([&choose](QWidget* pDlg) {
+            QCOMPARE(Child<QComboBox>(pDlg, "dateOrder")->currentIndex(), 1);
+            QCOMPARE(Child<QLabel>(pDlg, "summary")->text(),
+                     QStringLiteral("1 new, 2 duplicates, 0 skipped"));
+            choose(pDlg, 0);
+            QVERIFY(Child<QLabel>(pDlg, "orderHint")->isVisibleTo(pDlg));
+            choose(pDlg, 1);
+            Child<QPushButton>(pDlg, "untickAll")->click();
+            Child<QPushButton>(pDlg, "ok")->click();
+        });
+        Import();
+        m_pFix->StartClean();
+        Import();
+        QCOMPARE(modal.Pending(), 0);
+        QCOMPARE(m_pFix->Doc().EntryCount(), 2);
+        QVERIFY(!m_pFix->Doc().IsModified());
+    }
+
+    void reconcileShowsTheGroupsThenOpensBalanceWithTheBanksBalance() {
+        m_pFix->AddEntry(TYPE_OTHER, 0, 2, 3, "Rent", 500.0, true);
+        m_pFix->AddEntry(TYPE_OTHER, 0, 2, 4, "Phone", 40.0, true);
+        m_strOpen = WriteFile(
+            "bank.ofx",
+            "OFXHEADER:100\nDATA:OFXSGML\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><CURDEF>USD"
+            "<BANKACCTFROM><ACCTID>77<ACCTTYPE>CHECKING</BANKACCTFROM><BANKTRANLIST>\n"
+            "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20040203<TRNAMT>-500.00<FITID>1<NAME>Rent</STMTTRN>\n"
+            "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20040205<TRNAMT>100.00<FITID>2<NAME>Refund</"
+            "STMTTRN>\n"
+            "</BANKTRANLIST><LEDGERBAL><BALAMT>-400.00<DTASOF>20040229</LEDGERBAL></STMTRS>"
+            "</STMTTRNRS></BANKMSGSRSV1></OFX>\n");
+        CModalHelper modal;
+        modal.Then([](QWidget* pDlg) {
+            QTreeWidget* pGroups = Child<QTreeWidget>(pDlg, "groups");
+            QCOMPARE(pGroups->topLevelItemCount(), 3);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(pGroups->topLevelItem(i)->childCount(), 1);
+            QCOMPARE(pGroups->topLevelItem(2)->child(0)->text(2), QStringLiteral("Phone"));
+            Child<QPushButton>(pDlg, "ok")->click();
+        });
+        modal.Then([](QWidget* pDlg) {
+            QCOMPARE(Child<QLineEdit>(pDlg, "statement")->text(), QStringLiteral("-400.00"));
+            Child<QPushButton>(pDlg, "done")->click();
+        });
+        m_pFix->m_pFrame->Action(ID_FILE_RECONCILE)->trigger();
+        QCOMPARE(modal.Pending(), 0);
+        const CTallywiseDoc& doc = m_pFix->Doc();
+        QCOMPARE(doc.EntryCount(), 3);
+        for (const CEntry& e : doc.Entries())
+            QCOMPARE(bool(e.m_bCleared), e.m_strDesc != "Phone");
     }
 
     void moreThanTheRegisterHoldsIsRefused() {

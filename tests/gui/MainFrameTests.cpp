@@ -149,6 +149,7 @@ private Q_SLOTS:
             {ID_FILE_SAVE_AS, "Save &As...", {}},
             {ID_FILE_IMPORT, "&Import...", {}},
             {ID_FILE_EXPORT, "&Export...", {}},
+            {ID_FILE_RECONCILE, "Re&concile with Bank File...", {}},
             {ID_FILE_SET_PASSWORD, "Set Pass&word", {}},
             {ID_FILE_BANK_INFO, "&Bank Info", {}},
             {ID_FILE_ARCHIVE, "&Archive", {}},

@@ -1,0 +1,44 @@
+#include "ReconcileCommand.h"
+#include "CBankFile.h"
+#include "CDlgReconcile.h"
+#include "core/document/CTallywiseDoc.h"
+#include "gui/framework/CCommandContext.h"
+#include "gui/framework/CDataExchange.h"
+#include "gui/framework/CQtServices.h"
+#include "gui/tools/CDlgBalance.h"
+#include "gui/view/CDlgStartBal.h"
+#include <algorithm>
+
+void OnFileReconcile(CCommandContext& context) {
+    QWidget* pParent = context.m_pParent;
+    CTallywiseDoc& doc = context.m_doc;
+    CQtSettingsStore store;
+    CBankFile file;
+    if (!file.Open(pParent, store, doc) || !EnsureStartingBalance(doc, pParent))
+        return;
+    CDlgReconcile dlg(pParent);
+    dlg.m_plan = BuildReconcilePlan(doc, file.m_read);
+    dlg.m_pDoc = &doc;
+    dlg.m_strFileName = file.m_strName.toStdString();
+    dlg.m_orders = file.m_orders;
+    dlg.m_dateOrder = file.m_order;
+    dlg.m_fnReplan = [&](EDateOrder order) -> std::optional<CReconcilePlan> {
+        const CReadResult again = file.Read(order);
+        if (!again.Ok()) {
+            file.Refuse(&dlg, again.m_strError);
+            return std::nullopt;
+        }
+        return BuildReconcilePlan(doc, again);
+    };
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    file.Remember(store, dlg.m_dateOrder);
+    const int nAdd = int(std::count(dlg.m_ticks.begin(), dlg.m_ticks.end(), true));
+    if (const std::string strRefusal = ImportLimitMessage(doc, nAdd); !strRefusal.empty()) {
+        ShowAppMessage(pParent, QString::fromStdString(strRefusal), QMessageBox::Information);
+        return;
+    }
+    ApplyReconcile(doc, dlg.m_plan, dlg.m_ticks);
+    if (dlg.m_bOpenBalance)
+        OpenBalance(context, *dlg.m_plan.m_dLedger);
+}
