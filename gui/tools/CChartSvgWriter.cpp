@@ -20,6 +20,15 @@ QString Fill(const QColor& color) {
         .arg(color.alpha() ? color.name() : QStringLiteral("none"), Num(color.alphaF()));
 }
 
+// A gradient (the chart's background in most themes) is drawn in its first colour.
+QColor BrushColor(const QBrush& brush) {
+    if (brush.style() == Qt::NoBrush)
+        return Qt::transparent;
+    return brush.gradient() && !brush.gradient()->stops().isEmpty()
+               ? brush.gradient()->stops().constFirst().second
+               : brush.color();
+}
+
 QString Escaped(const QString& strText) {
     return strText.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&apos;"));
 }
@@ -27,7 +36,7 @@ QString Escaped(const QString& strText) {
 
 QString CChartSvgWriter::Write(QChart& chart) {
     CChartSvgWriter writer(chart);
-    const QRectF scene = chart.scene()->sceneRect();
+    const QRectF scene = chart.geometry(); // what a view of the chart shows
     const QRectF plot = chart.mapToScene(chart.plotArea()).boundingRect();
     QString& str = writer.m_strSvg;
     str = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "
@@ -60,13 +69,11 @@ void CChartSvgWriter::Shape(const QGraphicsItem& item) {
                              Num(line.y2()), Stroke(pLine->pen()));
     } else if (auto* pRect = dynamic_cast<const QGraphicsRectItem*>(&item)) {
         const QRectF rect = pRect->rect();
-        m_strSvg += QStringLiteral("<rect transform=\"%1\" x=\"%2\" y=\"%3\" width=\"%4\" "
-                                   "height=\"%5\" %6 %7/>\n")
-                        .arg(Matrix(item), Num(rect.x()), Num(rect.y()), Num(rect.width()),
-                             Num(rect.height()),
-                             Fill(pRect->brush().style() == Qt::NoBrush ? QColor(Qt::transparent)
-                                                                        : pRect->brush().color()),
-                             Stroke(pRect->pen()));
+        m_strSvg +=
+            QStringLiteral("<rect transform=\"%1\" x=\"%2\" y=\"%3\" width=\"%4\" "
+                           "height=\"%5\" %6 %7/>\n")
+                .arg(Matrix(item), Num(rect.x()), Num(rect.y()), Num(rect.width()),
+                     Num(rect.height()), Fill(BrushColor(pRect->brush())), Stroke(pRect->pen()));
     }
 }
 
