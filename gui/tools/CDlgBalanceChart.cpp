@@ -1,19 +1,23 @@
 #include "CDlgBalanceChart.h"
 #include "CBalanceChartView.h"
+#include "CChartSvgWriter.h"
 #include "core/document/CTallywiseDoc.h"
 #include "core/document/RegisterCells.h"
 #include "core/framework/Format.h"
 #include "core/framework/IClock.h"
 #include "core/framework/IUserMessages.h"
+#include "core/framework/TextFile.h"
 #include "core/settings/CSettings.h"
 #include "gui/controls/CDateFieldPopup.h"
 #include "gui/framework/CCommandContext.h"
 #include <QApplication>
+#include <QBuffer>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -480,20 +484,42 @@ void CDlgBalanceChart::OnCopy() {
     QApplication::clipboard()->setPixmap(m_pView->grab());
 }
 
-// The chooser adds the extension and asks before it replaces a file.
+// The chooser adds the extension of the chosen type and asks before it replaces a file.
 void CDlgBalanceChart::OnSavePicture() {
+    const QString strPng = QStringLiteral("PNG picture (*.png)");
+    const QString strSvg = QStringLiteral("SVG picture (*.svg)");
     QFileDialog chooser(this, QStringLiteral("Save Picture"), QString(),
-                        QStringLiteral("PNG picture (*.png)"));
+                        strPng + QStringLiteral(";;") + strSvg);
     chooser.setObjectName(QStringLiteral("savePictureChooser"));
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setDefaultSuffix(QStringLiteral("png"));
     chooser.selectFile(QStringLiteral("Balance chart.png"));
+    connect(&chooser, &QFileDialog::filterSelected, &chooser, [&](const QString& strFilter) {
+        chooser.setDefaultSuffix(strFilter == strSvg ? QStringLiteral("svg")
+                                                     : QStringLiteral("png"));
+    });
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
     const QString strPath = chooser.selectedFiles().front();
-    if (!m_pView->grab().save(strPath, "PNG"))
-        m_doc.Messages().ShowMessage("The picture could not be written to " +
-                                         strPath.toStdString() + ".",
+    // A name typed with the other type's extension is written as that type.
+    const QString strSuffix = QFileInfo(strPath).suffix().toLower();
+    const bool bSvg =
+        strSuffix == QStringLiteral("svg") ||
+        (strSuffix != QStringLiteral("png") && chooser.selectedNameFilter() == strSvg);
+    QByteArray bytes;
+    if (bSvg) {
+        bytes = CChartSvgWriter::Write(*m_pChart).toUtf8();
+    } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        m_pView->grab().save(&buffer, "PNG");
+    }
+    std::string strError;
+    if (bytes.isEmpty() ||
+        !WriteFileAtomic(strPath.toStdString(),
+                         std::vector<std::uint8_t>(bytes.cbegin(), bytes.cend()), strError))
+        m_doc.Messages().ShowMessage(Format("The picture could not be written to %s.\n%s",
+                                            strPath.toStdString().c_str(), strError.c_str()),
                                      EMsgIcon::Exclamation);
 }
 

@@ -6,12 +6,16 @@
 #include "gui/tools/CBalanceChartView.h"
 #include "gui/tools/CDlgBalanceChart.h"
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 #include <memory>
 
 // The chart window: its keyboard, its names for screen readers, and how it follows the
@@ -83,6 +87,42 @@ private Q_SLOTS:
         QTRY_VERIFY(pDlg.isNull());
         QCOMPARE(m_pFix->m_app.m_nChartCX, 900);
         QCOMPARE(m_pFix->m_app.m_nChartCY, 640);
+    }
+
+    // The SVG type chosen in the chooser decides the format and adds its extension.
+    void savesTheChartAsSvg() {
+        CDlgBalanceChart* pDlg = Open();
+        QTemporaryDir temp;
+        CModalHelper modal;
+        modal.Then([&](QWidget* w) {
+            auto* pChooser = qobject_cast<QFileDialog*>(w);
+            QVERIFY(pChooser);
+            auto* pTypes = pChooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            pTypes->setFocus();
+            QTest::keyClick(pTypes, Qt::Key_End);
+            QTest::qWait(50);
+            pChooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(temp.filePath(QStringLiteral("chart")));
+            static_cast<QDialog*>(pChooser)->accept();
+        });
+        Child<QPushButton>(pDlg, "savePicture")->click();
+        QCOMPARE(modal.Pending(), 0);
+        QFile file(temp.filePath(QStringLiteral("chart.svg")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        int nPolylines = 0;
+        QStringList texts;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QStringLiteral("polyline"))
+                ++nPolylines;
+            else if (xml.name() == QStringLiteral("text"))
+                texts << xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(nPolylines, 3);
+        QVERIFY(texts.contains(QStringLiteral("Lowest ahead")));
     }
 };
 
