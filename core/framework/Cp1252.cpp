@@ -25,24 +25,6 @@ int CodePointToByte(char32_t ch) {
     return -1;
 }
 
-void AppendUtf8(std::string& out, char32_t ch) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | (ch >> 6));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | (ch >> 12));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (ch >> 18));
-        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
-}
-
 bool IsSurrogate(char32_t ch) {
     return ch >= 0xD800 && ch <= 0xDFFF;
 }
@@ -124,4 +106,76 @@ std::string UnstorableCharMessage(char32_t ch) {
     }
     return "This field cannot hold the character " + strName + "(" + szCode +
            "): a register keeps only the characters of Windows-1252.";
+}
+
+void AppendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | (ch >> 6));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | (ch >> 12));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (ch >> 18));
+        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+std::size_t Utf8SequenceAt(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80)
+        return 1;
+    std::size_t n = 0;
+    char32_t ch = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+        ch = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        ch = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        ch = b & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size())
+        return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80)
+            return 0;
+        ch = (ch << 6) | (c & 0x3F);
+    }
+    const bool bOverlong = (n == 3 && ch < 0x800) || (n == 4 && ch < 0x10000);
+    if (bOverlong || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+        return 0;
+    return n;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t n = Utf8SequenceAt(bytes, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+bool IsMultiByteUtf8(std::string_view bytes) {
+    bool bMulti = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t nLen = Utf8SequenceAt(bytes, i);
+        if (nLen == 0)
+            return false;
+        bMulti = bMulti || nLen > 1;
+        i += nLen;
+    }
+    return bMulti;
 }

@@ -10,6 +10,13 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters Windows-1252 cannot hold become '?'; malformed UTF-8 bytes too.
 std::string Utf8ToCp1252(std::string_view utf8);
 bool IsCp1252Char(char32_t ch);
+void AppendUtf8(std::string& out, char32_t ch);
+// Length of the valid UTF-8 sequence at i, or 0 (overlong forms, surrogates and code points
+// above U+10FFFF are not valid).
+std::size_t Utf8SequenceAt(std::string_view s, std::size_t i);
+bool IsValidUtf8(std::string_view bytes);
+// Valid UTF-8 that holds at least one multi-byte sequence: plain ASCII reads alike either way.
+bool IsMultiByteUtf8(std::string_view bytes);
 // Number of characters (code points) of a UTF-8 string, as the length limits count them.
 std::size_t Utf8Length(std::string_view utf8);
 

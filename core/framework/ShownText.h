@@ -8,9 +8,6 @@ inline constexpr std::size_t SHOWN_TEXT_MAX_BYTES = 64 * 1024 * 1024;
 // A zero byte this early means the file is not text.
 inline constexpr std::size_t SHOWN_TEXT_PROBE_BYTES = 8 * 1024;
 
-// Valid UTF-8 with at least one multi-byte character.
-bool IsMultiByteUtf8(std::string_view bytes);
-
 struct CShownText {
     bool m_bOk = false;
     std::string m_strText;  // UTF-8, lines ending in "\n"

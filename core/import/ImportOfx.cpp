@@ -431,9 +431,7 @@ CReadResult ReadOfx(std::string_view bytes) {
     const std::string_view header = bytes.substr(0, nOfx);
     const int nFirstLine = 1 + static_cast<int>(std::count(header.begin(), header.end(), '\n'));
     const std::string_view body = bytes.substr(nOfx);
-    const bool bUtf8 = IsValidUtf8(body) && std::any_of(body.begin(), body.end(), [](char c) {
-                           return static_cast<unsigned char>(c) >= 0x80;
-                       });
+    const bool bUtf8 = IsMultiByteUtf8(body);
     const std::string text = DecodeText(body, bUtf8 ? ECharset::Utf8 : CharsetOf(header));
     const std::vector<CTag> tags = Tokenize(text, nFirstLine);
 

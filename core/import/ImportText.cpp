@@ -16,39 +16,6 @@ bool IsAlpha(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Length of the valid UTF-8 sequence at i, or 0.
-std::size_t Utf8SequenceAt(std::string_view s, std::size_t i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if (b < 0x80)
-        return 1;
-    std::size_t n = 0;
-    char32_t ch = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-        n = 2;
-        ch = b & 0x1F;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        n = 3;
-        ch = b & 0x0F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        n = 4;
-        ch = b & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + n > s.size())
-        return 0;
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80)
-            return 0;
-        ch = (ch << 6) | (c & 0x3F);
-    }
-    const bool bOverlong = (n == 3 && ch < 0x800) || (n == 4 && ch < 0x10000);
-    if (bOverlong || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
-        return 0;
-    return n;
-}
-
 std::string DecodeUtf16(std::string_view bytes, bool bBigEndian) {
     std::string out;
     out.reserve(bytes.size());
@@ -140,34 +107,6 @@ std::string FormsOf(int nMask) {
 }
 
 } // namespace
-
-void AppendUtf8(std::string& out, char32_t ch) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | (ch >> 6));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | (ch >> 12));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (ch >> 18));
-        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
-}
-
-bool IsValidUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t n = Utf8SequenceAt(bytes, i);
-        if (n == 0)
-            return false;
-        i += n;
-    }
-    return true;
-}
 
 std::string DecodeText(std::string_view bytes, ECharset charset) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")

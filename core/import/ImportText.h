@@ -1,5 +1,6 @@
 #pragma once
 #include "ImportTypes.h"
+#include "core/framework/Cp1252.h" // the UTF-8 helpers
 #include "core/framework/Format.h" // IsWholeCents
 #include <optional>
 #include <string>
@@ -13,8 +14,6 @@ enum class ECharset { Auto, Utf8, Cp1252, Latin1 };
 // Bytes to UTF-8. A byte-order mark is dropped (UTF-16 ones decode the file as UTF-16);
 // Auto takes valid UTF-8 as such and anything else as Windows-1252.
 std::string DecodeText(std::string_view bytes, ECharset charset);
-bool IsValidUtf8(std::string_view bytes);
-void AppendUtf8(std::string& out, char32_t ch);
 
 std::string Trim(std::string_view s);
 std::string TrimRight(std::string_view s);
