@@ -125,19 +125,31 @@ bool LooksLikeOption(const std::string& str) {
            !(str.size() > 1 && (std::isdigit(static_cast<unsigned char>(str[1])) || str[1] == '.'));
 }
 
+namespace {
+// The commands that read their own arguments; nothing when args name none of them.
+std::optional<int> RunOwnArgsCommand(const std::vector<std::string>& args, std::ostream& out,
+                                     std::ostream& err) {
+    if (args.empty())
+        return std::nullopt;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "import" || args[0] == "export" || args[0] == "reconcile")
+        return RunBankFileCommand(args[0], rest, out, err);
+    if (args[0] == "balances")
+        return RunBalancesCommand(rest, out, err);
+    if (args[0] == "forecast")
+        return RunForecastCommand(rest, out, err);
+    return std::nullopt;
+}
+} // namespace
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto itOptionsEnd = std::find(args.begin(), args.end(), "--");
     if (std::find(args.begin(), itOptionsEnd, "--version") != itOptionsEnd) {
         out << "tallywise-cli " << APP_VERSION << "\n";
         return 0;
     }
-    if (!args.empty() && (args[0] == "import" || args[0] == "export" || args[0] == "reconcile"))
-        return RunBankFileCommand(args[0], {args.begin() + 1, args.end()}, out, err);
-    if (!args.empty() && (args[0] == "balances" || args[0] == "forecast")) {
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
-        return args[0] == "balances" ? RunBalancesCommand(rest, out, err)
-                                     : RunForecastCommand(rest, out, err);
-    }
+    if (const std::optional<int> nStatus = RunOwnArgsCommand(args, out, err))
+        return *nStatus;
     std::optional<CCliArgs> parsed = ParseArgs(args);
     if (parsed && parsed->m_bHelp) {
         out << CLI_USAGE;

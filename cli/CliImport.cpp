@@ -178,15 +178,23 @@ bool HasRoomFor(const CTallywiseDoc& doc, const CImportPlan& plan, const CImport
 
 } // namespace
 
-int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CImportArgs a;
+namespace {
+// Reads the arguments and the bank file they name: 0, or the status to end with.
+int ParseAndReadBankFile(const std::vector<std::string>& args, CImportArgs& a, CReadResult& read,
+                         std::ostream& err) {
     const std::string strUsage = ParseImportArgs(args, true, a);
     if (!strUsage.empty()) {
         err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
         return 2;
     }
+    return ReadBankFile(a, read, err);
+}
+} // namespace
+
+int RunImportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CImportArgs a;
     CReadResult read;
-    if (const int nStatus = ReadBankFile(a, read, err))
+    if (const int nStatus = ParseAndReadBankFile(args, a, read, err))
         return nStatus;
 
     const std::string& strRegister = a.m_files[0];
@@ -250,13 +258,8 @@ void PrintReconcile(const CTallywiseDoc& doc, const CReconcilePlan& plan, std::o
 int RunReconcileCommand(const std::vector<std::string>& args, std::ostream& out,
                         std::ostream& err) {
     CImportArgs a;
-    const std::string strUsage = ParseImportArgs(args, true, a);
-    if (!strUsage.empty()) {
-        err << "tallywise-cli: " << strUsage << "\n" << CLI_USAGE;
-        return 2;
-    }
     CReadResult read;
-    if (const int nStatus = ReadBankFile(a, read, err))
+    if (const int nStatus = ParseAndReadBankFile(args, a, read, err))
         return nStatus;
     CCliDocument cli(a.m_password);
     CTallywiseDoc& doc = cli.m_doc;

@@ -1,4 +1,5 @@
 #pragma once
+#include "ImportAmount.h"
 #include "ImportTypes.h"
 #include "core/framework/Cp1252.h" // the UTF-8 helpers
 #include "core/framework/Format.h" // IsWholeCents
@@ -15,27 +16,19 @@ enum class ECharset { Auto, Utf8, Cp1252, Latin1 };
 // Auto takes valid UTF-8 as such and anything else as Windows-1252.
 std::string DecodeText(std::string_view bytes, ECharset charset);
 
+// ASCII only, whatever the locale: bank files are read the same everywhere.
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+inline bool IsAlpha(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 std::string Trim(std::string_view s);
 std::string TrimRight(std::string_view s);
 std::string ToLower(std::string_view s);
 // Splits at "\n", dropping a "\r" before it.
 std::vector<std::string_view> SplitLines(std::string_view text);
-
-// An amount as banks write it: "-$7,971.39", "(12.50)", "1.234,56", "+444.55", currency
-// signs around it. bCommaDecimal: a lone comma is a decimal comma (OFX); otherwise a comma
-// followed by exactly three digits groups thousands. Nothing on a bad amount.
-std::optional<double> ParseAmount(std::string_view text, bool bCommaDecimal);
-// Under the file's decimal mark the other mark groups thousands ("1.000" is a thousand in a
-// comma file). Unknown: an amount that would read differently under the two marks ("1.000",
-// "2,500") gives nothing, as ReadsBothWays tells.
-std::optional<double> ParseAmount(std::string_view text, EDecimalMark mark);
-bool ReadsBothWays(std::string_view text);
-// A file with an amount that shows a decimal comma ("3,50", "1.000,00") and none that shows
-// a decimal point is a comma file, and the other way round; otherwise Unknown.
-EDecimalMark DecideDecimalMark(const std::vector<std::string>& amounts);
-// The reason for an amount that ParseAmount did not take under the mark.
-std::string BadAmountReason(std::string_view text, EDecimalMark mark);
-long long ToCents(double dAmount);
 
 // A check number when the text is a whole number from 1 to 65535, else 0.
 std::uint16_t CheckNumberOf(std::string_view text);

@@ -1,5 +1,6 @@
 #include "CDlgImport.h"
 #include "CImportModel.h"
+#include "ImportDateOrders.h"
 #include "gui/framework/CDataExchange.h"
 #include <QComboBox>
 #include <QEvent>
@@ -16,17 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-const char* OrderTitle(EDateOrder order) {
-    switch (order) {
-    case EDateOrder::DMY:
-        return "Day first (DD/MM/YYYY)";
-    case EDateOrder::YMD:
-        return "Year first (YYYY/MM/DD)";
-    default:
-        return "Month first (MM/DD/YYYY)";
-    }
-}
 
 const char* OrderWords(EDateOrder order) {
     switch (order) {
@@ -73,12 +63,7 @@ QTableView* MakeTable(QWidget* pParent, CImportModel* pModel) {
 CDlgImport::CDlgImport(QWidget* pParent) : CDlgBase(pParent, QStringLiteral("Import")) {
     m_pFile = new QLabel(this);
     m_pFile->setObjectName(QStringLiteral("file"));
-    m_pOrderLabel = new QLabel(
-        QStringLiteral("The file does not tell the order of its dates. They are &written:"), this);
-    m_pDateOrder = new QComboBox(this);
-    m_pDateOrder->setObjectName(QStringLiteral("dateOrder"));
-    m_pDateOrder->setAccessibleName(QStringLiteral("Date order"));
-    m_pOrderLabel->setBuddy(m_pDateOrder);
+    m_pDateOrder = MakeDateOrderBox(this, m_pOrderLabel);
     m_pOrderHint = new QLabel(this);
     m_pOrderHint->setObjectName(QStringLiteral("orderHint"));
     m_pOrderHint->setWordWrap(true);
@@ -147,15 +132,7 @@ void CDlgImport::OnInitDialog() {
     m_pFile->setText(QStringLiteral("Transactions in %1:")
                          .arg(QString::fromStdString(m_strFileName).toHtmlEscaped()));
     m_pModel->SetDocument(m_pDoc);
-    const bool bAsk = m_orders.size() > 1;
-    m_pOrderLabel->setVisible(bAsk);
-    m_pDateOrder->setVisible(bAsk);
-    m_pDateOrder->clear();
-    for (const CDateOrderChoice& choice : m_orders) {
-        m_pDateOrder->addItem(QString::fromLatin1(OrderTitle(choice.m_order)));
-        if (choice.m_order == m_dateOrder)
-            m_pDateOrder->setCurrentIndex(m_pDateOrder->count() - 1);
-    }
+    ShowDateOrders(m_pOrderLabel, m_pDateOrder, m_orders, m_dateOrder);
     ShowPlan();
     SizeColumns();
     m_pTable->setFocus(Qt::OtherFocusReason);

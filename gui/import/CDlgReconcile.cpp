@@ -1,4 +1,5 @@
 #include "CDlgReconcile.h"
+#include "ImportDateOrders.h"
 #include "core/document/CTallywiseDoc.h"
 #include "core/framework/DateTime.h"
 #include "core/framework/Format.h"
@@ -32,24 +33,13 @@ QString EntryText(const CEntry& e) {
              Amount(e.m_bDebit ? -e.m_dAmount : e.m_dAmount));
 }
 
-const char* OrderTitle(EDateOrder order) {
-    return order == EDateOrder::DMY   ? "Day first (DD/MM/YYYY)"
-           : order == EDateOrder::YMD ? "Year first (YYYY/MM/DD)"
-                                      : "Month first (MM/DD/YYYY)";
-}
-
 } // namespace
 
 CDlgReconcile::CDlgReconcile(QWidget* pParent)
     : CDlgBase(pParent, QStringLiteral("Reconcile with Bank File")) {
     m_pFile = new QLabel(this);
     m_pFile->setObjectName(QStringLiteral("file"));
-    m_pOrderLabel = new QLabel(
-        QStringLiteral("The file does not tell the order of its dates. They are &written:"), this);
-    m_pDateOrder = new QComboBox(this);
-    m_pDateOrder->setObjectName(QStringLiteral("dateOrder"));
-    m_pDateOrder->setAccessibleName(QStringLiteral("Date order"));
-    m_pOrderLabel->setBuddy(m_pDateOrder);
+    m_pDateOrder = MakeDateOrderBox(this, m_pOrderLabel);
     m_pGroups = new QTreeWidget(this);
     m_pGroups->setObjectName(QStringLiteral("groups"));
     m_pGroups->setAccessibleName(QStringLiteral("Bank transactions and register entries"));
@@ -93,15 +83,7 @@ void CDlgReconcile::LayOut() {
 void CDlgReconcile::OnInitDialog() {
     m_pFile->setText(QStringLiteral("%1 compared with the register. Nothing changes before OK.")
                          .arg(QString::fromStdString(m_strFileName).toHtmlEscaped()));
-    const bool bAsk = m_orders.size() > 1;
-    m_pOrderLabel->setVisible(bAsk);
-    m_pDateOrder->setVisible(bAsk);
-    m_pDateOrder->clear();
-    for (const CDateOrderChoice& choice : m_orders) {
-        m_pDateOrder->addItem(QString::fromLatin1(OrderTitle(choice.m_order)));
-        if (choice.m_order == m_dateOrder)
-            m_pDateOrder->setCurrentIndex(m_pDateOrder->count() - 1);
-    }
+    ShowDateOrders(m_pOrderLabel, m_pDateOrder, m_orders, m_dateOrder);
     ShowPlan();
     m_pGroups->setFocus(Qt::OtherFocusReason);
 }

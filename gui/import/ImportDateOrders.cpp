@@ -1,6 +1,8 @@
 #include "ImportDateOrders.h"
 #include "core/framework/ISettingsStore.h"
 #include "core/import/ImportText.h" // DateOrderWord
+#include <QComboBox>
+#include <QLabel>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -77,4 +79,34 @@ EDateOrder PreferredDateOrder(const std::vector<CDateOrderChoice>& orders, EDate
             pBest = &choice;
     }
     return pBest->m_order;
+}
+
+const char* DateOrderTitle(EDateOrder order) {
+    return order == EDateOrder::DMY   ? "Day first (DD/MM/YYYY)"
+           : order == EDateOrder::YMD ? "Year first (YYYY/MM/DD)"
+                                      : "Month first (MM/DD/YYYY)";
+}
+
+QComboBox* MakeDateOrderBox(QWidget* pParent, QLabel*& pLabel) {
+    pLabel = new QLabel(
+        QStringLiteral("The file does not tell the order of its dates. They are &written:"),
+        pParent);
+    auto* pBox = new QComboBox(pParent);
+    pBox->setObjectName(QStringLiteral("dateOrder"));
+    pBox->setAccessibleName(QStringLiteral("Date order"));
+    pLabel->setBuddy(pBox);
+    return pBox;
+}
+
+void ShowDateOrders(QLabel* pLabel, QComboBox* pBox, const std::vector<CDateOrderChoice>& orders,
+                    EDateOrder current) {
+    const bool bAsk = orders.size() > 1;
+    pLabel->setVisible(bAsk);
+    pBox->setVisible(bAsk);
+    pBox->clear();
+    for (const CDateOrderChoice& choice : orders) {
+        pBox->addItem(QString::fromLatin1(DateOrderTitle(choice.m_order)));
+        if (choice.m_order == current)
+            pBox->setCurrentIndex(pBox->count() - 1);
+    }
 }

@@ -7,6 +7,9 @@
 #include <vector>
 
 class ISettingsStore;
+class QComboBox;
+class QLabel;
+class QWidget;
 
 // The date order chosen for a file, remembered per kind of file and account (an OFX
 // account id, a QIF account name, a CSV header), so that the same bank's next file is read
@@ -22,3 +25,10 @@ std::vector<CDateOrderChoice>
 ReadableDateOrders(const CTallywiseDoc& doc, const std::function<CReadResult(EDateOrder)>& fnRead);
 // The remembered order when it reads the file, else the one that finds the most entries.
 EDateOrder PreferredDateOrder(const std::vector<CDateOrderChoice>& orders, EDateOrder remembered);
+
+const char* DateOrderTitle(EDateOrder order);
+// The question of the date order: a box with a label that is its buddy, hidden until asked.
+QComboBox* MakeDateOrderBox(QWidget* pParent, QLabel*& pLabel);
+// Shows the box only when more than one order reads the file, with the current one chosen.
+void ShowDateOrders(QLabel* pLabel, QComboBox* pBox, const std::vector<CDateOrderChoice>& orders,
+                    EDateOrder current);
