@@ -399,8 +399,8 @@ private Q_SLOTS:
         FillAdd(dlg, descs);
         CModalHelper modal;
         modal.Then([key](QWidget* w) {
+            QTRY_COMPARE(QApplication::focusWidget(), Child<QComboBox>(w, "desc")); // once active
             QWidget* pFocus = QApplication::focusWidget();
-            QCOMPARE(pFocus, Child<QComboBox>(w, "desc"));
             Child<QComboBox>(w, "desc")->clearEditText();
             QTest::keyClicks(pFocus, QStringLiteral("Power bill"));
             QTest::keyClick(pFocus, Qt::Key(key));

@@ -192,7 +192,7 @@ private Q_SLOTS:
         modal.Then([](QWidget* pDlg) {
             auto* pTable = Child<QTableView>(pDlg, "transactions");
             auto* pTicked = Child<QLabel>(pDlg, "ticked");
-            QCOMPARE(QApplication::focusWidget(), pTable);
+            QTRY_COMPARE(QApplication::focusWidget(), pTable); // once the window is active
             pTable->setCurrentIndex(Rows(pDlg)->index(1, 3));
             QTest::keyClick(pTable, Qt::Key_Space);
             QCOMPARE(pTicked->text(), QStringLiteral("2 to add"));

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 
@@ -25,7 +26,12 @@ void CModalHelper::Then(Handler h) {
             q->m_pLast = pModal;
             Handler next = std::move(q->m_handlers.front());
             q->m_handlers.pop_front();
+            QPointer<QWidget> pShown = pModal;
             next(pModal);
+            // A failed check returns from the handler early: close the dialog, so that the
+            // test ends with its failure instead of waiting for the watchdog.
+            if (QTest::currentTestFailed() && pShown && pShown->isVisible())
+                pShown->close();
             if (q->m_handlers.empty())
                 q->m_timer.stop();
         });
