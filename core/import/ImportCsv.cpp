@@ -14,6 +14,7 @@ namespace {
 std::string FinishField(std::string field, bool bQuoted, std::size_t nQuotedEnd) {
     if (!bQuoted)
         return Trim(field);
+    nQuotedEnd = std::min(nQuotedEnd, field.size()); // a field cut short by the file's end
     field = field.substr(0, nQuotedEnd) + Trim(std::string_view(field).substr(nQuotedEnd));
     if (field.size() >= 2 && field[0] == '\'' &&
         std::string_view("=+-@").find(field[1]) != std::string_view::npos)
