@@ -10,6 +10,7 @@
 struct CModalHelper::CQueue {
     std::deque<Handler> m_handlers;
     QPointer<QWidget> m_pLast;
+    QPointer<QWidget> m_pSeen;
     QTimer m_timer;
 };
 
@@ -19,10 +20,19 @@ void CModalHelper::Then(Handler h) {
         m_pQueue->m_timer.setInterval(10);
         QObject::connect(&m_pQueue->m_timer, &QTimer::timeout, [q = m_pQueue] {
             QWidget* pModal = QApplication::activeModalWidget();
-            if (!pModal)
+            if (!pModal) {
                 q->m_pLast = nullptr; // the same dialog shown again counts as new
+                q->m_pSeen = nullptr;
+            }
             if (!pModal || pModal == q->m_pLast || q->m_handlers.empty() || !pModal->isVisible())
                 return;
+            // A dialog closed in this pass of the event loop has not yet returned from its
+            // exec(): the code after it (adding the row it was for) runs once the pass ends.
+            // The window under it is answered only when a later pass still finds it on top.
+            if (pModal != q->m_pSeen) {
+                q->m_pSeen = pModal;
+                return;
+            }
             q->m_pLast = pModal;
             Handler next = std::move(q->m_handlers.front());
             q->m_handlers.pop_front();
