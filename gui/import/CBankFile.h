@@ -2,6 +2,7 @@
 #include "CDlgImport.h"
 #include "core/import/Import.h"
 #include <QString>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,3 +42,22 @@ private:
     int m_nAccount = -1; // of several; -1 when the file holds one
     EDateOrder m_remembered = EDateOrder::Auto;
 };
+
+// Gives the window that shows a bank file (import or reconcile) the file's name and date
+// orders, and the way to plan it again in another order: fnBuild(doc, read) makes the plan.
+template <class TDlg, class TBuild>
+void ShowBankFileIn(TDlg& dlg, const CBankFile& file, const CTallywiseDoc& doc, TBuild fnBuild) {
+    dlg.m_pDoc = &doc;
+    dlg.m_strFileName = file.m_strName.toStdString();
+    dlg.m_orders = file.m_orders;
+    dlg.m_dateOrder = file.m_order;
+    dlg.m_fnReplan = [&dlg, &file, &doc, fnBuild](
+                         EDateOrder order) -> std::optional<decltype(fnBuild(doc, file.m_read))> {
+        const CReadResult again = file.Read(order);
+        if (!again.Ok()) {
+            file.Refuse(&dlg, again.m_strError);
+            return std::nullopt;
+        }
+        return fnBuild(doc, again);
+    };
+}

@@ -61,18 +61,7 @@ std::optional<std::uint16_t> DoFileImport(QWidget* pParent, CTallywiseDoc& doc,
     // A file's opening balance stands in for the starting balance of an empty register.
     if (!dlg.m_plan.m_dStartBalance && !EnsureStartingBalance(doc, pParent))
         return std::nullopt;
-    dlg.m_pDoc = &doc;
-    dlg.m_strFileName = file.m_strName.toStdString();
-    dlg.m_orders = file.m_orders;
-    dlg.m_dateOrder = file.m_order;
-    dlg.m_fnReplan = [&](EDateOrder order) -> std::optional<CImportPlan> {
-        const CReadResult again = file.Read(order);
-        if (!again.Ok()) {
-            file.Refuse(&dlg, again.m_strError);
-            return std::nullopt;
-        }
-        return BuildImportPlan(doc, again);
-    };
+    ShowBankFileIn(dlg, file, doc, BuildImportPlan);
     dlg.m_fnLimitMessage = [&doc](int nAdd) { return ImportLimitMessage(doc, nAdd); };
     if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;

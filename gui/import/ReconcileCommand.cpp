@@ -18,18 +18,7 @@ void OnFileReconcile(CCommandContext& context) {
         return;
     CDlgReconcile dlg(pParent);
     dlg.m_plan = BuildReconcilePlan(doc, file.m_read);
-    dlg.m_pDoc = &doc;
-    dlg.m_strFileName = file.m_strName.toStdString();
-    dlg.m_orders = file.m_orders;
-    dlg.m_dateOrder = file.m_order;
-    dlg.m_fnReplan = [&](EDateOrder order) -> std::optional<CReconcilePlan> {
-        const CReadResult again = file.Read(order);
-        if (!again.Ok()) {
-            file.Refuse(&dlg, again.m_strError);
-            return std::nullopt;
-        }
-        return BuildReconcilePlan(doc, again);
-    };
+    ShowBankFileIn(dlg, file, doc, BuildReconcilePlan);
     if (dlg.exec() != QDialog::Accepted)
         return;
     file.Remember(store, dlg.m_dateOrder);
