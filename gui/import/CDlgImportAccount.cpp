@@ -21,6 +21,8 @@ CDlgImportAccount::CDlgImportAccount(QWidget* pParent)
     pLayout->addWidget(m_pAccounts, 1);
     pLayout->addLayout(MakeButtonRow({m_pOk, m_pCancel}));
     connect(m_pAccounts, &QListWidget::itemDoubleClicked, this, &CDlgImportAccount::accept);
+    SetHelp(QStringLiteral("::/DlgImportAccount.txt"),
+            {{m_pAccounts, 3300}, {m_pOk, 3301}, {m_pCancel, 3302}});
     resize(520, 260);
 }
 

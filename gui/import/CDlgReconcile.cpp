@@ -61,6 +61,11 @@ CDlgReconcile::CDlgReconcile(QWidget* pParent)
     m_pCancel = MakeButton(EDlgButton::Cancel);
     LayOut();
     connect(m_pDateOrder, &QComboBox::activated, this, &CDlgReconcile::OnDateOrderChanged);
+    SetHelp(QStringLiteral("::/DlgReconcile.txt"), {{m_pGroups, 3200},
+                                                    {m_pDateOrder, 3201},
+                                                    {m_pOpenBalance, 3202},
+                                                    {m_pOk, 3203},
+                                                    {m_pCancel, 3204}});
 }
 
 void CDlgReconcile::LayOut() {

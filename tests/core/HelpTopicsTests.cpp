@@ -161,6 +161,8 @@ TEST(ShippedHelp, EveryTopicHasATextForEachHelpId) {
         {"::/DlgBankInfo.txt", IdRange(1400, 1404)},
         {"::/DlgImport.txt", IdRange(3000, 3004)},
         {"::/DlgCsvMapping.txt", IdRange(3100, 3112)},
+        {"::/DlgReconcile.txt", IdRange(3200, 3204)},
+        {"::/DlgImportAccount.txt", IdRange(3300, 3302)},
         {"::/DlgArchive.txt", IdRange(3700, 3705)},
         {"::/DlgViewArch.txt", IdRange(3800, 3803)},
         {"::/DlgAutomaticEntries.txt", IdRange(2700, 2704)},
