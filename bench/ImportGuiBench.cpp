@@ -1,6 +1,7 @@
 // Opening the import window on a 10,000-transaction statement: reading, matching against
 // a 5,000-entry register, filling the list and its first paint, offscreen. And OK on 5,000
-// new transactions: from the click to the main window's register painted again.
+// new transactions: from the click to the main window's register painted again. And the
+// reconcile window on the same statement, from its plan to its first paint.
 #include "BenchSupport.h"
 #include "ImportBenchData.h"
 #include "core/document/CDocServices.h"
@@ -11,14 +12,17 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CTallywiseApp.h"
 #include "gui/import/CDlgImport.h"
+#include "gui/import/CDlgReconcile.h"
 #include "gui/view/CTallywiseView.h"
-#include <QPushButton>
 #include <QApplication>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableView>
+#include <QTreeWidget>
 #include <benchmark/benchmark.h>
 #include <clocale>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -75,6 +79,33 @@ void ImportWindowOk(benchmark::State& state) {
     }
 }
 
+// Reading and reconciling is timed by the core benchmark; this is the window after it.
+void ReconcileWindowOpens(benchmark::State& state) {
+    CSilentDoc silent;
+    CTallywiseDoc& doc = silent.Doc();
+    FillMatchingRegister(doc);
+    const CReconcilePlan plan = BuildReconcilePlan(doc, ReadOfx(MakeStatement()));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto pDlg = std::make_unique<CDlgReconcile>();
+        pDlg->m_plan = plan;
+        pDlg->m_pDoc = &doc;
+        pDlg->m_strFileName = "statement.ofx";
+        CPaintWatch watch;
+        pDlg->findChild<QTreeWidget*>(QStringLiteral("groups"))
+            ->viewport()
+            ->installEventFilter(&watch);
+        state.ResumeTiming();
+        pDlg->show();
+        while (!watch.m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        state.PauseTiming();
+        pDlg.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
     if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
         std::fprintf(stderr, "%s\n", qPrintable(strText));
@@ -84,6 +115,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& str
 
 BENCHMARK(ImportWindowOpens)->Unit(benchmark::kMillisecond);
 BENCHMARK(ImportWindowOk)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReconcileWindowOpens)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
