@@ -93,14 +93,14 @@ void CDlgReconcile::OnInitDialog() {
     m_pGroups->setFocus(Qt::OtherFocusReason);
 }
 
-QTreeWidgetItem* CDlgReconcile::AddGroup(const QString& strTitle, int nCount) {
+QTreeWidgetItem* CDlgReconcile::AddGroup(const QString& strTitle, int nCount, bool bExpanded) {
     auto* pGroup =
         new QTreeWidgetItem(m_pGroups, {QStringLiteral("%1 (%2)").arg(strTitle).arg(nCount)});
     pGroup->setFirstColumnSpanned(true);
     QFont font = pGroup->font(0);
     font.setBold(true);
     pGroup->setFont(0, font);
-    pGroup->setExpanded(true);
+    pGroup->setExpanded(bExpanded);
     return pGroup;
 }
 
@@ -113,11 +113,8 @@ void CDlgReconcile::AddBankLine(QTreeWidgetItem* pGroup, const CReconcileLine& l
     pItem->setText(COL_DESC, QString::fromStdString(row.m_strDesc));
     pItem->setText(COL_AMOUNT, Amount(row.SignedAmount()));
     pItem->setTextAlignment(COL_AMOUNT, Qt::AlignRight | Qt::AlignVCenter);
-    if (line.m_nGroup == EReconcileGroup::AlreadyCleared)
-        pItem->setText(COL_ENTRY, QStringLiteral("already cleared: "));
     if (line.m_nEntry >= 0 && m_pDoc && line.m_nEntry < m_pDoc->EntryCount())
-        pItem->setText(COL_ENTRY, pItem->text(COL_ENTRY) +
-                                      EntryText(*m_pDoc->GetEntryAt(std::uint16_t(line.m_nEntry))));
+        pItem->setText(COL_ENTRY, EntryText(*m_pDoc->GetEntryAt(std::uint16_t(line.m_nEntry))));
     if (line.m_nGroup == EReconcileGroup::Skipped)
         pItem->setText(COL_ENTRY, QString::fromStdString("skipped: " + row.m_strReason));
     if (line.m_nGroup == EReconcileGroup::New) {
@@ -140,19 +137,28 @@ void CDlgReconcile::AddEntryLine(QTreeWidgetItem* pGroup, const CReconcileLine& 
 
 void CDlgReconcile::ShowPlan() {
     m_pGroups->clear();
-    QTreeWidgetItem* pCleared = AddGroup(QStringLiteral("Posted by the bank, to be cleared"),
-                                         m_plan.m_nCleared + m_plan.m_nAlreadyCleared);
-    QTreeWidgetItem* pNew = AddGroup(
-        QStringLiteral("At the bank, not in the register: ticked ones are added"), m_plan.m_nNew);
-    QTreeWidgetItem* pOutstanding =
-        AddGroup(QStringLiteral("In the register, not yet at the bank"), m_plan.m_nOutstanding);
+    QTreeWidgetItem* pCleared = AddGroup(QStringLiteral("Posted by the bank: marked cleared on OK"),
+                                         m_plan.m_nCleared, true);
+    QTreeWidgetItem* pNew =
+        AddGroup(QStringLiteral("At the bank, not in the register: ticked ones are added"),
+                 m_plan.m_nNew, true);
+    QTreeWidgetItem* pOutstanding = AddGroup(QStringLiteral("In the register, not yet at the bank"),
+                                             m_plan.m_nOutstanding, true);
+    // Matches that change nothing are there to be looked at, not in the way.
+    QTreeWidgetItem* pAlready =
+        m_plan.m_nAlreadyCleared
+            ? AddGroup(QStringLiteral("Posted by the bank and already cleared"),
+                       m_plan.m_nAlreadyCleared, false)
+            : nullptr;
     QTreeWidgetItem* pSkipped =
-        m_plan.m_nSkipped ? AddGroup(QStringLiteral("Skipped"), m_plan.m_nSkipped) : nullptr;
+        m_plan.m_nSkipped ? AddGroup(QStringLiteral("Skipped"), m_plan.m_nSkipped, true) : nullptr;
     for (const CReconcileLine& line : m_plan.m_lines) {
         switch (line.m_nGroup) {
         case EReconcileGroup::Cleared:
-        case EReconcileGroup::AlreadyCleared:
             AddBankLine(pCleared, line);
+            break;
+        case EReconcileGroup::AlreadyCleared:
+            AddBankLine(pAlready, line);
             break;
         case EReconcileGroup::New:
             AddBankLine(pNew, line);

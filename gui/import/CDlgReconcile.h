@@ -43,7 +43,7 @@ private:
     void LayOut();
     void ShowPlan();
     void OnDateOrderChanged(int nIndex);
-    QTreeWidgetItem* AddGroup(const QString& strTitle, int nCount);
+    QTreeWidgetItem* AddGroup(const QString& strTitle, int nCount, bool bExpanded);
     void AddBankLine(QTreeWidgetItem* pGroup, const CReconcileLine& line);
     void AddEntryLine(QTreeWidgetItem* pGroup, const CReconcileLine& line);
 

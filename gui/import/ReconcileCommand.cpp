@@ -29,5 +29,5 @@ void OnFileReconcile(CCommandContext& context) {
     }
     ApplyReconcile(doc, dlg.m_plan, dlg.m_ticks);
     if (dlg.m_bOpenBalance)
-        OpenBalance(context, *dlg.m_plan.m_dLedger);
+        OpenBalance(context, *dlg.m_plan.m_dLedger, true);
 }

@@ -111,6 +111,8 @@ void CDlgBalance::OnInitDialog() {
     m_pMessage->clear();
     m_pStatement->selectAll();
     m_pStatement->setFocus(Qt::OtherFocusReason);
+    if (m_bCalculate)
+        OnCalculate();
 }
 
 void CDlgBalance::OnCalculate() {
@@ -130,10 +132,10 @@ void CDlgBalance::OnCalculate() {
 }
 
 void OnBalance(CCommandContext& context) {
-    OpenBalance(context, 0.0);
+    OpenBalance(context, 0.0, false);
 }
 
-void OpenBalance(CCommandContext& context, double dStatement) {
+void OpenBalance(CCommandContext& context, double dStatement, bool bCalculate) {
     const CTallywiseDoc& doc = context.m_doc;
     if (!HasEntries(doc))
         return;
@@ -143,5 +145,6 @@ void OpenBalance(CCommandContext& context, double dStatement) {
     dlg.m_dOutCredits = figures.m_dOutCredits;
     dlg.m_dEndBal = figures.m_dEndBal;
     dlg.m_dStatement = dStatement;
+    dlg.m_bCalculate = bCalculate;
     dlg.exec();
 }

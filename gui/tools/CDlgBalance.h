@@ -23,6 +23,7 @@ public:
     double m_dOutCredits = 0.0;
     double m_dEndBal = 0.0;
     double m_dStatement = 0.0;
+    bool m_bCalculate = false; // calculate m_dStatement on opening
 
 protected:
     void OnInitDialog() override;
@@ -41,5 +42,5 @@ private:
 
 // Tools > Balance: reconciles the register's outstanding figures with a statement.
 void OnBalance(CCommandContext& context);
-// The same with a statement balance filled in, such as the one a bank file gives.
-void OpenBalance(CCommandContext& context, double dStatement);
+// The same with the statement balance a bank file gives, already calculated.
+void OpenBalance(CCommandContext& context, double dStatement, bool bCalculate);

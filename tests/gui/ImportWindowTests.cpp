@@ -277,6 +277,9 @@ private Q_SLOTS:
         });
         modal.Then([](QWidget* pDlg) {
             QCOMPARE(Child<QLineEdit>(pDlg, "statement")->text(), QStringLiteral("-400.00"));
+            // Calculated at once: the unmatched Phone entry is all that stands between them.
+            QCOMPARE(Child<QLabel>(pDlg, "outDebits")->text().trimmed(), QStringLiteral("40.00"));
+            QCOMPARE(Child<QLabel>(pDlg, "difference")->text().trimmed(), QStringLiteral("0.00"));
             Child<QPushButton>(pDlg, "done")->click();
         });
         m_pFix->m_pFrame->Action(ID_FILE_RECONCILE)->trigger();
