@@ -18,6 +18,8 @@ set(TW_GUI_TEST_SOURCES
   gui/StatisticsCommandTests.cpp
   gui/BalanceChartTests.cpp
   gui/OptionsTests.cpp
+  gui/OptionsCommandTests.cpp
+  gui/OptionsTestUtil.cpp
   gui/PageSetupTests.cpp
   gui/PrintTests.cpp
   gui/KeyboardTests.cpp
