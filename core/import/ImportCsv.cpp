@@ -93,17 +93,22 @@ std::pair<std::size_t, int> CommonWidth(const std::vector<CCsvRow>& rows) {
     return best;
 }
 
+// A date in some order of day, month and year; bTrailing allows text after it.
+bool ReadsAsDate(const std::string& s, bool bTrailing) {
+    const std::optional<CDateFields> date = ParseDateFields(s);
+    int y = 0, m = 0, d = 0;
+    return date && (bTrailing || !date->m_bTrailing) &&
+           (ResolveDate(*date, EDateOrder::MDY, y, m, d) ||
+            ResolveDate(*date, EDateOrder::DMY, y, m, d) ||
+            ResolveDate(*date, EDateOrder::YMD, y, m, d));
+}
+
 bool LooksLikeData(const CCsvRow& row) {
     for (const std::string& f : row.m_fields) {
         const std::string s = Trim(f);
         if (s.empty())
             continue;
-        const std::optional<CDateFields> date = ParseDateFields(s);
-        int y = 0, m = 0, d = 0;
-        if (date && !date->m_bTrailing &&
-            (ResolveDate(*date, EDateOrder::MDY, y, m, d) ||
-             ResolveDate(*date, EDateOrder::DMY, y, m, d) ||
-             ResolveDate(*date, EDateOrder::YMD, y, m, d)))
+        if (ReadsAsDate(s, false))
             return true;
         if (s.find_first_not_of("0123456789.,-+()$ ") == std::string::npos &&
             s.find_first_of("0123456789") != std::string::npos)
@@ -291,13 +296,13 @@ void ReadRowAmount(const CCsvRow& row, const CCsvMapping& m, EDecimalMark mark, 
         ApplyDirection(Cell(row, m.m_nSign), t);
 }
 
-// Rows after the last transaction that have no date (balances, totals) are no transactions:
-// they and the rows before the header are told once.
+// Rows after the last transaction whose date cell holds no date (balances, totals) are no
+// transactions, whatever else they lack: they and the rows before the header are told once.
 void DropFooter(const CCsvTable& table, CReadResult& result) {
     int nFooter = 0;
     while (!result.m_txns.empty() && result.m_txns.size() > 1) {
-        const std::string& strSkip = result.m_txns.back().m_strSkip;
-        if (strSkip != "no date" && strSkip.rfind("bad date", 0) != 0)
+        const CImportTxn& t = result.m_txns.back();
+        if (t.m_nYear != 0 || ReadsAsDate(Trim(t.m_strRawDate), true))
             break;
         result.m_txns.pop_back();
         ++nFooter;
@@ -373,21 +378,24 @@ std::optional<CCsvMapping> GuessCsvMapping(const CCsvTable& table, std::string* 
     m.m_nSign = FindDirectionColumn(table);
     if (m.m_nSign >= 0)
         used[static_cast<std::size_t>(m.m_nSign)] = true;
-    m.m_nDate = FindColumn(words, used, {"date"});
+    // Dutch and German exports name their columns in their own words.
+    m.m_nDate = FindColumn(words, used, {"date", "datum", "buchungstag", "buchungsdatum"});
     m.m_nAmount = FindAccountAmount(words, used);
     if (m.m_nAmount < 0)
-        m.m_nAmount = FindColumn(words, used, {"amount"});
+        m.m_nAmount = FindColumn(words, used, {"amount", "bedrag", "betrag"});
     m.m_nDebit =
         FindColumn(words, used, {"debit", "debits", "withdrawal", "withdrawals", "outflow"});
     m.m_nCredit = FindColumn(words, used, {"credit", "credits", "deposit", "deposits", "inflow"});
     m.m_nDesc = FindColumn(words, used, {"payee"});
     if (m.m_nDesc < 0)
-        m.m_nDesc = FindColumn(words, used, {"name"});
+        m.m_nDesc = FindColumn(words, used, {"name", "naam"});
     if (m.m_nDesc < 0)
-        m.m_nDesc = FindColumn(words, used, {"description", "desc"});
+        m.m_nDesc = FindColumn(words, used,
+                               {"description", "desc", "omschrijving", "verwendungszweck",
+                                "buchungstext", "beschreibung"});
     if (m.m_nDesc < 0)
         m.m_nDesc = FindColumn(words, used, {"transactions"});
-    m.m_nMemo = FindColumn(words, used, {"memo", "notes"});
+    m.m_nMemo = FindColumn(words, used, {"memo", "notes", "mededelingen"});
     m.m_nCleared = FindColumn(words, used, {"cleared", "status", "reconciled"});
     m.m_nNum = FindColumn(words, used, {"check", "cheque"});
     if (m.m_nNum < 0)

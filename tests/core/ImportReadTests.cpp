@@ -25,6 +25,14 @@ const std::vector<CReadCase> READ_CASES = {
      "date=6,desc=7,amount=5,sign=4",
      {-150, 200},
      "rent|pay"},
+    {"Dutch header with its direction column, recognised",
+     EImportFormat::Csv,
+     "\"Datum\";\"Naam / Omschrijving\";\"Rekening\";\"Af Bij\";\"Bedrag (EUR)\";"
+     "\"Mededelingen\"\n\"20200113\";\"a\";\"NL1\";\"Af\";\"1,50\";\"x\"\n"
+     "\"20200114\";\"b\";\"NL1\";\"Bij\";\"2,00\";\"y\"\n",
+     nullptr,
+     {-150, 200},
+     "a|b"},
     {"direction column recognised",
      EImportFormat::Csv,
      "Date;Description;Amount;Credit/Debit\n01/13/2020;a;1.50;D\n01/14/2020;b;2.00;C\n"
@@ -91,6 +99,12 @@ const std::vector<CReadCase> READ_CASES = {
      "date=1,desc=2,amount=3",
      {-150, 200},
      "a|b"},
+    {"a preamble, and a footer with neither a date nor an amount",
+     EImportFormat::Csv,
+     "KNAB EXPORT;;;\nDate;Description;Amount;Memo\n1/13/2020;a;-1,50;x\nKontostand;;;\n",
+     "date=1,desc=2,amount=3",
+     {-150},
+     "a"},
     {"unmapped direction column",
      EImportFormat::Csv,
      "Date,Description,Amount,DC\n1/13/2020,a,5,D\n1/14/2020,b,6,C\n",

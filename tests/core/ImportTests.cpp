@@ -467,7 +467,7 @@ TEST(ImportTest, CsvHeaderNamesAreRecognised) {
     ASSERT_TRUE(two);
     EXPECT_EQ(two->m_nAmount, 3);
     std::string strWhy;
-    EXPECT_FALSE(GuessCsvMapping(ReadCsvTable("Datum,Text,Betrag\n1.1.2020,a,1\n"), &strWhy));
+    EXPECT_FALSE(GuessCsvMapping(ReadCsvTable("Fecha,Texto,Importe\n1.1.2020,a,1\n"), &strWhy));
     EXPECT_EQ(strWhy, "no date column");
 }
 
