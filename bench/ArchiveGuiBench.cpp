@@ -22,11 +22,6 @@
 
 namespace {
 
-void WaitForPaint(CPaintWatch& watch) {
-    while (!watch.m_bPainted)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 void ArchiveInWindow(benchmark::State& state) {
     char szDir[] = "/tmp/twbenchXXXXXX";
     const std::string strDir = ::mkdtemp(szDir);
@@ -49,7 +44,7 @@ void ArchiveInWindow(benchmark::State& state) {
         pView->Model()->Rebuild();
         pView->scrollToBottom();
         watch.m_bPainted = false;
-        WaitForPaint(watch);
+        watch.WaitForPaint();
         const CArchiveRequest request{strDir + "/Home01.twa", doc.Entries().front().m_date,
                                       doc.GetEntryAt(3999)->m_date, true};
         watch.m_bPainted = false;
@@ -59,7 +54,7 @@ void ArchiveInWindow(benchmark::State& state) {
             state.SkipWithError("the entries were not archived");
             break;
         }
-        WaitForPaint(watch);
+        watch.WaitForPaint();
     }
     std::filesystem::remove_all(strDir);
 }
@@ -91,7 +86,7 @@ void ViewArchive(benchmark::State& state) {
             state.SkipWithError("the archive was not shown");
             break;
         }
-        WaitForPaint(watch);
+        watch.WaitForPaint();
     }
     state.counters["lines"] = pViewer->blockCount();
     std::filesystem::remove_all(strDir);

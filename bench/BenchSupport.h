@@ -1,7 +1,9 @@
 #pragma once
 #include "Fakes.h"
+#include <QApplication>
 #include <QEvent>
 #include <QObject>
+#include <cstdio>
 #include <string>
 
 // The services of an application in a benchmark, from the tests' fakes: nothing shown,
@@ -18,6 +20,11 @@ struct CBenchServices {
 class CPaintWatch : public QObject {
 public:
     bool m_bPainted = false;
+    // Runs the event loop until the widget has painted.
+    void WaitForPaint() {
+        while (!m_bPainted)
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
 
 protected:
     bool eventFilter(QObject* pObject, QEvent* pEvent) override {
@@ -26,3 +33,9 @@ protected:
         return QObject::eventFilter(pObject, pEvent);
     }
 };
+
+// Window benchmarks print only Qt's critical messages, not its warnings about offscreen.
+inline void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
+    if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(strText));
+}

@@ -107,8 +107,7 @@ void BulkChange(benchmark::State& state) {
             return;
         watch.m_bPainted = false;
         pFrame->View()->viewport()->update();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
     };
     const CImportPlan plan = NewTransactions(5000);
     for (auto _ : state) {

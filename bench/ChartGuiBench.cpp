@@ -17,11 +17,6 @@ namespace {
 
 constexpr int CHART_ENTRIES = 65535;
 
-void WaitForChartPaint(CPaintWatch& watch) {
-    while (!watch.m_bPainted)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 // A frame over a full register whose clock stands on the day of its last entry.
 struct CChartFrame {
     CChartFrame() : m_services(false, LastDate()) {
@@ -51,7 +46,7 @@ void ChartShown(benchmark::State& state) {
     for (auto _ : state) {
         CPaintWatch watch;
         CDlgBalanceChart* pDlg = frame.Open(watch);
-        WaitForChartPaint(watch);
+        watch.WaitForPaint();
         state.PauseTiming();
         pDlg->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -64,7 +59,7 @@ void ChartAfterEdit(benchmark::State& state) {
     CChartFrame frame;
     CPaintWatch watch;
     frame.Open(watch);
-    WaitForChartPaint(watch);
+    watch.WaitForPaint();
     CTallywiseDoc& doc = frame.m_app.GetDocument();
     const std::uint16_t nMiddle = CHART_ENTRIES / 2;
     for (auto _ : state) {
@@ -75,7 +70,7 @@ void ChartAfterEdit(benchmark::State& state) {
         edited.m_dAmount += 1.0;
         state.ResumeTiming();
         doc.ReplaceEntry(nMiddle, edited);
-        WaitForChartPaint(watch);
+        watch.WaitForPaint();
     }
 }
 

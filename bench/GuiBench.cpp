@@ -63,8 +63,7 @@ void OpenToShown(benchmark::State& state) {
         state.ResumeTiming();
         pFrame->OnInitialUpdate();
         pFrame->show();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -100,8 +99,7 @@ void EntryCommand(benchmark::State& state) {
     auto paint = [&] {
         watch.m_bPainted = false;
         pView->viewport()->update();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
     };
     std::uint16_t nPos = add();
     for (auto _ : state) {
@@ -158,8 +156,7 @@ void OpenWithAutosNoneDue(benchmark::State& state) {
         state.ResumeTiming();
         pFrame->OnInitialUpdate();
         pFrame->show();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
     }
 }
 
@@ -182,8 +179,7 @@ void ToolCommand(benchmark::State& state) {
     auto paint = [&] {
         watch.m_bPainted = false;
         pView->viewport()->update();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
     };
     const auto nStep = EToolStep(state.range(1));
     for (auto _ : state) {
@@ -219,8 +215,7 @@ void SearchResultsOpen(benchmark::State& state) {
         CPaintWatch watch;
         pDlg->findChild<QTableView*>()->viewport()->installEventFilter(&watch);
         pDlg->show();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
         state.PauseTiming();
         pDlg.reset();
         QApplication::processEvents();
@@ -229,11 +224,6 @@ void SearchResultsOpen(benchmark::State& state) {
 }
 
 // The offscreen platform warns about every window feature it lacks.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
-    if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(strText));
-}
-
 } // namespace
 
 BENCHMARK(SearchResultsOpen)->Arg(5000)->Unit(benchmark::kMillisecond);

@@ -40,8 +40,7 @@ void ImportWindowOpens(benchmark::State& state) {
             ->viewport()
             ->installEventFilter(&watch);
         dlg.show();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
         state.PauseTiming();
         dlg.hide();
         QApplication::processEvents();
@@ -72,8 +71,7 @@ void ImportWindowOk(benchmark::State& state) {
         state.ResumeTiming();
         dlg.findChild<QPushButton*>(QStringLiteral("ok"))->click();
         ApplyImport(doc, dlg.m_plan, dlg.m_ticks);
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
         if (doc.EntryCount() != 5000)
             state.SkipWithError("the transactions were not added");
     }
@@ -97,18 +95,12 @@ void ReconcileWindowOpens(benchmark::State& state) {
             ->installEventFilter(&watch);
         state.ResumeTiming();
         pDlg->show();
-        while (!watch.m_bPainted)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        watch.WaitForPaint();
         state.PauseTiming();
         pDlg.reset();
         QApplication::processEvents();
         state.ResumeTiming();
     }
-}
-
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& strText) {
-    if (type != QtWarningMsg && type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(strText));
 }
 
 } // namespace
